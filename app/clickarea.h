@@ -1,0 +1,23 @@
+#pragma once
+
+#include <QWidget>
+
+// An invisible area that answers to the mouse: a click released inside it
+// emits clicked(). It lies over what it stands for and takes no focus.
+class ClickArea : public QWidget
+{
+    Q_OBJECT
+
+public:
+    explicit ClickArea(QWidget *parent);
+
+signals:
+    void clicked();
+
+protected:
+    void mousePressEvent(QMouseEvent *event) override;
+    void mouseReleaseEvent(QMouseEvent *event) override;
+
+private:
+    bool m_pressed = false;
+};

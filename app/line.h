@@ -1,0 +1,29 @@
+#pragma once
+
+#include <QColor>
+#include <QWidget>
+
+// A straight line between two points of its screen, drawn over the labels it
+// separates (a fraction bar). Clicks pass through it.
+class Line : public QWidget
+{
+    Q_OBJECT
+
+public:
+    // End points in twips, width in pixels.
+    Line(QWidget *parent, int x1, int y1, int x2, int y2, int width, const QColor &colour);
+
+    QPointF from() const { return m_from; }
+    QPointF to() const { return m_to; }
+    int lineWidth() const { return m_width; }
+    QColor colour() const { return m_colour; }
+
+protected:
+    void paintEvent(QPaintEvent *event) override;
+
+private:
+    QPointF m_from;
+    QPointF m_to;
+    int m_width;
+    QColor m_colour;
+};

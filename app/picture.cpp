@@ -1,0 +1,37 @@
+#include "picture.h"
+
+#include <QPainter>
+
+QString picturePath(const QString &file)
+{
+    return QStringLiteral(":/pictures/") + file;
+}
+
+Picture::Picture(QWidget *parent, const QString &file)
+    : QWidget(parent), m_renderer(picturePath(file))
+{
+    m_renderer.setAspectRatioMode(Qt::KeepAspectRatio);
+}
+
+void Picture::paintEvent(QPaintEvent *)
+{
+    QPainter painter(this);
+    m_renderer.render(&painter, QRectF(QPointF(0, 0), m_renderer.defaultSize()));
+}
+
+PictureButton::PictureButton(QWidget *parent, const QString &file)
+    : QPushButton(parent), m_renderer(picturePath(file))
+{
+    m_renderer.setAspectRatioMode(Qt::KeepAspectRatio);
+}
+
+void PictureButton::paintEvent(QPaintEvent *event)
+{
+    QPushButton::paintEvent(event);
+    QPainter painter(this);
+    QRectF area(QPointF(0, 0), m_renderer.defaultSize());
+    area.moveCenter(QRectF(rect()).center());
+    if (isDown())
+        area.translate(1, 1);
+    m_renderer.render(&painter, area);
+}

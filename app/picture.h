@@ -1,0 +1,44 @@
+#pragma once
+
+#include <QPushButton>
+#include <QSvgRenderer>
+#include <QWidget>
+
+// A drawing from resources/pictures/, shown at its natural size from the top
+// left corner of its box, over the box's background colour when it has one.
+class Picture : public QWidget
+{
+    Q_OBJECT
+
+public:
+    Picture(QWidget *parent, const QString &file);
+
+    bool isValid() const { return m_renderer.isValid(); }
+    QSize naturalSize() const { return m_renderer.defaultSize(); }
+
+protected:
+    void paintEvent(QPaintEvent *event) override;
+
+private:
+    QSvgRenderer m_renderer;
+};
+
+// A command button that shows a drawing, centred, in place of a caption.
+class PictureButton : public QPushButton
+{
+    Q_OBJECT
+
+public:
+    PictureButton(QWidget *parent, const QString &file);
+
+    bool isValid() const { return m_renderer.isValid(); }
+    QSize naturalSize() const { return m_renderer.defaultSize(); }
+
+protected:
+    void paintEvent(QPaintEvent *event) override;
+
+private:
+    QSvgRenderer m_renderer;
+};
+
+QString picturePath(const QString &file);

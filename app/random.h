@@ -1,0 +1,24 @@
+#pragma once
+
+#include <cstdint>
+#include <random>
+
+// The exercises' dice. next() gives a single-precision value in [0, 1);
+// draw(n) turns it into a whole number from 1 to n as Int(r * n + 1).
+class Random
+{
+public:
+    virtual ~Random() = default;
+
+    // Called at every loading of an exercise screen.
+    virtual void seedFromClock();
+    virtual float next();
+
+    int draw(int n);
+
+    // The float made from the top 24 of 32 random bits: exact, and never 1.
+    static float unitFromBits(std::uint32_t bits);
+
+private:
+    std::mt19937 m_engine;
+};

@@ -1,0 +1,92 @@
+#include "registry.h"
+
+#include "screen.h"
+
+Registry::Registry() : m_random(std::make_unique<Random>()) {}
+
+Registry::~Registry() = default;
+
+void Registry::add(const QString &name, Factory factory)
+{
+    m_factories[name] = std::move(factory);
+}
+
+void Registry::start()
+{
+    m_ended = false;
+    show(QStringLiteral("frminizio"));
+}
+
+void Registry::show(const QString &name)
+{
+    if (m_ended)
+        return;
+    auto loaded = m_screens.find(name);
+    if (loaded == m_screens.end()) {
+        const auto factory = m_factories.find(name);
+        Q_ASSERT_X(factory != m_factories.end(), "Registry::show", qPrintable(name));
+        if (factory == m_factories.end())
+            return;
+        std::unique_ptr<Screen> screen = factory->second(*this);
+        screen->finishBuilding();
+        screen->Form_Load();
+        Screen *shown = screen.get();
+        m_screens.emplace(name, std::move(screen));
+        shown->show();
+        shown->focusFirst();
+        shown->activateWindow();
+        return;
+    }
+    Screen *screen = loaded->second.get();
+    screen->raise();
+    screen->activateWindow();
+}
+
+void Registry::unload(const QString &name)
+{
+    auto loaded = m_screens.find(name);
+    if (loaded == m_screens.end())
+        return;
+    // The screen may be running the handler that unloads it: hide it now,
+    // delete it once that handler has returned.
+    Screen *screen = loaded->second.release();
+    m_screens.erase(loaded);
+    screen->hide();
+    screen->deleteLater();
+    if (m_screens.empty() && !m_ended) {
+        m_ended = true;
+        emit ended();
+    }
+}
+
+void Registry::end()
+{
+    if (m_ended)
+        return;
+    m_ended = true;
+    for (auto &[name, screen] : m_screens) {
+        screen->hide();
+        screen.release()->deleteLater();
+    }
+    m_screens.clear();
+    emit ended();
+}
+
+Screen *Registry::screen(const QString &name) const
+{
+    const auto loaded = m_screens.find(name);
+    return loaded == m_screens.end() ? nullptr : loaded->second.get();
+}
+
+QStringList Registry::loaded() const
+{
+    QStringList names;
+    for (const auto &entry : m_screens)
+        names << entry.first;
+    return names;
+}
+
+void Registry::setRandom(std::unique_ptr<Random> random)
+{
+    m_random = std::move(random);
+}

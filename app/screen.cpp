@@ -1,0 +1,277 @@
+#include "screen.h"
+
+#include "button.h"
+#include "clickarea.h"
+#include "line.h"
+#include "picture.h"
+#include "registry.h"
+#include "shape.h"
+#include "twips.h"
+
+#include <QCloseEvent>
+#include <QGroupBox>
+#include <QGuiApplication>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QScreen>
+#include <QTimer>
+#include <QWindow>
+
+#include <algorithm>
+#include <limits>
+
+Origin centredOrigin(float screenWidth, float screenHeight, float outerWidth, float outerHeight)
+{
+    return {(screenWidth - outerWidth) / 2.0f, (screenHeight - outerHeight) / 2.0f};
+}
+
+Screen::Screen(Registry &registry, const QString &name, const QString &caption, int width,
+               int height, const QColor &background)
+    : m_registry(registry), m_background(background)
+{
+    setObjectName(name);
+    setWindowTitle(caption);
+    setWindowIcon(QIcon(picturePath(QStringLiteral("icon.svg"))));
+    setFixedSize(twips::size(width, height));
+    paintBackground(this, background);
+}
+
+void Screen::Form_Load()
+{
+    centre();
+}
+
+void Screen::centre()
+{
+    const QSize display = QGuiApplication::primaryScreen()->geometry().size();
+    // The outer size counts the window manager's frame. Before the first
+    // window is mapped nobody knows it; after that the registry remembers it.
+    create();
+    QMargins frame = windowHandle()->frameMargins();
+    if (frame.isNull())
+        frame = m_registry.frameMargins();
+    m_frameUnknown = frame.isNull();
+    const QSize outer = size().grownBy(frame);
+    const float perPixel = twips::PerPixel;
+    m_origin = centredOrigin(display.width() * perPixel, display.height() * perPixel,
+                             outer.width() * perPixel, outer.height() * perPixel);
+    // Qt places a window by the top left corner of its frame.
+    move(qRound(m_origin.left / perPixel), qRound(m_origin.top / perPixel));
+}
+
+void Screen::finishBuilding()
+{
+    std::stable_sort(m_tabOrder.begin(), m_tabOrder.end(),
+                     [](const auto &a, const auto &b) { return a.first < b.first; });
+    for (std::size_t i = 1; i < m_tabOrder.size(); ++i)
+        setTabOrder(m_tabOrder[i - 1].second, m_tabOrder[i].second);
+    // Fraction bars and rings stay visible over the labels they belong to;
+    // click areas lie over everything, so a click on a number reaches them.
+    for (Line *bar : findChildren<Line *>())
+        bar->raise();
+    for (Shape *outline : findChildren<Shape *>())
+        outline->raise();
+    for (ClickArea *area : findChildren<ClickArea *>())
+        area->raise();
+}
+
+void Screen::focusFirst()
+{
+    for (const auto &[index, control] : m_tabOrder) {
+        if (control->isEnabled() && control->isVisible() && (control->focusPolicy() & Qt::TabFocus)) {
+            control->setFocus(Qt::TabFocusReason);
+            return;
+        }
+    }
+}
+
+void Screen::place(QWidget *control, const char *name, int left, int top, int width, int height)
+{
+    control->setObjectName(QString::fromLatin1(name));
+    control->setGeometry(twips::rect(left, top, width, height));
+}
+
+void Screen::paintBackground(QWidget *control, const QColor &colour)
+{
+    QPalette palette = control->palette();
+    palette.setColor(QPalette::Window, colour);
+    control->setPalette(palette);
+    control->setAutoFillBackground(true);
+}
+
+QPushButton *Screen::button(const char *name, const QString &caption, int left, int top,
+                            int width, int height, const Font &font, int tabIndex)
+{
+    auto *control = new Button(caption, this);
+    place(control, name, left, top, width, height);
+    control->setFont(font.toQFont());
+    m_tabOrder.emplace_back(tabIndex, control);
+    return control;
+}
+
+PictureButton *Screen::pictureButton(const char *name, const QString &picture, int left, int top,
+                                     int width, int height, int tabIndex, const QString &toolTip)
+{
+    auto *control = new PictureButton(this, picture);
+    place(control, name, left, top, width, height);
+    control->setToolTip(toolTip);
+    control->setAccessibleName(toolTip);
+    m_tabOrder.emplace_back(tabIndex, control);
+    return control;
+}
+
+QLabel *Screen::label(const char *name, const QString &caption, int left, int top, int width,
+                      int height, const Font &font, Qt::Alignment alignment, const QColor &text,
+                      const QColor &background)
+{
+    auto *control = new QLabel(caption, this);
+    place(control, name, left, top, width, height);
+    control->setTextFormat(Qt::PlainText);
+    control->setWordWrap(true);
+    control->setAlignment(alignment | Qt::AlignTop);
+    control->setFont(font.toQFont());
+    paintBackground(control, background.isValid() ? background : m_background);
+    QPalette palette = control->palette();
+    palette.setColor(QPalette::WindowText, text);
+    control->setPalette(palette);
+    return control;
+}
+
+QLineEdit *Screen::textBox(const char *name, int left, int top, int width, int height,
+                           const Font &font, int tabIndex)
+{
+    auto *control = new QLineEdit(this);
+    place(control, name, left, top, width, height);
+    control->setFont(font.toQFont());
+    control->setAlignment(Qt::AlignCenter);
+    control->setMaxLength(std::numeric_limits<int>::max());
+    m_tabOrder.emplace_back(tabIndex, control);
+    return control;
+}
+
+Picture *Screen::picture(const char *name, const QString &picture, int left, int top, int width,
+                         int height)
+{
+    Picture *control = image(name, picture, left, top, width, height);
+    paintBackground(control, m_background);
+    return control;
+}
+
+Picture *Screen::image(const char *name, const QString &picture, int left, int top, int width,
+                       int height)
+{
+    auto *control = new Picture(this, picture);
+    place(control, name, left, top, width, height);
+    return control;
+}
+
+ClickArea *Screen::clickArea(const char *name, int left, int top, int width, int height)
+{
+    auto *control = new ClickArea(this);
+    place(control, name, left, top, width, height);
+    return control;
+}
+
+Line *Screen::line(const char *name, int x1, int y1, int x2, int y2, int width,
+                   const QColor &colour)
+{
+    auto *control = new Line(this, x1, y1, x2, y2, width, colour);
+    control->setObjectName(QString::fromLatin1(name));
+    return control;
+}
+
+Shape *Screen::shape(const char *name, int left, int top, int width, int height,
+                     const QColor &colour, int borderWidth, bool oval)
+{
+    auto *control = new Shape(this, colour, borderWidth,
+                              oval ? Shape::Outline::Oval : Shape::Outline::Rectangle);
+    place(control, name, left, top, width, height);
+    return control;
+}
+
+QGroupBox *Screen::frame(const char *name, const QString &caption, int left, int top, int width,
+                         int height, const Font &font)
+{
+    auto *control = new QGroupBox(caption, this);
+    place(control, name, left, top, width, height);
+    control->setFont(font.toQFont());
+    paintBackground(control, m_background);
+    return control;
+}
+
+QRadioButton *Screen::option(QGroupBox *frame, const char *name, const QString &caption,
+                             int left, int top, int width, int height, const Font &font,
+                             int tabIndex)
+{
+    auto *control = new QRadioButton(caption, frame);
+    place(control, name, left, top, width, height);
+    control->setFont(font.toQFont());
+    paintBackground(control, m_background);
+    m_tabOrder.emplace_back(tabIndex, control);
+    return control;
+}
+
+QTimer *Screen::timer(const char *name, int intervalMs)
+{
+    auto *control = new QTimer(this);
+    control->setObjectName(QString::fromLatin1(name));
+    control->setInterval(intervalMs);
+    return control;
+}
+
+void Screen::keyPressEvent(QKeyEvent *event)
+{
+    // No screen has a default button: Enter presses only a focused button.
+    // Esc presses the Cancel button, wherever the focus is.
+    if (event->key() == Qt::Key_Escape && event->modifiers() == Qt::NoModifier) {
+        if (m_cancel && m_cancel->isEnabled())
+            m_cancel->click();
+        return;
+    }
+    if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) {
+        if (auto *focused = qobject_cast<QPushButton *>(focusWidget()); focused && focused->isEnabled())
+            focused->click();
+        return;
+    }
+    QWidget::keyPressEvent(event);
+}
+
+void Screen::closeEvent(QCloseEvent *event)
+{
+    // The close box unloads this screen only; no handler of the screen runs.
+    event->accept();
+    if (m_registry.screen(name()) == this)
+        m_registry.unload(name());
+}
+
+bool Screen::event(QEvent *event)
+{
+    // The first window is centred before the window manager has framed it.
+    // Once the frame is known, centre that window again and tell the
+    // registry, so that every later screen counts the frame from the start.
+    if (m_frameUnknown && isVisible() && windowHandle()) {
+        const QMargins frame = windowHandle()->frameMargins();
+        if (!frame.isNull()) {
+            m_registry.setFrameMargins(frame);
+            centre();
+        }
+    }
+    return QWidget::event(event);
+}
+
+QPushButton *Page::fineButton(int tabIndex)
+{
+    cmdfine = button("cmdfine", QStringLiteral("&Fine"), 240, 6600, 855, 375, Font{}, tabIndex);
+    setCancel(cmdfine);
+    connect(cmdfine, &QPushButton::clicked, this, &Page::cmdfine_Click);
+    return cmdfine;
+}
+
+void Page::cmdfine_Click()
+{
+    registry().show(QStringLiteral("frminizio"));
+    registry().unload(name());
+}

@@ -1,0 +1,116 @@
+#pragma once
+
+#include "font.h"
+
+#include <QColor>
+#include <QWidget>
+
+#include <vector>
+
+class ClickArea;
+class Line;
+class Picture;
+class PictureButton;
+class QGroupBox;
+class QLabel;
+class QLineEdit;
+class QPushButton;
+class QRadioButton;
+class QTimer;
+class Registry;
+class Shape;
+
+// Where a window of a given outer size lands when centred on a display, in
+// twips: single precision with a true division, so half twips are kept and a
+// window larger than the display gets a negative Left or Top.
+struct Origin
+{
+    float left;
+    float top;
+};
+Origin centredOrigin(float screenWidth, float screenHeight, float outerWidth, float outerHeight);
+
+// One of the program's windows: a caption, a client area in twips, a
+// background colour, the shared icon and a fixed table of named controls.
+// The registry builds it, runs Form_Load and shows it.
+class Screen : public QWidget
+{
+    Q_OBJECT
+
+public:
+    Screen(Registry &registry, const QString &name, const QString &caption, int width, int height,
+           const QColor &background);
+
+    QString name() const { return objectName(); }
+    QColor background() const { return m_background; }
+
+    // Every screen begins its Load by centring itself on the display.
+    virtual void Form_Load();
+    float Left() const { return m_origin.left; }
+    float Top() const { return m_origin.top; }
+
+    // Tab order and stacking, once the constructor has built every control.
+    void finishBuilding();
+    void focusFirst();
+
+protected:
+    Registry &registry() const { return m_registry; }
+    void centre();
+
+    QPushButton *button(const char *name, const QString &caption, int left, int top, int width,
+                        int height, const Font &font, int tabIndex);
+    PictureButton *pictureButton(const char *name, const QString &picture, int left, int top,
+                                 int width, int height, int tabIndex, const QString &toolTip);
+    QLabel *label(const char *name, const QString &caption, int left, int top, int width,
+                  int height, const Font &font = {}, Qt::Alignment alignment = Qt::AlignLeft,
+                  const QColor &text = Qt::black, const QColor &background = {});
+    QLineEdit *textBox(const char *name, int left, int top, int width, int height,
+                       const Font &font, int tabIndex);
+    Picture *picture(const char *name, const QString &picture, int left, int top, int width,
+                     int height);
+    Picture *image(const char *name, const QString &picture, int left, int top, int width,
+                   int height);
+    ClickArea *clickArea(const char *name, int left, int top, int width, int height);
+    Line *line(const char *name, int x1, int y1, int x2, int y2, int width = 1,
+               const QColor &colour = Qt::black);
+    Shape *shape(const char *name, int left, int top, int width, int height,
+                 const QColor &colour, int borderWidth, bool oval = false);
+    QGroupBox *frame(const char *name, const QString &caption, int left, int top, int width,
+                     int height, const Font &font);
+    QRadioButton *option(QGroupBox *frame, const char *name, const QString &caption, int left,
+                         int top, int width, int height, const Font &font, int tabIndex);
+    QTimer *timer(const char *name, int intervalMs);
+
+    // The button that Esc presses anywhere on the screen.
+    void setCancel(QPushButton *button) { m_cancel = button; }
+
+    void keyPressEvent(QKeyEvent *event) override;
+    void closeEvent(QCloseEvent *event) override;
+    bool event(QEvent *event) override;
+
+private:
+    void place(QWidget *control, const char *name, int left, int top, int width, int height);
+    void paintBackground(QWidget *control, const QColor &colour);
+
+    Registry &m_registry;
+    QColor m_background;
+    Origin m_origin{0, 0};
+    bool m_frameUnknown = false;
+    QPushButton *m_cancel = nullptr;
+    std::vector<std::pair<int, QWidget *>> m_tabOrder;
+};
+
+// A screen with a way back to the main menu: "&Fine", also pressed by Esc.
+class Page : public Screen
+{
+    Q_OBJECT
+
+public:
+    using Screen::Screen;
+
+protected:
+    QPushButton *fineButton(int tabIndex);
+    void cmdfine_Click();
+
+    QPushButton *cmdfine = nullptr;
+};

@@ -1,0 +1,27 @@
+#pragma once
+
+#include <QColor>
+#include <QWidget>
+
+// An outline drawn inside its rectangle: the frame of an answer place or the
+// ring around a chosen fraction. Clicks pass through it.
+class Shape : public QWidget
+{
+    Q_OBJECT
+
+public:
+    enum class Outline { Rectangle, Oval };
+
+    Shape(QWidget *parent, const QColor &colour, int width, Outline outline);
+
+    QColor colour() const { return m_colour; }
+    int borderWidth() const { return m_width; }
+
+protected:
+    void paintEvent(QPaintEvent *event) override;
+
+private:
+    QColor m_colour;
+    int m_width;
+    Outline m_outline;
+};

@@ -1,0 +1,60 @@
+#include "frminizio.h"
+
+#include "picture.h"
+#include "registry.h"
+
+#include <QPushButton>
+
+frminizio::frminizio(Registry &registry)
+    : Screen(registry, QStringLiteral("frminizio"), QStringLiteral("Le quotelle"), 10620, 7185,
+             QColor(255, 255, 128))
+{
+    cmdripassa = pictureButton("cmdripassa", QStringLiteral("book-quill-inkpot.svg"), 7200, 4440,
+                               2055, 1935, 6, QStringLiteral("Ripasso le regole"));
+    cmdripassa->setFont(Font::sans(13.5).toQFont());
+    cmdesci = button("cmdesci", QStringLiteral("&Esci"), 240, 6600, 855, 375, Font{}, 5);
+    setCancel(cmdesci);
+    cmdconfronto = pictureButton("cmdconfronto", QStringLiteral("ruler-and-pencil.svg"), 4080,
+                                 4440, 2055, 1935, 4, QStringLiteral("Confronto le quotelle"));
+    cmdtrovo = pictureButton("cmdtrovo", QStringLiteral("magnifying-glass.svg"), 7200, 2040, 2055,
+                             1935, 3, QStringLiteral("Trovo la frazione complementare"));
+    cmdcalcolo = pictureButton("cmdcalcolo", QStringLiteral("cup-of-pencils.svg"), 4080, 2040,
+                               2055, 1935, 2, QStringLiteral("Calcolo le quotelle"));
+    Picture2 = picture("Picture2", QStringLiteral("girl-with-book.svg"), 360, 1560, 2535, 4815);
+    Picture1 = picture("Picture1", QStringLiteral("title-le-quotelle.svg"), 840, 240, 9015, 1215);
+    Image5 = image("Image5", QStringLiteral("credit-banner.svg"), 9240, 6840, 1230, 165);
+    Image4 = image("Image4", QStringLiteral("credit-banner.svg"), 9240, 8640, 1230, 165);
+
+    connect(cmdcalcolo, &QPushButton::clicked, this, &frminizio::cmdcalcolo_Click);
+    connect(cmdconfronto, &QPushButton::clicked, this, &frminizio::cmdconfronto_Click);
+    connect(cmdtrovo, &QPushButton::clicked, this, &frminizio::cmdtrovo_Click);
+    connect(cmdripassa, &QPushButton::clicked, this, &frminizio::cmdripassa_Click);
+    connect(cmdesci, &QPushButton::clicked, this, &frminizio::cmdesci_Click);
+}
+
+void frminizio::cmdcalcolo_Click()
+{
+    registry().show(QStringLiteral("frmscelta"));
+}
+
+void frminizio::cmdconfronto_Click()
+{
+    registry().show(QStringLiteral("frmscelta2"));
+}
+
+void frminizio::cmdtrovo_Click()
+{
+    registry().show(QStringLiteral("frmcomplementare"));
+    registry().unload(name());
+}
+
+void frminizio::cmdripassa_Click()
+{
+    registry().show(QStringLiteral("frmregolecalcola"));
+    registry().unload(name());
+}
+
+void frminizio::cmdesci_Click()
+{
+    registry().end();
+}

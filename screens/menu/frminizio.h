@@ -1,0 +1,33 @@
+#pragma once
+
+#include "screen.h"
+
+class Picture;
+class PictureButton;
+class QPushButton;
+
+// The main menu: four picture buttons and "&Esci".
+class frminizio : public Screen
+{
+    Q_OBJECT
+
+public:
+    explicit frminizio(Registry &registry);
+
+    PictureButton *cmdripassa;
+    QPushButton *cmdesci;
+    PictureButton *cmdconfronto;
+    PictureButton *cmdtrovo;
+    PictureButton *cmdcalcolo;
+    Picture *Picture2;
+    Picture *Picture1;
+    Picture *Image5;
+    Picture *Image4;
+
+private:
+    void cmdcalcolo_Click();
+    void cmdconfronto_Click();
+    void cmdtrovo_Click();
+    void cmdripassa_Click();
+    void cmdesci_Click();
+};

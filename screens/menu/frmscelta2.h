@@ -1,0 +1,26 @@
+#pragma once
+
+#include "screen.h"
+
+class QLabel;
+class QPushButton;
+
+// Picks one of the three comparison exercises.
+class frmscelta2 : public Screen
+{
+    Q_OBJECT
+
+public:
+    explicit frmscelta2(Registry &registry);
+
+    QPushButton *cmdsimbolo;
+    QPushButton *cmdmax;
+    QPushButton *cmdordine;
+    QLabel *Label1;
+
+private:
+    void choose(const QString &exercise);
+    void cmdsimbolo_Click();
+    void cmdmax_Click();
+    void cmdordine_Click();
+};

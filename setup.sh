@@ -1,0 +1,51 @@
+#!/usr/bin/env bash
+# Sets up a Debian 12 machine for Le quotelle, builds it and runs it or its tests.
+#   ./setup.sh run    install what is missing, build, start the program
+#   ./setup.sh test   install what is missing, build, run every test with CTest
+# Run as root (or with sudo) the first time, so that missing packages can be
+# installed; a second run installs and rebuilds nothing that is already there.
+set -euo pipefail
+cd "$(dirname "$0")"
+
+packages=(g++ cmake ninja-build qt6-base-dev qt6-base-dev-tools qt6-svg-dev libgl-dev
+          fonts-comic-neue fonts-liberation2)
+test_packages=(xvfb xauth x11-utils openbox xdotool)
+
+install_missing() {
+    local missing=()
+    for package in "$@"; do
+        dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q "ok installed" \
+            || missing+=("$package")
+    done
+    [ ${#missing[@]} -eq 0 ] && return 0
+    echo "Installing: ${missing[*]}"
+    local sudo=()
+    [ "$(id -u)" -ne 0 ] && sudo=(sudo)
+    "${sudo[@]}" apt-get update -qq
+    DEBIAN_FRONTEND=noninteractive "${sudo[@]}" apt-get install -y -qq --no-install-recommends \
+        "${missing[@]}"
+}
+
+build() {
+    local dir=$1
+    shift
+    [ -f "$dir/build.ninja" ] || cmake -S . -B "$dir" -G Ninja "$@"
+    cmake --build "$dir"
+}
+
+case "${1:-}" in
+run)
+    install_missing "${packages[@]}"
+    build build
+    exec build/quotelle
+    ;;
+test)
+    install_missing "${packages[@]}" "${test_packages[@]}"
+    build build
+    ctest --test-dir build --output-on-failure -j 2
+    ;;
+*)
+    echo "usage: $0 run|test" >&2
+    exit 2
+    ;;
+esac

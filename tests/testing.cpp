@@ -1,0 +1,58 @@
+#include "testing.h"
+
+#include "screens.h"
+
+#include <QCoreApplication>
+#include <QEvent>
+
+float ScriptedRandom::next()
+{
+    if (m_values.empty()) {
+        ++m_underruns;
+        return 0.0f;
+    }
+    const float value = m_values.front();
+    m_values.pop_front();
+    return value;
+}
+
+ScriptedRandom &ScriptedRandom::then(int k, int n)
+{
+    return thenValue((static_cast<float>(k) - 0.5f) / static_cast<float>(n));
+}
+
+ScriptedRandom &ScriptedRandom::thenValue(float r)
+{
+    m_values.push_back(r);
+    return *this;
+}
+
+std::unique_ptr<Registry> makeRegistry()
+{
+    auto registry = std::make_unique<Registry>();
+    addScreens(*registry);
+    return registry;
+}
+
+ScriptedRandom &script(Registry &registry)
+{
+    auto scripted = std::make_unique<ScriptedRandom>();
+    ScriptedRandom &handle = *scripted;
+    registry.setRandom(std::move(scripted));
+    return handle;
+}
+
+void flushUnloaded()
+{
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+}
+
+QWidget *nextFocusable(QWidget *control)
+{
+    for (QWidget *next = control->nextInFocusChain(); next != control;
+         next = next->nextInFocusChain()) {
+        if ((next->focusPolicy() & Qt::TabFocus) && next->isEnabled() && next->isVisibleTo(next->window()))
+            return next;
+    }
+    return control;
+}

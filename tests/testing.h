@@ -1,0 +1,57 @@
+#pragma once
+
+#include "random.h"
+#include "registry.h"
+#include "screen.h"
+
+#include <QString>
+#include <QWidget>
+
+#include <deque>
+#include <memory>
+
+// A generator that plays back the values a test wants, so that a test sets
+// up any task exactly. Seeding does nothing.
+class ScriptedRandom : public Random
+{
+public:
+    void seedFromClock() override {}
+    float next() override;
+
+    // Queues the value that makes draw(n) give k.
+    ScriptedRandom &then(int k, int n);
+    ScriptedRandom &thenValue(float r);
+
+    bool exhausted() const { return m_values.empty(); }
+    int underruns() const { return m_underruns; }
+
+private:
+    std::deque<float> m_values;
+    int m_underruns = 0;
+};
+
+// A registry that knows every screen, as the program has it.
+std::unique_ptr<Registry> makeRegistry();
+
+// Hands the registry a scripted generator and returns it.
+ScriptedRandom &script(Registry &registry);
+
+// Deletes the screens that were unloaded.
+void flushUnloaded();
+
+// The loaded screen of that name as its class, or null.
+template<typename T>
+T *loadedAs(const Registry &registry, const QString &name)
+{
+    return qobject_cast<T *>(registry.screen(name));
+}
+
+// The named control of a screen, failing the test when it is missing.
+template<typename T>
+T *control(QWidget *screen, const char *name)
+{
+    return screen ? screen->findChild<T *>(QString::fromLatin1(name)) : nullptr;
+}
+
+// The control that Tab moves the focus to from this one.
+QWidget *nextFocusable(QWidget *control);

@@ -1,0 +1,256 @@
+// The screen framework: random draws, centring, twips, keyboard, feedback.
+#include "application.h"
+#include "clickarea.h"
+#include "exercise.h"
+#include "line.h"
+#include "picture.h"
+#include "testing.h"
+#include "twips.h"
+
+#include <QDir>
+#include <QElapsedTimer>
+#include <QGuiApplication>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QScreen>
+#include <QSignalSpy>
+#include <QTest>
+#include <QTimer>
+
+#include <cmath>
+
+namespace {
+
+// A small exercise with every kind of control the framework builds.
+class Sample : public Exercise
+{
+    Q_OBJECT
+
+public:
+    explicit Sample(Registry &registry)
+        : Exercise(registry, QStringLiteral("sample"), QStringLiteral("Sample"),
+                   QColor(192, 255, 192))
+    {
+        second = button("second", QStringLiteral("&Secondo"), 2000, 6000, 1000, 400, Font{}, 3);
+        first = textBox("first", 1200, 3120, 975, 615, Font::sans(24), 0);
+        confirm = button("confirm", QStringLiteral("&Conferma"), 2280, 6000, 1455, 495, Font{}, 2);
+        fineButton(4);
+        message(1200, 5040, 3615, 735, Font::comic(24), QColor(0, 0, 255));
+        area = clickArea("area", 600, 1680, 855, 1455);
+        bar = line("bar", 1440, 2400, 600, 2400, 3);
+        connect(confirm, &QPushButton::clicked, this, [this] {
+            ++confirmed;
+            say(QStringLiteral("Bravissimo!"));
+            tmrtempo->start();
+        });
+        connect(second, &QPushButton::clicked, this, [this] { ++seconds; });
+    }
+
+    using Exercise::cmdfine;
+    using Exercise::lblmess;
+    using Exercise::tmrtempo;
+
+    QPushButton *second;
+    QLineEdit *first;
+    QPushButton *confirm;
+    ClickArea *area;
+    Line *bar;
+    int confirmed = 0;
+    int seconds = 0;
+};
+
+} // namespace
+
+class FrameworkTest : public QObject
+{
+    Q_OBJECT
+
+private:
+    std::unique_ptr<Registry> registry;
+    Sample *sample = nullptr;
+
+    Sample *openSample()
+    {
+        registry = makeRegistry();
+        registry->add(QStringLiteral("sample"),
+                      [](Registry &owner) { return std::make_unique<Sample>(owner); });
+        registry->show(QStringLiteral("sample"));
+        sample = loadedAs<Sample>(*registry, QStringLiteral("sample"));
+        return sample;
+    }
+
+private slots:
+    void initTestCase() { prepareApplication(); }
+    void cleanup()
+    {
+        registry.reset();
+        flushUnloaded();
+    }
+
+    void randomValuesStayBelowOne()
+    {
+        const float largest = std::nextafter(1.0f, 0.0f);
+        QCOMPARE(Random::unitFromBits(0xFFFFFFFFu), largest);
+        QCOMPARE(Random::unitFromBits(0u), 0.0f);
+        ScriptedRandom scripted;
+        for (int n : {2, 9, 99, 999}) {
+            scripted.thenValue(largest);
+            QCOMPARE(scripted.draw(n), n);
+            scripted.thenValue(0.0f);
+            QCOMPARE(scripted.draw(n), 1);
+        }
+    }
+
+    void realGeneratorCoversItsRange()
+    {
+        Random random;
+        random.seedFromClock();
+        int seen[10] = {};
+        for (int i = 0; i < 200000; ++i) {
+            const float r = random.next();
+            QVERIFY(r >= 0.0f && r < 1.0f);
+            const int k = random.draw(9);
+            QVERIFY(k >= 1 && k <= 9);
+            ++seen[k];
+        }
+        for (int k = 1; k <= 9; ++k)
+            QVERIFY2(seen[k] > 20000 && seen[k] < 24500, qPrintable(QString::number(seen[k])));
+    }
+
+    void centringKeepsHalfTwipsAndGoesNegative()
+    {
+        const Origin half = centredOrigin(15360, 11520, 10621, 7186);
+        QCOMPARE(half.left, 2369.5f);
+        QCOMPARE(half.top, 2167.0f);
+        const Origin large = centredOrigin(9600, 7200, 10740, 7680);
+        QCOMPARE(large.left, -570.0f);
+        QCOMPARE(large.top, -240.0f);
+    }
+
+    void screenCentresItselfAtLoad()
+    {
+        openSample();
+        const QSize display = QGuiApplication::primaryScreen()->geometry().size();
+        const Origin expected = centredOrigin(display.width() * 15.0f, display.height() * 15.0f,
+                                              sample->frameGeometry().width() * 15.0f,
+                                              sample->frameGeometry().height() * 15.0f);
+        QCOMPARE(sample->Left(), expected.left);
+        QCOMPARE(sample->Top(), expected.top);
+        QCOMPARE(sample->frameGeometry().topLeft(),
+                 QPoint(qRound(expected.left / 15), qRound(expected.top / 15)));
+    }
+
+    void controlsArePlacedInTwips()
+    {
+        openSample();
+        QCOMPARE(sample->size(), QSize(708, 479));
+        QCOMPARE(sample->first->geometry(), QRect(80, 208, 65, 41));
+        QCOMPARE(sample->cmdfine->geometry(), QRect(16, 440, 57, 25));
+        QCOMPARE(sample->cmdfine->text(), QStringLiteral("&Fine"));
+        QCOMPARE(sample->first->font().pointSizeF(), 24.0);
+        QCOMPARE(sample->lblmess->font().pointSizeF(), 24.0);
+        QVERIFY(sample->lblmess->font().italic());
+        QVERIFY(sample->lblmess->text().isEmpty());
+        QVERIFY(!sample->tmrtempo->isActive());
+        QCOMPARE(sample->tmrtempo->interval(), 3000);
+        // A line given right to left is the same bar as one given left to right.
+        QCOMPARE(sample->bar->mapToParent(sample->bar->from().toPoint()), QPoint(96, 160));
+        QCOMPARE(sample->bar->mapToParent(sample->bar->to().toPoint()), QPoint(40, 160));
+        QCOMPARE(sample->bar->lineWidth(), 3);
+    }
+
+    void focusAndTabFollowTabIndex()
+    {
+        openSample();
+        QCOMPARE(sample->focusWidget(), sample->first);
+        QCOMPARE(nextFocusable(sample->first), sample->confirm);
+        QCOMPARE(nextFocusable(sample->confirm), sample->second);
+        QCOMPARE(nextFocusable(sample->second), sample->cmdfine);
+        QCOMPARE(nextFocusable(sample->cmdfine), sample->first);
+    }
+
+    void enterPressesOnlyAFocusedButton()
+    {
+        openSample();
+        QTest::keyClick(sample->first, Qt::Key_Return);
+        QTest::keyClick(sample->first, Qt::Key_Enter);
+        QCOMPARE(sample->confirmed, 0);
+        sample->confirm->setFocus();
+        QTest::keyClick(sample->confirm, Qt::Key_Return);
+        QCOMPARE(sample->confirmed, 1);
+        QTest::keyClick(sample->confirm, Qt::Key_Space);
+        QCOMPARE(sample->confirmed, 2);
+        QCOMPARE(sample->seconds, 0);
+    }
+
+    void accessKeysPressTheirButtons()
+    {
+        openSample();
+        QVERIFY(QTest::qWaitForWindowActive(sample));
+        // Qt animates a button pressed by its access key: the click follows.
+        QTest::keyClick(sample->first, Qt::Key_C, Qt::AltModifier);
+        QTRY_COMPARE(sample->confirmed, 1);
+        QTest::keyClick(sample->first, Qt::Key_S, Qt::AltModifier);
+        QTRY_COMPARE(sample->seconds, 1);
+        QCOMPARE(sample->confirmed, 1);
+    }
+
+    void escapePressesCancelFromAnywhere()
+    {
+        openSample();
+        QTest::keyClick(sample->first, Qt::Key_Escape);
+        QVERIFY(!registry->screen(QStringLiteral("sample")));
+        QVERIFY(registry->screen(QStringLiteral("frminizio")));
+    }
+
+    void clickAreaAnswersToAClickInside()
+    {
+        openSample();
+        QSignalSpy clicks(sample->area, &ClickArea::clicked);
+        QTest::mouseClick(sample->area, Qt::LeftButton);
+        QCOMPARE(clicks.count(), 1);
+        QTest::mouseClick(sample->area, Qt::RightButton);
+        QCOMPARE(clicks.count(), 1);
+        // A press that ends outside the area is no click.
+        QTest::mousePress(sample->area, Qt::LeftButton, {}, QPoint(5, 5));
+        QTest::mouseRelease(sample->area, Qt::LeftButton, {}, QPoint(-20, 5));
+        QCOMPARE(clicks.count(), 1);
+    }
+
+    void verdictIsEmptiedByTheTimer()
+    {
+        openSample();
+        QElapsedTimer clock;
+        clock.start();
+        sample->confirm->click();
+        QCOMPARE(sample->lblmess->text(), QStringLiteral("Bravissimo!"));
+        QVERIFY(sample->tmrtempo->isActive());
+        QTRY_VERIFY_WITH_TIMEOUT(sample->lblmess->text().isEmpty(), 4000);
+        QVERIFY(clock.elapsed() >= 2900);
+        QVERIFY(clock.elapsed() <= 3400);
+        // The timer keeps ticking; a later verdict still gets its full interval.
+        QTest::qWait(1500);
+        clock.restart();
+        sample->confirm->click();
+        QTest::qWait(2500);
+        QCOMPARE(sample->lblmess->text(), QStringLiteral("Bravissimo!"));
+        QTRY_VERIFY_WITH_TIMEOUT(sample->lblmess->text().isEmpty(), 1000);
+        QVERIFY(clock.elapsed() <= 3400);
+    }
+
+    void everyPictureLoads()
+    {
+        const QDir pictures(QStringLiteral(":/pictures"));
+        const QStringList files = pictures.entryList({QStringLiteral("*.svg")});
+        QVERIFY(files.size() >= 25);
+        for (const QString &file : files) {
+            Picture picture(nullptr, file);
+            QVERIFY2(picture.isValid(), qPrintable(file));
+            QVERIFY2(!picture.naturalSize().isEmpty(), qPrintable(file));
+        }
+    }
+};
+
+QTEST_MAIN(FrameworkTest)
+#include "tst_framework.moc"

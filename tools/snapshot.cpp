@@ -1,0 +1,51 @@
+// Renders each of the twelve screens, as it looks right after loading, to
+// OUTDIR/<screen>.png. Run it with QT_QPA_PLATFORM=offscreen; set
+// QT_SCALE_FACTOR=2 for the high-DPI look.
+#include "application.h"
+#include "registry.h"
+#include "screen.h"
+#include "screens.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QPixmap>
+
+#include <cstdio>
+
+int main(int argc, char *argv[])
+{
+    QApplication app(argc, argv);
+    prepareApplication();
+    const QStringList arguments = QCoreApplication::arguments();
+    if (arguments.size() != 2) {
+        std::fprintf(stderr, "usage: snapshot OUTDIR\n");
+        return 2;
+    }
+    const QDir out(arguments.at(1));
+    if (!out.mkpath(QStringLiteral(".")))
+        return 1;
+
+    const QStringList names = {
+        QStringLiteral("frminizio"),        QStringLiteral("frmscelta"),
+        QStringLiteral("frmscelta2"),       QStringLiteral("frmcalcolo99"),
+        QStringLiteral("frmcalcolo"),       QStringLiteral("frmcomplementare"),
+        QStringLiteral("frmsimbolo"),       QStringLiteral("frmmax"),
+        QStringLiteral("frmordine"),        QStringLiteral("frmregolecalcola"),
+        QStringLiteral("frmregolecomplementare"), QStringLiteral("frmregoleconfronto")};
+    int failures = 0;
+    for (const QString &name : names) {
+        Registry registry;
+        addScreens(registry);
+        registry.show(name);
+        Screen *screen = registry.screen(name);
+        QCoreApplication::processEvents();
+        const QString file = out.filePath(name + QStringLiteral(".png"));
+        if (!screen || !screen->grab().save(file)) {
+            std::fprintf(stderr, "could not render %s\n", qPrintable(name));
+            ++failures;
+            continue;
+        }
+        std::printf("%s\n", qPrintable(file));
+    }
+    return failures == 0 ? 0 : 1;
+}
