@@ -3,7 +3,7 @@
 #include <QStyleOptionButton>
 #include <QStylePainter>
 
-Button::Button(const QString &caption, QWidget *parent) : QPushButton(caption, parent) {}
+Button::Button(const QString &caption, QWidget *parent) : QPushButton(caption, parent) { }
 
 void Button::paintEvent(QPaintEvent *)
 {
@@ -15,9 +15,8 @@ void Button::paintEvent(QPaintEvent *)
     painter.drawControl(QStyle::CE_PushButton, option);
 
     int flags = Qt::AlignCenter | Qt::TextWordWrap;
-    flags |= style()->styleHint(QStyle::SH_UnderlineShortcut, &option, this)
-                 ? Qt::TextShowMnemonic
-                 : Qt::TextHideMnemonic;
+    flags |= style()->styleHint(QStyle::SH_UnderlineShortcut, &option, this) ? Qt::TextShowMnemonic
+                                                                             : Qt::TextHideMnemonic;
     QRect area = style()->subElementRect(QStyle::SE_PushButtonContents, &option, this);
     if (isDown())
         area.translate(style()->pixelMetric(QStyle::PM_ButtonShiftHorizontal, &option, this),

@@ -20,8 +20,7 @@ public:
 
 protected:
     // Builds lblmess: centred, italic, empty at start.
-    QLabel *message(int left, int top, int width, int height, const Font &font,
-                    const QColor &text);
+    QLabel *message(int left, int top, int width, int height, const Font &font, const QColor &text);
 
     // Writes a verdict into lblmess. The caller enables tmrtempo where its
     // check says so; enabling restarts the period, so every verdict stays

@@ -14,9 +14,11 @@ QFont Font::toQFont() const
 void installFontSubstitutes()
 {
     QFont::insertSubstitutions(QStringLiteral("MS Sans Serif"),
-                               QStringList{QStringLiteral("Liberation Sans"), QStringLiteral("Arimo"),
-                                QStringLiteral("DejaVu Sans")});
+                               QStringList {QStringLiteral("Liberation Sans"),
+                                            QStringLiteral("Arimo"),
+                                            QStringLiteral("DejaVu Sans")});
     QFont::insertSubstitutions(QStringLiteral("Comic Sans MS"),
-                               QStringList{QStringLiteral("Comic Neue"), QStringLiteral("Comic Relief"),
-                                QStringLiteral("DejaVu Sans")});
+                               QStringList {QStringLiteral("Comic Neue"),
+                                            QStringLiteral("Comic Relief"),
+                                            QStringLiteral("DejaVu Sans")});
 }

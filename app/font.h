@@ -13,8 +13,18 @@ struct Font
 
     static Font sans(qreal points) { return {QStringLiteral("MS Sans Serif"), points}; }
     static Font comic(qreal points) { return {QStringLiteral("Comic Sans MS"), points}; }
-    Font boldFace() const { Font f = *this; f.bold = true; return f; }
-    Font italicFace() const { Font f = *this; f.italic = true; return f; }
+    Font boldFace() const
+    {
+        Font f = *this;
+        f.bold = true;
+        return f;
+    }
+    Font italicFace() const
+    {
+        Font f = *this;
+        f.italic = true;
+        return f;
+    }
 
     QFont toQFont() const;
 };

@@ -2,7 +2,7 @@
 
 #include "screen.h"
 
-Registry::Registry() : m_random(std::make_unique<Random>()) {}
+Registry::Registry() : m_random(std::make_unique<Random>()) { }
 
 Registry::~Registry() = default;
 

@@ -81,7 +81,8 @@ void Screen::finishBuilding()
 void Screen::focusFirst()
 {
     for (const auto &[index, control] : m_tabOrder) {
-        if (control->isEnabled() && control->isVisible() && (control->focusPolicy() & Qt::TabFocus)) {
+        if (control->isEnabled() && control->isVisible()
+            && (control->focusPolicy() & Qt::TabFocus)) {
             control->setFocus(Qt::TabFocusReason);
             return;
         }
@@ -102,8 +103,8 @@ void Screen::paintBackground(QWidget *control, const QColor &colour)
     control->setAutoFillBackground(true);
 }
 
-QPushButton *Screen::button(const char *name, const QString &caption, int left, int top,
-                            int width, int height, const Font &font, int tabIndex)
+QPushButton *Screen::button(const char *name, const QString &caption, int left, int top, int width,
+                            int height, const Font &font, int tabIndex)
 {
     auto *control = new Button(caption, this);
     place(control, name, left, top, width, height);
@@ -202,9 +203,8 @@ QGroupBox *Screen::frame(const char *name, const QString &caption, int left, int
     return control;
 }
 
-QRadioButton *Screen::option(QGroupBox *frame, const char *name, const QString &caption,
-                             int left, int top, int width, int height, const Font &font,
-                             int tabIndex)
+QRadioButton *Screen::option(QGroupBox *frame, const char *name, const QString &caption, int left,
+                             int top, int width, int height, const Font &font, int tabIndex)
 {
     auto *control = new QRadioButton(caption, frame);
     place(control, name, left, top, width, height);
@@ -232,7 +232,8 @@ void Screen::keyPressEvent(QKeyEvent *event)
         return;
     }
     if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) {
-        if (auto *focused = qobject_cast<QPushButton *>(focusWidget()); focused && focused->isEnabled())
+        if (auto *focused = qobject_cast<QPushButton *>(focusWidget());
+            focused && focused->isEnabled())
             focused->click();
         return;
     }
@@ -264,7 +265,7 @@ bool Screen::event(QEvent *event)
 
 QPushButton *Page::fineButton(int tabIndex)
 {
-    cmdfine = button("cmdfine", QStringLiteral("&Fine"), 240, 6600, 855, 375, Font{}, tabIndex);
+    cmdfine = button("cmdfine", QStringLiteral("&Fine"), 240, 6600, 855, 375, Font {}, tabIndex);
     setCancel(cmdfine);
     connect(cmdfine, &QPushButton::clicked, this, &Page::cmdfine_Click);
     return cmdfine;

@@ -64,8 +64,8 @@ protected:
     QLabel *label(const char *name, const QString &caption, int left, int top, int width,
                   int height, const Font &font = {}, Qt::Alignment alignment = Qt::AlignLeft,
                   const QColor &text = Qt::black, const QColor &background = {});
-    QLineEdit *textBox(const char *name, int left, int top, int width, int height,
-                       const Font &font, int tabIndex);
+    QLineEdit *textBox(const char *name, int left, int top, int width, int height, const Font &font,
+                       int tabIndex);
     Picture *picture(const char *name, const QString &picture, int left, int top, int width,
                      int height);
     Picture *image(const char *name, const QString &picture, int left, int top, int width,
@@ -73,8 +73,8 @@ protected:
     ClickArea *clickArea(const char *name, int left, int top, int width, int height);
     Line *line(const char *name, int x1, int y1, int x2, int y2, int width = 1,
                const QColor &colour = Qt::black);
-    Shape *shape(const char *name, int left, int top, int width, int height,
-                 const QColor &colour, int borderWidth, bool oval = false);
+    Shape *shape(const char *name, int left, int top, int width, int height, const QColor &colour,
+                 int borderWidth, bool oval = false);
     QGroupBox *frame(const char *name, const QString &caption, int left, int top, int width,
                      int height, const Font &font);
     QRadioButton *option(QGroupBox *frame, const char *name, const QString &caption, int left,
@@ -94,7 +94,7 @@ private:
 
     Registry &m_registry;
     QColor m_background;
-    Origin m_origin{0, 0};
+    Origin m_origin {0, 0};
     bool m_frameUnknown = false;
     QPushButton *m_cancel = nullptr;
     std::vector<std::pair<int, QWidget *>> m_tabOrder;

@@ -11,10 +11,22 @@ namespace twips {
 
 constexpr int PerPixel = 15;
 
-inline int toPixels(int value) { return qRound(value / double(PerPixel)); }
-inline qreal toPixelsF(qreal value) { return value / PerPixel; }
-inline QPoint point(int x, int y) { return {toPixels(x), toPixels(y)}; }
-inline QSize size(int width, int height) { return {toPixels(width), toPixels(height)}; }
+inline int toPixels(int value)
+{
+    return qRound(value / double(PerPixel));
+}
+inline qreal toPixelsF(qreal value)
+{
+    return value / PerPixel;
+}
+inline QPoint point(int x, int y)
+{
+    return {toPixels(x), toPixels(y)};
+}
+inline QSize size(int width, int height)
+{
+    return {toPixels(width), toPixels(height)};
+}
 inline QRect rect(int left, int top, int width, int height)
 {
     return {point(left, top), size(width, height)};

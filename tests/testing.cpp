@@ -51,7 +51,8 @@ QWidget *nextFocusable(QWidget *control)
 {
     for (QWidget *next = control->nextInFocusChain(); next != control;
          next = next->nextInFocusChain()) {
-        if ((next->focusPolicy() & Qt::TabFocus) && next->isEnabled() && next->isVisibleTo(next->window()))
+        if ((next->focusPolicy() & Qt::TabFocus) && next->isEnabled()
+            && next->isVisibleTo(next->window()))
             return next;
     }
     return control;

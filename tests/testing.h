@@ -15,7 +15,7 @@
 class ScriptedRandom : public Random
 {
 public:
-    void seedFromClock() override {}
+    void seedFromClock() override { }
     float next() override;
 
     // Queues the value that makes draw(n) give k.

@@ -32,9 +32,9 @@ public:
         : Exercise(registry, QStringLiteral("sample"), QStringLiteral("Sample"),
                    QColor(192, 255, 192))
     {
-        second = button("second", QStringLiteral("&Secondo"), 2000, 6000, 1000, 400, Font{}, 3);
+        second = button("second", QStringLiteral("&Secondo"), 2000, 6000, 1000, 400, Font {}, 3);
         first = textBox("first", 1200, 3120, 975, 615, Font::sans(24), 0);
-        confirm = button("confirm", QStringLiteral("&Conferma"), 2280, 6000, 1455, 495, Font{}, 2);
+        confirm = button("confirm", QStringLiteral("&Conferma"), 2280, 6000, 1455, 495, Font {}, 2);
         fineButton(4);
         message(1200, 5040, 3615, 735, Font::comic(24), QColor(0, 0, 255));
         area = clickArea("area", 600, 1680, 855, 1455);

@@ -159,10 +159,10 @@ private slots:
         row("simbolo", {"frminizio/cmdconfronto", "frmscelta2/cmdsimbolo"}, {"frmsimbolo"});
         row("max", {"frminizio/cmdconfronto", "frmscelta2/cmdmax"}, {"frmmax"});
         row("ordine", {"frminizio/cmdconfronto", "frmscelta2/cmdordine"}, {"frmordine"});
-        row("fine from 100",
-            {"frminizio/cmdcalcolo", "frmscelta/cmd100", "frmcalcolo99/cmdfine"}, {"frminizio"});
-        row("fine from 1000",
-            {"frminizio/cmdcalcolo", "frmscelta/cmd1000", "frmcalcolo/cmdfine"}, {"frminizio"});
+        row("fine from 100", {"frminizio/cmdcalcolo", "frmscelta/cmd100", "frmcalcolo99/cmdfine"},
+            {"frminizio"});
+        row("fine from 1000", {"frminizio/cmdcalcolo", "frmscelta/cmd1000", "frmcalcolo/cmdfine"},
+            {"frminizio"});
         row("fine from complementare", {"frminizio/cmdtrovo", "frmcomplementare/cmdfine"},
             {"frminizio"});
         row("fine from simbolo",
@@ -171,8 +171,7 @@ private slots:
         row("fine from max", {"frminizio/cmdconfronto", "frmscelta2/cmdmax", "frmmax/cmdfine"},
             {"frminizio"});
         row("fine from ordine",
-            {"frminizio/cmdconfronto", "frmscelta2/cmdordine", "frmordine/cmdfine"},
-            {"frminizio"});
+            {"frminizio/cmdconfronto", "frmscelta2/cmdordine", "frmordine/cmdfine"}, {"frminizio"});
         row("fine from rules 1", {"frminizio/cmdripassa", "frmregolecalcola/cmdfine"},
             {"frminizio"});
     }
@@ -260,7 +259,7 @@ private slots:
         startMenu();
         press(menu, "cmdconfronto");
         registry->screen(QStringLiteral("frmscelta2"))->close();
-        QCOMPARE(registry->loaded(), QStringList{menu});
+        QCOMPARE(registry->loaded(), QStringList {menu});
 
         // On an exercise the close box does not reopen the menu: the
         // program ends with its last window.
@@ -316,7 +315,7 @@ private slots:
         QTest::keyClick(screen, Qt::Key_C, Qt::AltModifier);
         QTest::keyClick(screen, Qt::Key_T, Qt::AltModifier);
         QTest::qWait(300);
-        QCOMPARE(registry->loaded(), QStringList{menu});
+        QCOMPARE(registry->loaded(), QStringList {menu});
 
         const std::pair<Qt::Key, const char *> keys[] = {
             {Qt::Key_I, "frmsimbolo"}, {Qt::Key_T, "frmmax"}, {Qt::Key_M, "frmordine"}};
@@ -325,7 +324,7 @@ private slots:
             QWidget *choice = registry->screen(QStringLiteral("frmscelta2"));
             QVERIFY(QTest::qWaitForWindowActive(choice));
             QTest::keyClick(choice, key, Qt::AltModifier);
-            QTRY_COMPARE(registry->loaded(), QStringList{QString::fromLatin1(exercise)});
+            QTRY_COMPARE(registry->loaded(), QStringList {QString::fromLatin1(exercise)});
             registry->show(menu);
             registry->unload(QString::fromLatin1(exercise));
         }
