@@ -58,8 +58,10 @@ void Screen::centre()
     const float perPixel = twips::PerPixel;
     m_origin = centredOrigin(display.width() * perPixel, display.height() * perPixel,
                              outer.width() * perPixel, outer.height() * perPixel);
-    // Qt places a window by the top left corner of its frame.
-    move(qRound(m_origin.left / perPixel), qRound(m_origin.top / perPixel));
+    // Placed by its client area, which every window manager reads the same
+    // way, whether the window is mapped yet or not.
+    const QPoint corner(qRound(m_origin.left / perPixel), qRound(m_origin.top / perPixel));
+    setGeometry(QRect(corner + QPoint(frame.left(), frame.top()), size()));
 }
 
 void Screen::finishBuilding()
@@ -251,11 +253,14 @@ void Screen::closeEvent(QCloseEvent *event)
 bool Screen::event(QEvent *event)
 {
     // The first window is centred before the window manager has framed it.
-    // Once the frame is known, centre that window again and tell the
-    // registry, so that every later screen counts the frame from the start.
-    if (m_frameUnknown && isVisible() && windowHandle()) {
+    // Once it is on the screen and the frame reads sensibly (window managers
+    // report transient values while they reparent), centre it again and tell
+    // the registry, so that every later screen counts the frame from the start.
+    if (m_frameUnknown && isActiveWindow() && windowHandle()) {
         const QMargins frame = windowHandle()->frameMargins();
-        if (!frame.isNull()) {
+        const bool settled = frame.left() >= 0 && frame.left() == frame.right()
+            && frame.top() >= frame.bottom() && frame.bottom() >= 0 && !frame.isNull();
+        if (settled) {
             m_registry.setFrameMargins(frame);
             centre();
         }

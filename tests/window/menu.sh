@@ -11,18 +11,27 @@ start_session
 pid=$!
 
 menu=$(wait_window "Le quotelle") || fail "the main menu did not appear"
-read -r x y w h < <(window_frame "$menu")
 # The outer frame is centred on the 1024 x 768 display, within a pixel.
-cx=$((x * 2 + w)); cy=$((y * 2 + h))
-[ $((cx - 1024)) -ge -2 ] && [ $((cx - 1024)) -le 2 ] || fail "menu not centred across: $x $w"
-[ $((cy - 768)) -ge -2 ] && [ $((cy - 768)) -le 2 ] || fail "menu not centred down: $y $h"
+centred=no
+for _ in $(seq 30); do
+    read -r x y w h < <(window_frame "$menu")
+    dx=$((x * 2 + w - 1024)); dy=$((y * 2 + h - 768))
+    if [ ${dx#-} -le 2 ] && [ ${dy#-} -le 2 ]; then centred=yes; break; fi
+    sleep 0.1
+done
+[ "$centred" = yes ] || fail "menu not centred: frame at $x,$y size ${w}x$h"
 
 # cmdconfronto: left 4080, top 4440, 2055 x 1935 twips; click its middle.
 click_client "$menu" $(((4080 + 2055 / 2) / 15)) $(((4440 + 1935 / 2) / 15))
-wait_window "Confronto le quotelle" >/dev/null || fail "the compare choice did not open"
+choice=$(wait_window "Confronto le quotelle") || fail "the compare choice did not open"
+# Later screens know the frame from the start and open centred too.
+read -r x y w h < <(window_frame "$choice")
+dx=$((x * 2 + w - 1024)); dy=$((y * 2 + h - 768))
+[ ${dx#-} -le 2 ] && [ ${dy#-} -le 2 ] || fail "choice not centred: frame at $x,$y size ${w}x$h"
 
 xdotool windowactivate --sync "$menu" 2>/dev/null
-xdotool key --window "$menu" Escape
+sleep 0.3
+xdotool key Escape
 wait_exit "$pid" || fail "Esc on the menu did not end the program"
 wait "$pid"
 status=$?

@@ -6,31 +6,32 @@ fail() {
 }
 
 start_session() {
+    # Xvfb picks a free display itself, so parallel sessions never collide.
+    local fifo
+    fifo=$(mktemp -u)
+    mkfifo "$fifo"
+    Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp 3>"$fifo" >/dev/null 2>&1 &
+    xvfb_pid=$!
     local display
-    for display in $(seq 90 140); do
-        [ -e "/tmp/.X${display}-lock" ] && continue
-        Xvfb ":$display" -screen 0 1024x768x24 -nolisten tcp >/dev/null 2>&1 &
-        xvfb_pid=$!
-        sleep 0.5
-        kill -0 "$xvfb_pid" 2>/dev/null && break
-    done
+    read -r -t 10 display <"$fifo" || fail "Xvfb did not start"
+    rm -f "$fifo"
     export DISPLAY=":$display"
     export QT_QPA_PLATFORM=xcb
     openbox >/dev/null 2>&1 &
     wm_pid=$!
-    trap 'kill $wm_pid $xvfb_pid ${pid:-} 2>/dev/null' EXIT
-    for _ in $(seq 50); do
-        xdotool getactivewindow >/dev/null 2>&1 || true
-        pgrep -f "openbox" >/dev/null && break
+    trap 'kill ${pid:-} $wm_pid $xvfb_pid 2>/dev/null' EXIT
+    # openbox is ready once it has claimed the window manager selection.
+    for _ in $(seq 100); do
+        xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q 'window id' && break
         sleep 0.1
     done
-    sleep 0.5
 }
 
-# Prints the id of the visible window titled exactly $1, waiting up to 10 s.
+# Prints the id of the visible window titled exactly $1, waiting up to 30 s
+# (a loaded CI machine can be slow to start the first window).
 wait_window() {
     local id
-    for _ in $(seq 100); do
+    for _ in $(seq 300); do
         id=$(xdotool search --onlyvisible --name "^$1\$" 2>/dev/null | head -n 1)
         [ -n "$id" ] && { sleep 0.3; echo "$id"; return 0; }
         sleep 0.1
