@@ -34,7 +34,7 @@ Screen::Screen(Registry &registry, const QString &name, const QString &caption, 
 {
     setObjectName(name);
     setWindowTitle(caption);
-    setWindowIcon(QIcon(picturePath(QStringLiteral("icon.svg"))));
+    setWindowIcon(QIcon(picturePath(QStringLiteral("icon.png"))));
     setFixedSize(twips::size(width, height));
     paintBackground(this, background);
 }
