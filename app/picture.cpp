@@ -7,6 +7,12 @@ QString picturePath(const QString &file)
     return QStringLiteral(":/pictures/") + file;
 }
 
+QSizeF naturalSizeOf(const QSvgRenderer &renderer)
+{
+    const QSizeF box = renderer.viewBoxF().size();
+    return box.isEmpty() ? QSizeF(renderer.defaultSize()) : box;
+}
+
 Picture::Picture(QWidget *parent, const QString &file)
     : QWidget(parent), m_renderer(picturePath(file))
 {
@@ -16,7 +22,7 @@ Picture::Picture(QWidget *parent, const QString &file)
 void Picture::paintEvent(QPaintEvent *)
 {
     QPainter painter(this);
-    m_renderer.render(&painter, QRectF(QPointF(0, 0), m_renderer.defaultSize()));
+    m_renderer.render(&painter, QRectF(QPointF(0, 0), naturalSize()));
 }
 
 PictureButton::PictureButton(QWidget *parent, const QString &file)
@@ -29,7 +35,7 @@ void PictureButton::paintEvent(QPaintEvent *event)
 {
     QPushButton::paintEvent(event);
     QPainter painter(this);
-    QRectF area(QPointF(0, 0), m_renderer.defaultSize());
+    QRectF area(QPointF(0, 0), naturalSize());
     area.moveCenter(QRectF(rect()).center());
     if (isDown())
         area.translate(1, 1);

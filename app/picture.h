@@ -4,6 +4,10 @@
 #include <QSvgRenderer>
 #include <QWidget>
 
+// Our drawings give their size in pixels with fractions (twips / 15), and
+// their view box in the same units; defaultSize() would round it down.
+QSizeF naturalSizeOf(const QSvgRenderer &renderer);
+
 // A drawing from resources/pictures/, shown at its natural size from the top
 // left corner of its box, over the box's background colour when it has one.
 class Picture : public QWidget
@@ -14,7 +18,7 @@ public:
     Picture(QWidget *parent, const QString &file);
 
     bool isValid() const { return m_renderer.isValid(); }
-    QSize naturalSize() const { return m_renderer.defaultSize(); }
+    QSizeF naturalSize() const { return naturalSizeOf(m_renderer); }
 
 protected:
     void paintEvent(QPaintEvent *event) override;
@@ -32,7 +36,7 @@ public:
     PictureButton(QWidget *parent, const QString &file);
 
     bool isValid() const { return m_renderer.isValid(); }
-    QSize naturalSize() const { return m_renderer.defaultSize(); }
+    QSizeF naturalSize() const { return naturalSizeOf(m_renderer); }
 
 protected:
     void paintEvent(QPaintEvent *event) override;
