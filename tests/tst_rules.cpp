@@ -131,6 +131,11 @@ private:
                      qPrintable(name));
         }
         QVERIFY2(fraction.bar->isVisible(), qPrintable(name));
+        // A screen reader hears the whole fraction on either number.
+        const QString spoken =
+            fraction.numerator->text() + QStringLiteral(" su ") + fraction.denominator->text();
+        QCOMPARE(fraction.numerator->accessibleDescription(), spoken);
+        QCOMPARE(fraction.denominator->accessibleDescription(), spoken);
     }
 
 private slots:

@@ -1,5 +1,6 @@
 #include "frmregolecalcola.h"
 
+#include "fraction.h"
 #include "line.h"
 #include "picture.h"
 #include "registry.h"
@@ -69,6 +70,9 @@ frmregolecalcola::frmregolecalcola(Registry &registry)
                    4560, 1320, 4455, 735, text, Qt::AlignLeft, Definition);
     Label1 = label("Label1", QStringLiteral("Come si calcola la frazione di un numero"), 480, 240,
                    7575, 615, Font::comic(20.25), Qt::AlignLeft, Title);
+
+    describeFraction(Label6, Label7);
+    describeFraction(Label9, Label10);
 
     connect(cmdregola2, &QPushButton::clicked, this, &frmregolecalcola::cmdregola2_Click);
     connect(cmdregola3, &QPushButton::clicked, this, &frmregolecalcola::cmdregola3_Click);

@@ -1,5 +1,6 @@
 #include "frmregolecomplementare.h"
 
+#include "fraction.h"
 #include "line.h"
 #include "picture.h"
 #include "registry.h"
@@ -65,6 +66,11 @@ frmregolecomplementare::frmregolecomplementare(Registry &registry)
                    text, Qt::AlignLeft, Explanation);
     Label1 = label("Label1", QStringLiteral("Come si calcola la frazione complementare"), 480, 240,
                    7935, 615, big, Qt::AlignLeft, Title);
+
+    describeFraction(Label6, Label7);
+    describeFraction(Label2, Label3);
+    describeFraction(Label4, Label13);
+    describeFraction(Label14, Label15);
 
     connect(cmdregola1, &QPushButton::clicked, this, &frmregolecomplementare::cmdregola1_Click);
     connect(cmdregola3, &QPushButton::clicked, this, &frmregolecomplementare::cmdregola3_Click);

@@ -1,5 +1,6 @@
 #include "frmregoleconfronto.h"
 
+#include "fraction.h"
 #include "line.h"
 #include "picture.h"
 #include "registry.h"
@@ -65,6 +66,12 @@ frmregoleconfronto::frmregoleconfronto(Registry &registry)
     Label6 = label("Label6", QStringLiteral("1"), 2400, 3360, 255, 375, text, Qt::AlignLeft, Blue);
     Label1 = label("Label1", QStringLiteral("Come si confrontano le quotelle"), 480, 240, 6015, 615,
                    Font::comic(20.25), Qt::AlignLeft, Title);
+
+    describeFraction(Label6, Label7);
+    describeFraction(Label9, Label10);
+    describeFraction(Label3, Label4);
+    describeFraction(Label11, Label12);
+    describeFraction(Label13, Label14);
 
     connect(cmdregola1, &QPushButton::clicked, this, &frmregoleconfronto::cmdregola1_Click);
     connect(cmdregola2, &QPushButton::clicked, this, &frmregoleconfronto::cmdregola2_Click);
