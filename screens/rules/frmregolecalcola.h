@@ -2,6 +2,10 @@
 
 #include "screen.h"
 
+class Line;
+class Picture;
+class QLabel;
+
 // Rule 1: the parts of a fraction and the fraction of a number.
 class frmregolecalcola : public Page
 {
@@ -9,4 +13,28 @@ class frmregolecalcola : public Page
 
 public:
     explicit frmregolecalcola(Registry &registry);
+
+    Picture *Picture2;
+    Picture *Picture1;
+    QPushButton *cmdregola3;
+    QPushButton *cmdregola2;
+    QPushButton *cmdregola1;
+    QLabel *Label12;
+    QLabel *Label11;
+    Line *Line2;
+    QLabel *Label10;
+    QLabel *Label9;
+    QLabel *Label8;
+    Line *Line1;
+    QLabel *Label7;
+    QLabel *Label6;
+    QLabel *Label5;
+    QLabel *Label4;
+    QLabel *Label3;
+    QLabel *Label2;
+    QLabel *Label1;
+
+private:
+    void cmdregola2_Click();
+    void cmdregola3_Click();
 };

@@ -1,9 +1,89 @@
 #include "frmregolecomplementare.h"
 
+#include "fraction.h"
+#include "line.h"
+#include "picture.h"
+#include "registry.h"
+
+#include <QLabel>
+#include <QPushButton>
+
+namespace {
+
+const QColor Title(192, 0, 192);
+const QColor Explanation(0, 0, 255);
+const QColor Sum(255, 0, 0);
+
+} // namespace
+
 frmregolecomplementare::frmregolecomplementare(Registry &registry)
     : Page(registry, QStringLiteral("frmregolecomplementare"),
            QStringLiteral("Come si calcola la frazione complementare"), 10620, 7185,
            QColor(255, 255, 128))
 {
+    const Font text = Font::comic(12);
+    const Font big = Font::comic(20.25);
+    const Font key = Font::sans(9.75).boldFace();
+
     fineButton(0);
+    Picture2 = picture("Picture2", QStringLiteral("bookworm.svg"), 8880, 120, 1455, 1215);
+    Picture1 = picture("Picture1", QStringLiteral("square-quarters.svg"), 360, 1800, 3375, 1815);
+    cmdregola3 = button("cmdregola3", QStringLiteral("Re&gola 3"), 9360, 6480, 1095, 495, key, 3);
+    cmdregola2 = button("cmdregola2", QStringLiteral("R&egola 2"), 8280, 6480, 1095, 495, key, 2);
+    cmdregola2->setEnabled(false);
+    cmdregola1 = button("cmdregola1", QStringLiteral("&Regola 1"), 7080, 6480, 1215, 495, key, 1);
+    Label9 = label("Label9",
+                   QStringLiteral("Per completare l’intero devo colorare le rimanenti 3 parti. La "
+                                  "frazione, che aggiunta a quella data, permette di avere "
+                                  "l’intero si chiama frazione complementare."),
+                   4080, 2520, 6255, 1095, text, Qt::AlignLeft, Explanation);
+    Label8 = label("Label8", QStringLiteral("dell'intero."), 7920, 1920, 1335, 495, text,
+                   Qt::AlignLeft, Explanation);
+    Line1 = line("Line1", 7560, 2160, 7800, 2160, 1, Explanation);
+    Label7 = label("Label7", QStringLiteral("4"), 7560, 2160, 255, 375, text, Qt::AlignHCenter,
+                   Explanation);
+    Label6 = label("Label6", QStringLiteral("1"), 7560, 1800, 255, 375, text, Qt::AlignHCenter,
+                   Explanation);
+    Line5 = line("Line5", 6120, 5040, 6720, 5040, 3, Sum);
+    Line4 = line("Line4", 4680, 5040, 5280, 5040, 3, Sum);
+    Line3 = line("Line3", 3240, 5040, 3840, 5040, 3, Sum);
+    Label18 =
+        label("Label18", QStringLiteral("="), 5520, 4680, 375, 495, big, Qt::AlignHCenter, Sum);
+    Label17 =
+        label("Label17", QStringLiteral("+"), 4080, 4680, 375, 495, big, Qt::AlignHCenter, Sum);
+    Label16 =
+        label("Label16", QStringLiteral("= 1"), 6840, 4680, 975, 495, big, Qt::AlignHCenter, Sum);
+    Label15 =
+        label("Label15", QStringLiteral("4"), 6120, 5160, 615, 495, big, Qt::AlignHCenter, Sum);
+    Label14 =
+        label("Label14", QStringLiteral("4"), 6120, 4440, 615, 495, big, Qt::AlignHCenter, Sum);
+    Label13 =
+        label("Label13", QStringLiteral("4"), 4680, 5160, 615, 495, big, Qt::AlignHCenter, Sum);
+    Label4 = label("Label4", QStringLiteral("3"), 4680, 4440, 615, 495, big, Qt::AlignHCenter, Sum);
+    Label3 = label("Label3", QStringLiteral("4"), 3240, 5160, 615, 495, big, Qt::AlignHCenter, Sum);
+    Label2 = label("Label2", QStringLiteral("1"), 3240, 4440, 615, 495, big, Qt::AlignHCenter, Sum);
+    Label5 = label("Label5", QStringLiteral("La parte colorata rappresenta"), 4080, 1920, 3375, 495,
+                   text, Qt::AlignLeft, Explanation);
+    Label1 = label("Label1", QStringLiteral("Come si calcola la frazione complementare"), 480, 240,
+                   7935, 615, big, Qt::AlignLeft, Title);
+
+    describeFraction(Label6, Label7);
+    describeFraction(Label2, Label3);
+    describeFraction(Label4, Label13);
+    describeFraction(Label14, Label15);
+
+    connect(cmdregola1, &QPushButton::clicked, this, &frmregolecomplementare::cmdregola1_Click);
+    connect(cmdregola3, &QPushButton::clicked, this, &frmregolecomplementare::cmdregola3_Click);
+}
+
+void frmregolecomplementare::cmdregola1_Click()
+{
+    registry().show(QStringLiteral("frmregolecalcola"));
+    registry().unload(name());
+}
+
+void frmregolecomplementare::cmdregola3_Click()
+{
+    registry().show(QStringLiteral("frmregoleconfronto"));
+    registry().unload(name());
 }

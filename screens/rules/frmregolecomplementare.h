@@ -2,6 +2,10 @@
 
 #include "screen.h"
 
+class Line;
+class Picture;
+class QLabel;
+
 // Rule 2: the complementary fraction.
 class frmregolecomplementare : public Page
 {
@@ -9,4 +13,33 @@ class frmregolecomplementare : public Page
 
 public:
     explicit frmregolecomplementare(Registry &registry);
+
+    Picture *Picture2;
+    Picture *Picture1;
+    QPushButton *cmdregola3;
+    QPushButton *cmdregola2;
+    QPushButton *cmdregola1;
+    QLabel *Label9;
+    QLabel *Label8;
+    Line *Line1;
+    QLabel *Label7;
+    QLabel *Label6;
+    Line *Line5;
+    Line *Line4;
+    Line *Line3;
+    QLabel *Label18;
+    QLabel *Label17;
+    QLabel *Label16;
+    QLabel *Label15;
+    QLabel *Label14;
+    QLabel *Label13;
+    QLabel *Label4;
+    QLabel *Label3;
+    QLabel *Label2;
+    QLabel *Label5;
+    QLabel *Label1;
+
+private:
+    void cmdregola1_Click();
+    void cmdregola3_Click();
 };

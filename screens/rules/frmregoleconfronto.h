@@ -2,6 +2,10 @@
 
 #include "screen.h"
 
+class Line;
+class Picture;
+class QLabel;
+
 // Rule 3: comparing fractions that share a term.
 class frmregoleconfronto : public Page
 {
@@ -9,4 +13,36 @@ class frmregoleconfronto : public Page
 
 public:
     explicit frmregoleconfronto(Registry &registry);
+
+    Picture *Picture3;
+    Picture *Picture2;
+    Picture *Picture1;
+    QPushButton *cmdregola3;
+    QPushButton *cmdregola2;
+    QPushButton *cmdregola1;
+    Line *Line5;
+    QLabel *Label16;
+    QLabel *Label15;
+    Line *Line4;
+    QLabel *Label14;
+    QLabel *Label13;
+    QLabel *Label12;
+    QLabel *Label11;
+    QLabel *Label8;
+    QLabel *Label5;
+    Line *Line3;
+    QLabel *Label4;
+    QLabel *Label3;
+    QLabel *Label2;
+    Line *Line2;
+    QLabel *Label10;
+    QLabel *Label9;
+    Line *Line1;
+    QLabel *Label7;
+    QLabel *Label6;
+    QLabel *Label1;
+
+private:
+    void cmdregola1_Click();
+    void cmdregola2_Click();
 };
