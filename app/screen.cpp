@@ -221,6 +221,8 @@ QTimer *Screen::timer(const char *name, int intervalMs)
     auto *control = new QTimer(this);
     control->setObjectName(QString::fromLatin1(name));
     control->setInterval(intervalMs);
+    // A coarse timer may fire up to 5% late; a verdict must be gone on time.
+    control->setTimerType(Qt::PreciseTimer);
     return control;
 }
 

@@ -221,22 +221,25 @@ private slots:
     void verdictIsEmptiedByTheTimer()
     {
         openSample();
+        QCOMPARE(sample->tmrtempo->timerType(), Qt::PreciseTimer);
         QElapsedTimer clock;
         clock.start();
         sample->confirm->click();
         QCOMPARE(sample->lblmess->text(), QStringLiteral("Bravissimo!"));
         QVERIFY(sample->tmrtempo->isActive());
-        QTRY_VERIFY_WITH_TIMEOUT(sample->lblmess->text().isEmpty(), 4000);
-        QVERIFY(clock.elapsed() >= 2900);
-        QVERIFY(clock.elapsed() <= 3400);
-        // The timer keeps ticking; a later verdict still gets its full interval.
+        QVERIFY(sample->tmrtempo->remainingTime() <= 3000);
+        QVERIFY(sample->tmrtempo->remainingTime() > 2500);
+        QTRY_VERIFY_WITH_TIMEOUT(sample->lblmess->text().isEmpty(), 5000);
+        QVERIFY(clock.elapsed() >= 2990);
+        // The timer keeps ticking; a later verdict restarts the period, so it
+        // is readable for the full interval however close to a tick it comes.
         QTest::qWait(1500);
-        clock.restart();
+        QVERIFY(sample->tmrtempo->isActive());
         sample->confirm->click();
-        QTest::qWait(2500);
+        QVERIFY(sample->tmrtempo->remainingTime() > 2500);
+        QTest::qWait(2000);
         QCOMPARE(sample->lblmess->text(), QStringLiteral("Bravissimo!"));
-        QTRY_VERIFY_WITH_TIMEOUT(sample->lblmess->text().isEmpty(), 1000);
-        QVERIFY(clock.elapsed() <= 3400);
+        QTRY_VERIFY_WITH_TIMEOUT(sample->lblmess->text().isEmpty(), 3000);
     }
 
     void everyPictureLoads()
