@@ -418,6 +418,28 @@ private slots:
         QVERIFY(tmrtempo->isActive());
     }
 
+    // Fine, then the exercise again: a fresh screen with new pairs.
+    void comingBackStartsAfresh()
+    {
+        frmsimbolo *screen = openWith(fixedPairs);
+        QVERIFY(screen);
+        auto &scripted = static_cast<ScriptedRandom &>(registry->random());
+        type(screen->txtsim[0], QStringLiteral("="));
+        QTest::mouseClick(screen->cmdconferma, Qt::LeftButton);
+        QTest::mouseClick(control<QPushButton>(screen, "cmdfine"), Qt::LeftButton);
+        QCOMPARE(registry->loaded(), QStringList {QStringLiteral("frminizio")});
+        flushUnloaded();
+        screen = open();
+        QVERIFY(screen);
+        QVERIFY(scripted.exhausted());
+        QCOMPARE(scripted.underruns(), 0);
+        QCOMPARE(captions(screen).mid(0, 4), QStringList({"3", "7", "3", "45"}));
+        QCOMPARE(answers(screen), QStringList(6, QString()));
+        QVERIFY(control<QLabel>(screen, "lblmess")->text().isEmpty());
+        QVERIFY(!control<QTimer>(screen, "tmrtempo")->isActive());
+        QCOMPARE(screen->focusWidget(), screen->txtsim[0]);
+    }
+
     void escapeGoesBackToTheMenu()
     {
         frmsimbolo *screen = openWith(fixedPairs);
