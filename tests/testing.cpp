@@ -8,7 +8,9 @@
 float ScriptedRandom::next()
 {
     if (m_values.empty()) {
-        ++m_underruns;
+        // A rejection loop fed too short a script would spin for ever.
+        if (++m_underruns > 100000)
+            qFatal("the scripted generator ran out of values");
         return 0.0f;
     }
     const float value = m_values.front();

@@ -1,8 +1,185 @@
 #include "frmmax.h"
 
+#include "clickarea.h"
+#include "line.h"
+#include "picture.h"
+#include "random.h"
+#include "shape.h"
+
+#include <QLabel>
+#include <QPushButton>
+#include <QTimer>
+
+namespace {
+
+const char *const numeratorNames[4] = {"lbln1", "lbln2", "lbln3", "lbln4"};
+const char *const denominatorNames[4] = {"lbld1", "lbld2", "lbld3", "lbld4"};
+const char *const barNames[4] = {"Line1", "Line2", "Line3", "Line4"};
+const char *const ringNames[4] = {"cer1", "cer2", "cer3", "cer4"};
+const char *const areaNames[4] = {"sel1", "sel2", "sel3", "sel4"};
+
+// Top left corner of the rectangle around fraction k; its numerator sits
+// 240 twips in and 240 down, the bar 600 below that, the denominator 720.
+constexpr int cornerLeft[4] = {1200, 3360, 1200, 3360};
+constexpr int cornerTop[4] = {2280, 2280, 4320, 4320};
+
+// How many of the six pairs of the four values differ.
+int differentPairs(const std::array<int, 4> &values)
+{
+    int diversi = 0;
+    for (int i = 0; i < 3; ++i) {
+        for (int j = i + 1; j < 4; ++j) {
+            if (values[j] != values[i])
+                ++diversi;
+        }
+    }
+    return diversi;
+}
+
+} // namespace
+
 frmmax::frmmax(Registry &registry)
     : Exercise(registry, QStringLiteral("frmmax"), QStringLiteral("Trovo la frazione maggiore"),
                QColor(192, 192, 255))
 {
+    Picture2 = picture("Picture2", QStringLiteral("banner-maggiore.svg"), 360, 240, 9855, 855);
+    Picture1 = picture("Picture1", QStringLiteral("boy-thinking.svg"), 6720, 1560, 3135, 3975);
+    Label1 = label("Label1", QStringLiteral("Fai clic con il mouse"), 360, 1320, 3255, 495,
+                   Font::comic(15.75).boldFace());
+    for (int k = 0; k < 4; ++k) {
+        const int x = cornerLeft[k];
+        const int y = cornerTop[k];
+        lbln[k] = label(numeratorNames[k], QString(), x + 240, y + 240, 615, 495, Font::sans(24),
+                        Qt::AlignHCenter);
+        lbld[k] = label(denominatorNames[k], QString(), x + 240, y + 960, 615, 495, Font::sans(24),
+                        Qt::AlignHCenter);
+        bars[k] = line(barNames[k], x + 120, y + 840, x + 960, y + 840, 3);
+        cer[k] = shape(ringNames[k], x, y, 1095, 1695, QColor(255, 0, 0), 3, true);
+        cer[k]->hide();
+        sel[k] = clickArea(areaNames[k], x, y, 1095, 1695);
+    }
+    cmdconferma =
+        button("cmdconferma", QStringLiteral("&Conferma"), 4800, 3840, 1335, 495, Font {}, 0);
     fineButton(1);
+    message(5760, 5880, 4215, 615, Font::comic(18).boldFace(), QColor(0, 0, 255));
+
+    connect(sel[0], &ClickArea::clicked, this, &frmmax::sel1_Click);
+    connect(sel[1], &ClickArea::clicked, this, &frmmax::sel2_Click);
+    connect(sel[2], &ClickArea::clicked, this, &frmmax::sel3_Click);
+    connect(sel[3], &ClickArea::clicked, this, &frmmax::sel4_Click);
+    connect(cmdconferma, &QPushButton::clicked, this, &frmmax::cmdconferma_Click);
+}
+
+void frmmax::Form_Load()
+{
+    Exercise::Form_Load();
+    makeTask();
+}
+
+void frmmax::makeTask()
+{
+    // The kind is drawn once; a rejected attempt redraws all five numbers.
+    tipo = rnd().draw(2);
+    int conta = 0;
+    int diversi = 0;
+    if (tipo == 1) {
+        do {
+            conta = 0;
+            numeratori[0] = rnd().draw(99);
+            for (int i = 0; i < 4; ++i) {
+                denominatori[i] = rnd().draw(99);
+                if (denominatori[i] > numeratori[0])
+                    ++conta;
+            }
+            diversi = differentPairs(denominatori);
+        } while (!(diversi == 6 && conta == 4));
+        for (int k = 0; k < 4; ++k)
+            lbln[k]->setText(QString::number(numeratori[0]));
+        for (int k = 0; k < 4; ++k)
+            lbld[k]->setText(QString::number(denominatori[k]));
+    }
+    if (tipo == 2) {
+        do {
+            conta = 0;
+            denominatori[0] = rnd().draw(99);
+            for (int i = 0; i < 4; ++i) {
+                numeratori[i] = rnd().draw(99);
+                if (numeratori[i] < denominatori[0])
+                    ++conta;
+            }
+            diversi = differentPairs(numeratori);
+        } while (!(diversi == 6 && conta == 4));
+        for (int k = 0; k < 4; ++k)
+            lbln[k]->setText(QString::number(numeratori[k]));
+        for (int k = 0; k < 4; ++k)
+            lbld[k]->setText(QString::number(denominatori[0]));
+    }
+    for (int k = 0; k < 4; ++k)
+        sel[k]->setAccessibleName(QStringLiteral("%1 su %2").arg(lbln[k]->text(), lbld[k]->text()));
+}
+
+void frmmax::select(int k)
+{
+    for (int ring = 0; ring < 4; ++ring)
+        cer[ring]->setVisible(ring == k);
+}
+
+void frmmax::sel1_Click()
+{
+    select(0);
+}
+
+void frmmax::sel2_Click()
+{
+    select(1);
+}
+
+void frmmax::sel3_Click()
+{
+    select(2);
+}
+
+void frmmax::sel4_Click()
+{
+    select(3);
+}
+
+void frmmax::cmdconferma_Click()
+{
+    // maggiore counts fractions from 1, as the child does; 0 is none.
+    maggiore = 0;
+    giusto = 0;
+    const std::array<int, 4> &values = tipo == 1 ? denominatori : numeratori;
+    for (int k = 0; k < 4; ++k) {
+        bool largest = true;
+        for (int other = 0; other < 4; ++other) {
+            if (other == k)
+                continue;
+            // The smallest denominator, or the largest numerator, wins.
+            if (tipo == 1 ? !(values[k] < values[other]) : !(values[k] > values[other]))
+                largest = false;
+        }
+        if (largest)
+            maggiore = k + 1;
+    }
+    bool ringed = false;
+    for (int k = 0; k < 4; ++k) {
+        if (maggiore == k + 1 && cer[k]->isVisibleTo(this)) {
+            say(QStringLiteral("Esatto, complimenti!"));
+            giusto = 1;
+        }
+        if (cer[k]->isVisibleTo(this))
+            ringed = true;
+    }
+    for (int k = 0; k < 4; ++k) {
+        if (maggiore != k + 1 && cer[k]->isVisibleTo(this))
+            say(QStringLiteral("Hai sbagliato, riprova!"));
+    }
+    if (!ringed)
+        say(QStringLiteral("Hai sbagliato, riprova!"));
+    tmrtempo->start();
+    for (Shape *ring : cer)
+        ring->hide();
+    if (giusto == 1)
+        makeTask();
 }
