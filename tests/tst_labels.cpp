@@ -6,6 +6,8 @@
 #include <QFontMetrics>
 #include <QLabel>
 #include <QTest>
+#include <QTextLayout>
+#include <QtMath>
 
 namespace {
 
@@ -22,14 +24,37 @@ const char *const screens[] = {"frminizio",
                                "frmregolecomplementare",
                                "frmregoleconfronto"};
 
-// The space the label's text takes when the label lays it out: wrapped at
-// word boundaries within the label's width. A word wider than the label
-// makes the result wider than the label.
-QRect textExtent(const QLabel *label)
+// What the label's text needs when the label lays it out: wrapped at word
+// boundaries within the label's width. The height is where the ink of the
+// last line ends, so a line whose empty descent space runs past the bottom
+// edge still fits, while a cut-off letter does not.
+QSize textExtent(const QLabel *label)
 {
-    const QFontMetrics metrics(label->font(), label);
-    const QRect room = label->contentsRect();
-    return metrics.boundingRect(room, Qt::TextWordWrap | label->alignment(), label->text());
+    const QFont font = label->font();
+    const QFontMetricsF metrics(font, label);
+    const QString text = label->text();
+    QTextLayout layout(text, font, label);
+    QTextOption option(label->alignment());
+    option.setWrapMode(QTextOption::WordWrap);
+    layout.setTextOption(option);
+    const qreal width = label->contentsRect().width();
+    qreal widest = 0;
+    qreal inkBottom = 0;
+    qreal y = 0;
+    layout.beginLayout();
+    for (QTextLine line = layout.createLine(); line.isValid(); line = layout.createLine()) {
+        line.setLineWidth(width);
+        line.setPosition(QPointF(0, y));
+        widest = qMax(widest, line.naturalTextWidth());
+        const QString part = text.mid(line.textStart(), line.textLength()).trimmed();
+        if (!part.isEmpty()) {
+            const QRectF ink = metrics.tightBoundingRect(part);
+            inkBottom = qMax(inkBottom, y + line.ascent() + ink.bottom());
+        }
+        y += line.height();
+    }
+    layout.endLayout();
+    return QSize(qCeil(widest), qCeil(inkBottom));
 }
 
 } // namespace
@@ -63,7 +88,7 @@ private slots:
                 continue;
             QVERIFY2(label->wordWrap(), qPrintable(label->objectName()));
             const QRect room = label->contentsRect();
-            const QRect used = textExtent(label);
+            const QSize used = textExtent(label);
             if (used.width() > room.width() || used.height() > room.height()) {
                 overflows << QStringLiteral("%1/%2: \"%3\" needs %4 x %5 px in %6 x %7 (%8 %9 pt)")
                                  .arg(screen, label->objectName(), label->text())
