@@ -209,6 +209,8 @@ QRadioButton *Screen::option(QGroupBox *frame, const char *name, const QString &
     auto *control = new QRadioButton(caption, frame);
     place(control, name, left, top, width, height);
     control->setFont(font.toQFont());
+    // Buttons fill with the button colour; an option blends into its frame.
+    control->setBackgroundRole(QPalette::Window);
     paintBackground(control, m_background);
     m_tabOrder.emplace_back(tabIndex, control);
     return control;
