@@ -561,8 +561,8 @@ private slots:
         flushUnloaded();
         QVERIFY(!registry->screen(ordine));
 
-        // The seeded generator starts over, so only a fresh load explains
-        // an equal task here.
+        // Every load seeds the generator again: the fixed seed gives the
+        // same first task.
         screen = openScreen();
         QCOMPARE(topRow(screen), first);
         QVERIFY(screen->optcre->isChecked());
