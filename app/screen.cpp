@@ -211,7 +211,12 @@ QRadioButton *Screen::option(QGroupBox *frame, const char *name, const QString &
     auto *control = new QRadioButton(caption, frame);
     place(control, name, left, top, width, height);
     control->setFont(font.toQFont());
+    // An option shows its frame through it: a filled button would paint the
+    // button colour, and even the frame's colour differs from the frame's
+    // slightly shaded inside.
     paintBackground(control, m_background);
+    control->setBackgroundRole(QPalette::Window);
+    control->setAutoFillBackground(false);
     m_tabOrder.emplace_back(tabIndex, control);
     return control;
 }

@@ -1,8 +1,255 @@
 #include "frmordine.h"
 
+#include "clickarea.h"
+#include "line.h"
+#include "picture.h"
+#include "random.h"
+#include "shape.h"
+
+#include <QGroupBox>
+#include <QLabel>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTimer>
+
+namespace {
+
+const QColor pink(255, 192, 192);
+constexpr std::array<int, 5> columnLeft {720, 1920, 3120, 4320, 5520};
+
+QString text(int value)
+{
+    return QString::number(value);
+}
+
+} // namespace
+
 frmordine::frmordine(Registry &registry)
     : Exercise(registry, QStringLiteral("frmordine"), QStringLiteral("Metto in ordine le quotelle"),
-               QColor(255, 192, 192))
+               pink)
 {
+    static const char *const lblnNames[] = {"lbln1", "lbln2", "lbln3", "lbln4", "lbln5"};
+    static const char *const topLineNames[] = {"line6", "line7", "line8", "line9", "line10"};
+    static const char *const lbldNames[] = {"lbld1", "lbld2", "lbld3", "lbld4", "lbld5"};
+    static const char *const imgNames[] = {"img1", "img2", "img3", "img4", "img5"};
+    static const char *const shapeNames[] = {"Shape1", "Shape2", "Shape3", "Shape4", "Shape5"};
+    static const int shapeLeft[] = {1680, 480, 2880, 4080, 5280};
+    static const char *const lblrnNames[] = {"lblrn1", "lblrn2", "lblrn3", "lblrn4", "lblrn5"};
+    static const char *const placeLineNames[] = {"line1", "line2", "line3", "line4", "line5"};
+    static const char *const lblrdNames[] = {"lblrd1", "lblrd2", "lblrd3", "lblrd4", "lblrd5"};
+    const Font number = Font::sans(24);
+
+    Picture1 = picture("Picture1", QStringLiteral("banner-ordine.svg"), 1200, 240, 8175, 855);
+    Picture2 = picture("Picture2", QStringLiteral("boy-hands-on-hips.svg"), 7200, 1560, 2895, 3255);
+    for (int k = 0; k < 5; ++k) {
+        const int left = columnLeft[k];
+        lbln[k] = label(lblnNames[k], QString(), left, 1800, 615, 495, number, Qt::AlignHCenter,
+                        Qt::black, pink);
+        topLine[k] = line(topLineNames[k], left - 120, 2400, left + 720, 2400, 3);
+        lbld[k] = label(lbldNames[k], QString(), left, 2520, 615, 495, number, Qt::AlignHCenter,
+                        Qt::black, pink);
+        img[k] = clickArea(imgNames[k], left - 120, 1680, 855, 1455);
+    }
+    for (int k = 0; k < 5; ++k)
+        shapes[k] = shape(shapeNames[k], shapeLeft[k], 3600, 1095, 1455, Qt::black, 2);
+    for (int s = 0; s < 5; ++s) {
+        const int left = columnLeft[s];
+        lblrn[s] = label(lblrnNames[s], QString(), left, 3720, 615, 495, number, Qt::AlignHCenter,
+                         Qt::black, Qt::white);
+        placeLine[s] = line(placeLineNames[s], left - 120, 4320, left + 720, 4320, 3);
+        placeLine[s]->hide();
+        lblrd[s] = label(lblrdNames[s], QString(), left, 4440, 615, 495, number, Qt::AlignHCenter,
+                         Qt::black, Qt::white);
+    }
+    message(720, 5520, 5415, 735, Font::comic(24), QColor(0, 0, 255));
+    cmdconferma = button("cmdconferma", QStringLiteral("&Conferma"), 6360, 5520, 1215, 495,
+                         Font::sans(9.75), 25);
+    cmdannulla = button("cmdannulla", QStringLiteral("&Annulla"), 6360, 6120, 1215, 495,
+                        Font::sans(9.75), 14);
     fineButton(3);
+    Frame1 = frame("Frame1", QStringLiteral("Ordine"), 7920, 5280, 2415, 1575, Font::comic(14.25));
+    optcre = option(Frame1, "optcre", QStringLiteral("Crescente"), 240, 480, 1815, 375,
+                    Font::comic(14.25), 1);
+    optdecre = option(Frame1, "optdecre", QStringLiteral("Decrescente"), 240, 960, 2055, 375,
+                      Font::comic(14.25), 2);
+
+    for (int k = 0; k < 5; ++k)
+        connect(img[k], &ClickArea::clicked, this, [this, k] { img_Click(k + 1); });
+    // An option reorders whenever it becomes the selected one, by mouse,
+    // arrow keys or at load; choosing the selected one again changes nothing.
+    connect(optcre, &QRadioButton::toggled, this, [this](bool on) {
+        if (on)
+            optcre_Click();
+    });
+    connect(optdecre, &QRadioButton::toggled, this, [this](bool on) {
+        if (on)
+            optdecre_Click();
+    });
+    connect(cmdconferma, &QPushButton::clicked, this, &frmordine::cmdconferma_Click);
+    connect(cmdannulla, &QPushButton::clicked, this, &frmordine::cmdannulla_Click);
+}
+
+void frmordine::Form_Load()
+{
+    Exercise::Form_Load();
+    estrai();
+    ordina(Direction::Ascending);
+    // "Crescente" takes the focus at open; in this toolkit focus alone does
+    // not select an option, so select it here.
+    optcre->setChecked(true);
+}
+
+void frmordine::estrai()
+{
+    tipo = rnd().draw(2);
+    if (tipo == 1) {
+        do {
+            diversi = 0;
+            conta = 0;
+            numeratori[1] = rnd().draw(99);
+            for (i = 1; i <= 5; ++i) {
+                denominatori[i] = rnd().draw(99);
+                if (denominatori[i] > numeratori[1])
+                    ++conta;
+            }
+            for (i = 1; i <= 4; ++i) {
+                for (j = i + 1; j <= 5; ++j) {
+                    if (denominatori[i] != denominatori[j])
+                        ++diversi;
+                }
+            }
+        } while (!(conta == 5 && diversi == 10));
+    } else {
+        do {
+            diversi = 0;
+            conta = 0;
+            denominatori[1] = rnd().draw(99);
+            for (i = 1; i <= 5; ++i) {
+                numeratori[i] = rnd().draw(99);
+                if (numeratori[i] < denominatori[1])
+                    ++conta;
+            }
+            for (i = 1; i <= 4; ++i) {
+                for (j = i + 1; j <= 5; ++j) {
+                    if (numeratori[i] != numeratori[j])
+                        ++diversi;
+                }
+            }
+        } while (!(conta == 5 && diversi == 10));
+    }
+    showFractions();
+}
+
+// The top row in draw order; only a successful attempt reaches the labels.
+void frmordine::showFractions()
+{
+    for (int k = 1; k <= 5; ++k) {
+        const int numerator = tipo == 1 ? numeratori[1] : numeratori[k];
+        const int denominator = tipo == 1 ? denominatori[k] : denominatori[1];
+        lbln[k - 1]->setText(text(numerator));
+        lbld[k - 1]->setText(text(denominator));
+        img[k - 1]->setAccessibleName(QStringLiteral("%1 su %2").arg(numerator).arg(denominator));
+    }
+}
+
+void frmordine::ordina(Direction direction)
+{
+    std::array<int, 6> &cells = tipo == 1 ? denominatori : numeratori;
+    for (i = 1; i <= 4; ++i) {
+        for (j = i + 1; j <= 5; ++j) {
+            if (outOfOrder(direction)) {
+                scambio = static_cast<std::int16_t>(cells[i]);
+                cells[i] = cells[j];
+                cells[j] = scambio;
+            }
+        }
+    }
+}
+
+// Whether cells i and j must swap. With a shared numerator the larger
+// denominator is the smaller fraction; with a shared denominator the larger
+// numerator is the larger fraction.
+bool frmordine::outOfOrder(Direction direction) const
+{
+    const bool ascending = direction == Direction::Ascending;
+    if (tipo == 1)
+        return ascending ? denominatori[i] < denominatori[j] : denominatori[i] > denominatori[j];
+    return ascending ? numeratori[i] > numeratori[j] : numeratori[i] < numeratori[j];
+}
+
+void frmordine::img_Click(int index)
+{
+    const int k = index - 1;
+    // A placed fraction has no click area left; it cannot move twice.
+    if (img[k]->isHidden())
+        return;
+    for (int s = 0; s < 5; ++s) {
+        if (!placeLine[s]->isHidden())
+            continue;
+        lblrn[s]->setText(lbln[k]->text());
+        lblrd[s]->setText(lbld[k]->text());
+        lbln[k]->hide();
+        lbld[k]->hide();
+        img[k]->hide();
+        placeLine[s]->show();
+        topLine[k]->hide();
+        return;
+    }
+}
+
+void frmordine::optcre_Click()
+{
+    ordina(Direction::Ascending);
+}
+
+void frmordine::optdecre_Click()
+{
+    ordina(Direction::Descending);
+}
+
+void frmordine::cmdconferma_Click()
+{
+    esatte = 0;
+    if (tipo == 1) {
+        for (int s = 1; s <= 5; ++s) {
+            if (matches(lblrd[s - 1]->text(), denominatori[s]))
+                ++esatte;
+        }
+    } else {
+        for (int s = 1; s <= 5; ++s) {
+            if (matches(lblrn[s - 1]->text(), numeratori[s]))
+                ++esatte;
+        }
+    }
+    say(esatte == 5 ? QStringLiteral("Esatto, complimenti!")
+                    : QStringLiteral("Sbagliato, riprova!"));
+    tmrtempo->start();
+    azzera();
+    if (esatte == 5) {
+        estrai();
+        ordina(optdecre->isChecked() ? Direction::Descending : Direction::Ascending);
+    }
+}
+
+void frmordine::cmdannulla_Click()
+{
+    azzera();
+}
+
+void frmordine::azzera()
+{
+    for (QLabel *numerator : lblrn)
+        numerator->setText(QString());
+    for (QLabel *denominator : lblrd)
+        denominator->setText(QString());
+    for (Line *bar : placeLine)
+        bar->hide();
+    for (QLabel *numerator : lbln)
+        numerator->show();
+    for (QLabel *denominator : lbld)
+        denominator->show();
+    for (Line *bar : topLine)
+        bar->show();
+    for (ClickArea *area : img)
+        area->show();
 }
