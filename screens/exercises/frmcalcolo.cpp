@@ -107,7 +107,7 @@ void frmcalcolo::cmdconferma_Click()
         if (right)
             ++cont;
         else
-            box->clear();
+            box->setText(QString());
     };
     judge(txtsris, matches(txtsris->text(), sris));
     judge(txtsris2, matches(txtsris2->text(), sris));
@@ -119,7 +119,7 @@ void frmcalcolo::cmdconferma_Click()
     if (cont == 7) {
         say(QStringLiteral("Bravissimo!"));
         for (QLineEdit *box : {txtris, txtiniz, txtnum, txtsris, txtsris2, txtden, txtris2})
-            box->clear();
+            box->setText(QString());
         drawTask();
     } else {
         say(QStringLiteral("Sbagliato!"));

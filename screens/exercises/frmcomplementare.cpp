@@ -86,7 +86,7 @@ void frmcomplementare::cmdconferma_Click()
         {txtn1, compl_}, {txtd1, den}, {txtn2, den}, {txtd2, den}};
     for (const auto &[box, expected] : boxes) {
         if (!matches(box->text(), expected)) {
-            box->clear();
+            box->setText(QString());
             say(QStringLiteral("Sbagliato, riprova!"));
         }
     }
@@ -95,7 +95,7 @@ void frmcomplementare::cmdconferma_Click()
         say(QStringLiteral("Esatto, complimenti!"));
         drawTask();
         for (QLineEdit *box : {txtn1, txtd1, txtn2, txtd2})
-            box->clear();
+            box->setText(QString());
         txtn1->setFocus();
         showTask();
     }
