@@ -1,14 +1,128 @@
 #include "frmcalcolo.h"
 
-const frmcalcolo::Range frmcalcolo::Within1000 {"frmcalcolo", "Calcolo le quotelle entro il 1000",
-                                                1000, QColor(192, 255, 255)};
-const frmcalcolo::Range frmcalcolo::Within100 {"frmcalcolo99", "Calcolo le quotelle entro il 100",
-                                               100, QColor(192, 255, 192)};
+#include "line.h"
+#include "picture.h"
+#include "random.h"
+
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTimer>
+
+const frmcalcolo::Range frmcalcolo::Within1000 {"frmcalcolo",
+                                                "Calcolo le quotelle entro il 1000",
+                                                999,
+                                                1000,
+                                                QColor(192, 255, 255),
+                                                "banner-calcola-red.svg",
+                                                "boy-green-jumper.svg",
+                                                QRect(7560, 1800, 2175, 4935)};
+const frmcalcolo::Range frmcalcolo::Within100 {"frmcalcolo99",
+                                               "Calcolo le quotelle entro il 100",
+                                               99,
+                                               100,
+                                               QColor(192, 255, 192),
+                                               "banner-calcola-blue.svg",
+                                               "girl-back-to-school.svg",
+                                               QRect(7200, 1920, 2535, 4335)};
 
 frmcalcolo::frmcalcolo(Registry &registry, const Range &range)
     : Exercise(registry, QString::fromLatin1(range.name), QString::fromUtf8(range.caption),
                range.background),
       m_range(range)
 {
+    const Font numbers = Font::sans(24);
+    const QRect place = range.illustrationPlace;
+    Picture2 = picture("Picture2", QString::fromLatin1(range.banner), 240, 360, 10095, 855);
+    Picture1 = picture("Picture1", QString::fromLatin1(range.illustration), place.x(), place.y(),
+                       place.width(), place.height());
+    lblnum = label("lblnum", QString(), 1200, 1560, 615, 495, numbers, Qt::AlignHCenter);
+    Line1 = line("Line1", 1080, 2160, 1920, 2160, 3);
+    lblden = label("lblden", QString(), 1200, 2280, 615, 495, numbers, Qt::AlignHCenter);
+    Label5 = label("Label5", QStringLiteral("di"), 2160, 1920, 495, 495, numbers, Qt::AlignLeft);
+    lbliniz = label("lbliniz", QString(), 2760, 1920, 975, 495, numbers, Qt::AlignHCenter);
+    Label7 = label("Label7", QStringLiteral("="), 3840, 1920, 375, 495, numbers, Qt::AlignHCenter);
+    txtris = textBox("txtris", 4320, 1920, 1095, 615, numbers, 6);
+    txtiniz = textBox("txtiniz", 1200, 3120, 975, 615, numbers, 0);
+    Label8 = label("Label8", QStringLiteral(":"), 2160, 3120, 495, 615, numbers, Qt::AlignHCenter);
+    txtden = textBox("txtden", 2640, 3120, 615, 615, numbers, 1);
+    Label1 = label("Label1", QStringLiteral("="), 3240, 3240, 615, 495, numbers, Qt::AlignHCenter);
+    txtsris = textBox("txtsris", 3840, 3120, 975, 615, numbers, 2);
+    txtsris2 = textBox("txtsris2", 1200, 4080, 975, 615, numbers, 3);
+    Label9 = label("Label9", QStringLiteral("x"), 2160, 4080, 495, 615, numbers, Qt::AlignHCenter);
+    txtnum = textBox("txtnum", 2640, 4080, 615, 615, numbers, 4);
+    Label2 = label("Label2", QStringLiteral("="), 3240, 4200, 615, 495, numbers, Qt::AlignHCenter);
+    txtris2 = textBox("txtris2", 3840, 4080, 975, 615, numbers, 5);
+    message(1200, 5040, 3615, 735, Font::comic(24), QColor(0, 0, 255));
+    cmdconferma =
+        button("cmdconferma", QStringLiteral("&Conferma"), 2280, 6000, 1455, 495, Font {}, 7);
     fineButton(8);
+
+    txtiniz->setAccessibleName(QStringLiteral("numero di partenza"));
+    txtden->setAccessibleName(QStringLiteral("denominatore"));
+    txtsris->setAccessibleName(QStringLiteral("quoziente"));
+    txtsris2->setAccessibleName(QStringLiteral("quoziente"));
+    txtnum->setAccessibleName(QStringLiteral("numeratore"));
+    txtris2->setAccessibleName(QStringLiteral("prodotto"));
+    txtris->setAccessibleName(QStringLiteral("risultato"));
+
+    connect(cmdconferma, &QPushButton::clicked, this, &frmcalcolo::cmdconferma_Click);
+}
+
+void frmcalcolo::Form_Load()
+{
+    Exercise::Form_Load();
+    drawTask();
+}
+
+void frmcalcolo::drawTask()
+{
+    // Rejection: every value is drawn again, always in this order, until the
+    // starting number stays below the limit and the fraction is proper.
+    do {
+        cont = 0;
+        sris = rnd().draw(m_range.quotients);
+        num = rnd().draw(9);
+        den = rnd().draw(9);
+        if (sris * den < m_range.limit)
+            ++cont;
+        if (num < den)
+            ++cont;
+    } while (cont != 2);
+    lbliniz->setText(QString::number(sris * den));
+    lblnum->setText(QString::number(num));
+    lblden->setText(QString::number(den));
+    // The bar between the two labels is only seen, so say it.
+    const QString fraction = QStringLiteral("%1 su %2").arg(num).arg(den);
+    lblnum->setAccessibleDescription(fraction);
+    lblden->setAccessibleDescription(fraction);
+    ris = sris * num;
+}
+
+void frmcalcolo::cmdconferma_Click()
+{
+    txtiniz->setFocus();
+    cont = 0;
+    const auto judge = [this](QLineEdit *box, bool right) {
+        if (right)
+            ++cont;
+        else
+            box->setText(QString());
+    };
+    judge(txtsris, matches(txtsris->text(), sris));
+    judge(txtsris2, matches(txtsris2->text(), sris));
+    judge(txtris, matches(txtris->text(), ris));
+    judge(txtris2, matches(txtris2->text(), ris));
+    judge(txtiniz, txtiniz->text() == lbliniz->text());
+    judge(txtnum, matches(txtnum->text(), num));
+    judge(txtden, matches(txtden->text(), den));
+    if (cont == 7) {
+        say(QStringLiteral("Bravissimo!"));
+        for (QLineEdit *box : {txtris, txtiniz, txtnum, txtsris, txtsris2, txtden, txtris2})
+            box->setText(QString());
+        drawTask();
+    } else {
+        say(QStringLiteral("Sbagliato!"));
+    }
+    tmrtempo->start();
 }

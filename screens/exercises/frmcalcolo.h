@@ -2,6 +2,16 @@
 
 #include "exercise.h"
 
+#include <QRect>
+
+#include <cstdint>
+
+class Line;
+class Picture;
+class QLabel;
+class QLineEdit;
+class QPushButton;
+
 // The fraction of a number, in two written steps. One screen, two ranges:
 // frmcalcolo works within 1000, frmcalcolo99 within 100.
 class frmcalcolo : public Exercise
@@ -13,14 +23,51 @@ public:
     {
         const char *name;
         const char *caption;
+        int quotients; // sris is drawn from 1 to this
         int limit; // the starting number stays below it
         QColor background;
+        const char *banner;
+        const char *illustration;
+        QRect illustrationPlace; // in twips
     };
     static const Range Within1000;
     static const Range Within100;
 
     frmcalcolo(Registry &registry, const Range &range);
 
+    void Form_Load() override;
+
+    // Draws a new task and shows it; public so that the draws can be sampled.
+    void drawTask();
+
+    Picture *Picture2;
+    Picture *Picture1;
+    QLabel *lblnum;
+    Line *Line1;
+    QLabel *lblden;
+    QLabel *Label5;
+    QLabel *lbliniz;
+    QLabel *Label7;
+    QLineEdit *txtris;
+    QLineEdit *txtiniz;
+    QLabel *Label8;
+    QLineEdit *txtden;
+    QLabel *Label1;
+    QLineEdit *txtsris;
+    QLineEdit *txtsris2;
+    QLabel *Label9;
+    QLineEdit *txtnum;
+    QLabel *Label2;
+    QLineEdit *txtris2;
+    QPushButton *cmdconferma;
+
 private:
+    void cmdconferma_Click();
+
     const Range &m_range;
+    int sris = 0;
+    int num = 0;
+    int den = 0;
+    int ris = 0;
+    std::int16_t cont = 0;
 };

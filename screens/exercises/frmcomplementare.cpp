@@ -1,8 +1,102 @@
 #include "frmcomplementare.h"
 
+#include "line.h"
+#include "picture.h"
+#include "random.h"
+
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTimer>
+
 frmcomplementare::frmcomplementare(Registry &registry)
     : Exercise(registry, QStringLiteral("frmcomplementare"),
                QStringLiteral("Trovo la frazione complementare"), QColor(255, 192, 255))
 {
+    const Font numbers = Font::sans(24);
+    Picture1 =
+        picture("Picture1", QStringLiteral("banner-complementare.svg"), 1320, 240, 7815, 1935);
+    Picture2 = picture("Picture2", QStringLiteral("boy-smiling.svg"), 960, 2400, 2415, 3975);
+    lbln = label("lbln", QString(), 4200, 2880, 615, 495, numbers, Qt::AlignHCenter);
+    Line1 = line("Line1", 4080, 3480, 4920, 3480, 3);
+    lbld = label("lbld", QString(), 4200, 3600, 615, 495, numbers, Qt::AlignHCenter);
+    Label5 = label("Label5", QStringLiteral("+"), 5160, 3240, 375, 495, numbers, Qt::AlignHCenter);
+    txtn1 = textBox("txtn1", 5880, 2760, 855, 615, numbers, 0);
+    Line2 = line("Line2", 5760, 3480, 6840, 3480, 3);
+    txtd1 = textBox("txtd1", 5880, 3600, 855, 615, numbers, 1);
+    Label6 = label("Label6", QStringLiteral("="), 7080, 3240, 375, 495, numbers, Qt::AlignHCenter);
+    txtn2 = textBox("txtn2", 7800, 2760, 855, 615, numbers, 2);
+    Line3 = line("Line3", 7680, 3480, 8760, 3480, 3);
+    txtd2 = textBox("txtd2", 7800, 3600, 855, 615, numbers, 3);
+    Label1 = label("Label1", QStringLiteral("="), 9000, 3240, 375, 495, numbers, Qt::AlignHCenter);
+    Label2 = label("Label2", QStringLiteral("1"), 9480, 3240, 375, 615, numbers, Qt::AlignHCenter);
+    message(4200, 4920, 5655, 735, Font::comic(21.75), QColor(0, 0, 255));
+    cmdconferma =
+        button("cmdconferma", QStringLiteral("&Conferma"), 6360, 6120, 1335, 495, Font {}, 4);
     fineButton(5);
+
+    txtn1->setAccessibleName(QStringLiteral("numeratore della frazione complementare"));
+    txtd1->setAccessibleName(QStringLiteral("denominatore della frazione complementare"));
+    txtn2->setAccessibleName(QStringLiteral("numeratore dell’intero"));
+    txtd2->setAccessibleName(QStringLiteral("denominatore dell’intero"));
+
+    connect(cmdconferma, &QPushButton::clicked, this, &frmcomplementare::cmdconferma_Click);
+}
+
+void frmcomplementare::Form_Load()
+{
+    Exercise::Form_Load();
+    drawTask();
+    showTask();
+}
+
+void frmcomplementare::drawTask()
+{
+    // Rejection: both values are drawn again, numerator first, until the
+    // fraction is proper.
+    do {
+        valida = 0;
+        num = rnd().draw(99);
+        den = rnd().draw(99);
+        if (den > num)
+            valida = 1;
+    } while (valida != 1);
+    compl_ = den - num;
+}
+
+void frmcomplementare::showTask()
+{
+    lbln->setText(QString::number(num));
+    lbld->setText(QString::number(den));
+    // The bar between the two labels is only seen, so say it.
+    const QString fraction = QStringLiteral("%1 su %2").arg(num).arg(den);
+    lbln->setAccessibleDescription(fraction);
+    lbld->setAccessibleDescription(fraction);
+}
+
+bool frmcomplementare::allRight() const
+{
+    return matches(txtn1->text(), compl_) && matches(txtd1->text(), den)
+        && matches(txtn2->text(), den) && matches(txtd2->text(), den);
+}
+
+void frmcomplementare::cmdconferma_Click()
+{
+    const std::pair<QLineEdit *, int> boxes[] = {
+        {txtn1, compl_}, {txtd1, den}, {txtn2, den}, {txtd2, den}};
+    for (const auto &[box, expected] : boxes) {
+        if (!matches(box->text(), expected)) {
+            box->setText(QString());
+            say(QStringLiteral("Sbagliato, riprova!"));
+        }
+    }
+    tmrtempo->start();
+    if (allRight()) {
+        say(QStringLiteral("Esatto, complimenti!"));
+        drawTask();
+        for (QLineEdit *box : {txtn1, txtd1, txtn2, txtd2})
+            box->setText(QString());
+        txtn1->setFocus();
+        showTask();
+    }
 }

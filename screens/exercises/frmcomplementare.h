@@ -2,6 +2,14 @@
 
 #include "exercise.h"
 
+#include <cstdint>
+
+class Line;
+class Picture;
+class QLabel;
+class QLineEdit;
+class QPushButton;
+
 // The complementary fraction: what completes a proper fraction to the whole.
 class frmcomplementare : public Exercise
 {
@@ -9,4 +17,40 @@ class frmcomplementare : public Exercise
 
 public:
     explicit frmcomplementare(Registry &registry);
+
+    void Form_Load() override;
+
+    // Draws a new task without showing it; public so that the draws can be
+    // sampled.
+    void drawTask();
+    int drawnNumerator() const { return num; }
+    int drawnDenominator() const { return den; }
+
+    Picture *Picture1;
+    Picture *Picture2;
+    QLabel *lbln;
+    Line *Line1;
+    QLabel *lbld;
+    QLabel *Label5;
+    QLineEdit *txtn1;
+    Line *Line2;
+    QLineEdit *txtd1;
+    QLabel *Label6;
+    QLineEdit *txtn2;
+    Line *Line3;
+    QLineEdit *txtd2;
+    QLabel *Label1;
+    QLabel *Label2;
+    QPushButton *cmdconferma;
+
+private:
+    void cmdconferma_Click();
+    void showTask();
+    bool allRight() const;
+
+    int num = 0;
+    int den = 0;
+    int compl_ = 0; // compl is taken: it is C++'s other spelling of ~
+
+    std::int16_t valida = 0;
 };
