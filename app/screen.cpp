@@ -70,13 +70,20 @@ void Screen::finishBuilding()
                      [](const auto &a, const auto &b) { return a.first < b.first; });
     for (std::size_t i = 1; i < m_tabOrder.size(); ++i)
         setTabOrder(m_tabOrder[i - 1].second, m_tabOrder[i].second);
-    // Fraction bars and rings stay visible over the labels they belong to;
-    // click areas lie over everything, so a click on a number reaches them.
-    for (Line *bar : findChildren<Line *>())
-        bar->raise();
-    for (Shape *outline : findChildren<Shape *>())
-        outline->raise();
-    for (ClickArea *area : findChildren<ClickArea *>())
+    // Stacking as the screens were designed: labels at the bottom, then
+    // lines and outlines, then the real windows (boxes, buttons, pictures,
+    // frames), which always lie over the drawn controls where they touch.
+    // Click areas lie over everything, so a click on a number reaches them.
+    for (QWidget *control : findChildren<QWidget *>(Qt::FindDirectChildrenOnly)) {
+        if (qobject_cast<Line *>(control) || qobject_cast<Shape *>(control))
+            control->raise();
+    }
+    for (QWidget *control : findChildren<QWidget *>(Qt::FindDirectChildrenOnly)) {
+        if (!qobject_cast<QLabel *>(control) && !qobject_cast<Line *>(control)
+            && !qobject_cast<Shape *>(control) && !qobject_cast<ClickArea *>(control))
+            control->raise();
+    }
+    for (ClickArea *area : findChildren<ClickArea *>(Qt::FindDirectChildrenOnly))
         area->raise();
 }
 
