@@ -104,6 +104,63 @@ private slots:
         registry.reset();
         flushUnloaded();
     }
+
+    // What the screens write into their labels later: every verdict, and the
+    // widest numbers a task can show.
+    void laterTextsFitTheirLabels_data()
+    {
+        QTest::addColumn<QString>("screen");
+        QTest::addColumn<QString>("label");
+        QTest::addColumn<QString>("text");
+        const auto row = [](const char *screen, const char *label, const char *text) {
+            QTest::addRow("%s/%s %s", screen, label, text)
+                << QString::fromLatin1(screen) << QString::fromLatin1(label)
+                << QString::fromUtf8(text);
+        };
+        for (const char *screen : {"frmcalcolo", "frmcalcolo99"}) {
+            row(screen, "lblmess", "Bravissimo!");
+            row(screen, "lblmess", "Sbagliato!");
+            row(screen, "lbliniz", "999");
+            row(screen, "lblnum", "8");
+            row(screen, "lblden", "9");
+        }
+        row("frmcomplementare", "lblmess", "Sbagliato, riprova!");
+        row("frmcomplementare", "lblmess", "Esatto, complimenti!");
+        row("frmcomplementare", "lbln", "98");
+        row("frmcomplementare", "lbld", "99");
+        row("frmsimbolo", "lblmess", "Sbagliato, riprova!");
+        row("frmsimbolo", "lblmess", "Bravissimo!");
+        row("frmsimbolo", "lbld11", "99");
+        row("frmmax", "lblmess", "Esatto, complimenti!");
+        row("frmmax", "lblmess", "Hai sbagliato, riprova!");
+        row("frmmax", "lbld1", "99");
+        row("frmordine", "lblmess", "Esatto, complimenti!");
+        row("frmordine", "lblmess", "Sbagliato, riprova!");
+        row("frmordine", "lbld1", "99");
+        row("frmordine", "lblrd1", "99");
+    }
+
+    void laterTextsFitTheirLabels()
+    {
+        QFETCH(QString, screen);
+        QFETCH(QString, label);
+        QFETCH(QString, text);
+        auto registry = makeRegistry();
+        registry->show(screen);
+        auto *target = control<QLabel>(registry->screen(screen), qPrintable(label));
+        QVERIFY(target);
+        target->setText(text);
+        const QSize used = textExtent(target);
+        const QSize room = target->contentsRect().size();
+        QVERIFY2(used.width() <= room.width() && used.height() <= room.height(),
+                 qPrintable(QStringLiteral("needs %1 x %2 px in %3 x %4")
+                                .arg(used.width())
+                                .arg(used.height())
+                                .arg(room.width())
+                                .arg(room.height())));
+        registry.reset();
+        flushUnloaded();
+    }
 };
 
 QTEST_MAIN(LabelsTest)
