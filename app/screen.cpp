@@ -68,8 +68,12 @@ void Screen::finishBuilding()
                      [](const auto &a, const auto &b) { return a.first < b.first; });
     for (std::size_t i = 1; i < m_tabOrder.size(); ++i)
         setTabOrder(m_tabOrder[i - 1].second, m_tabOrder[i].second);
-    // Fraction bars and rings stay visible over the labels they belong to;
-    // click areas lie over everything, so a click on a number reaches them.
+    // Answer boxes sit over the labels they touch, so no sign next to a box
+    // hides its border. Fraction bars and rings stay visible over the labels
+    // they belong to; click areas lie over everything, so a click on a number
+    // reaches them.
+    for (QLineEdit *box : findChildren<QLineEdit *>())
+        box->raise();
     for (Line *bar : findChildren<Line *>())
         bar->raise();
     for (Shape *outline : findChildren<Shape *>())
