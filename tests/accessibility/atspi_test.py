@@ -108,6 +108,11 @@ def press(node, name):
     raise AssertionError(repr(name) + " has no Press action")
 
 
+def access_key(node, name):
+    button = named(node, Atspi.Role.PUSH_BUTTON, name)
+    return button.get_key_binding(0) if button is not None else None
+
+
 def labels(node):
     return descendants(node, Atspi.Role.LABEL)
 
@@ -119,6 +124,7 @@ def fraction_labels(node):
 
 def verdict_after_confirm(screen, expected):
     """Presses Conferma and checks that the verdict is shown and announced."""
+    check(access_key(screen, "Conferma") == "Alt+C", "Conferma without its access key")
     shown.clear()
     press(screen, "Conferma")
     # The label reports its new text before it shows again, so the name read
@@ -148,7 +154,7 @@ def check_menu(menu):
                 "Ripasso le regole"):
         check(named(menu, Atspi.Role.PUSH_BUTTON, tip) is not None,
               "menu: no picture button named " + repr(tip))
-    check(named(menu, Atspi.Role.PUSH_BUTTON, "Esci") is not None, "menu: no button Esci")
+    check(access_key(menu, "Esci") == "Alt+E", "menu: Esci without its access key")
     check(menu.get_role() == Atspi.Role.FRAME, "menu: not a frame but " + menu.get_role_name())
 
 
@@ -226,6 +232,9 @@ def complementare(app, menu):
 
 
 def simbolo(app, choice):
+    for caption, key in (("Inserisci il simbolo giusto", "Alt+I"), ("Trova la maggiore", "Alt+T"),
+                         ("Metti in ordine", "Alt+M")):
+        check(access_key(choice, caption) == key, f"frmscelta2: {caption!r} without {key}")
     press(choice, "Inserisci il simbolo giusto")
     screen = window(app, "Inserisci il simbolo giusto")
     check_fractions(screen, "frmsimbolo", 24)
