@@ -92,8 +92,11 @@ def application():
 def window(app, title):
     def find():
         for child in children(app):
-            if child is not None and child.get_name() == title and showing(child):
-                return child
+            try:
+                if child is not None and child.get_name() == title and showing(child):
+                    return child
+            except GLib.Error:
+                pass  # a window that was just closed
         return None
 
     return wait_for(find, "window " + repr(title))
