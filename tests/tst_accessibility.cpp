@@ -134,8 +134,21 @@ private slots:
 
     void aFractionToClickIsAButtonThatCanBePressed()
     {
-        // Shared numerator 5 over 12, 7, 30, 9.
-        QWidget *screen = open("frmmax", {{1, 2}, {5, 99}, {12, 99}, {7, 99}, {30, 99}, {9, 99}});
+        // Shared numerator 5 over 12, 7, 30, 9; then, once that is solved,
+        // shared denominator 50 under 17, 3, 44, 20.
+        QWidget *screen = open("frmmax",
+                               {{1, 2},
+                                {5, 99},
+                                {12, 99},
+                                {7, 99},
+                                {30, 99},
+                                {9, 99},
+                                {2, 2},
+                                {50, 99},
+                                {17, 99},
+                                {3, 99},
+                                {44, 99},
+                                {20, 99}});
         QAccessibleInterface *area = accessible(control<QWidget>(screen, "sel2"));
         QCOMPARE(area->role(), QAccessible::Button);
         QCOMPARE(area->text(QAccessible::Name), QStringLiteral("5 settimi"));
@@ -144,6 +157,33 @@ private slots:
         actions->doAction(QAccessibleActionInterface::pressAction());
         QVERIFY(control<QWidget>(screen, "cer2")->isVisibleTo(screen));
         QVERIFY(!control<QWidget>(screen, "cer1")->isVisibleTo(screen));
+        QTest::mouseClick(control<QPushButton>(screen, "cmdconferma"), Qt::LeftButton);
+        QCOMPARE(accessible(control<QLabel>(screen, "lblmess"))->text(QAccessible::Name),
+                 QStringLiteral("Esatto, complimenti!"));
+        // The names follow the new task.
+        QCOMPARE(accessible(control<QWidget>(screen, "sel1"))->text(QAccessible::Name),
+                 QStringLiteral("17 cinquantesimi"));
+        QCOMPARE(area->text(QAccessible::Name), QStringLiteral("3 cinquantesimi"));
+    }
+
+    void theFractionReadOutFollowsEveryTask()
+    {
+        // 3/7, then 5/12 once it is completed.
+        QWidget *screen = open("frmcomplementare", {{3, 99}, {7, 99}, {5, 99}, {12, 99}});
+        auto *lbln = control<QLabel>(screen, "lbln");
+        QCOMPARE(accessible(lbln)->text(QAccessible::Description), QStringLiteral("3 settimi"));
+        QCOMPARE(accessible(control<QLineEdit>(screen, "txtn1"))->text(QAccessible::Name),
+                 QStringLiteral("numeratore della frazione complementare"));
+        for (const auto &[box, answer] : {std::pair {"txtn1", "4"}, std::pair {"txtd1", "7"},
+                                          std::pair {"txtn2", "7"}, std::pair {"txtd2", "7"}})
+            QTest::keyClicks(control<QLineEdit>(screen, box), QString::fromLatin1(answer));
+        QTest::mouseClick(control<QPushButton>(screen, "cmdconferma"), Qt::LeftButton);
+        QCOMPARE(accessible(control<QLabel>(screen, "lblmess"))->text(QAccessible::Name),
+                 QStringLiteral("Esatto, complimenti!"));
+        QCOMPARE(accessible(lbln)->text(QAccessible::Name), QStringLiteral("5"));
+        QCOMPARE(accessible(lbln)->text(QAccessible::Description), QStringLiteral("5 dodicesimi"));
+        QCOMPARE(accessible(control<QLabel>(screen, "lbld"))->text(QAccessible::Description),
+                 QStringLiteral("5 dodicesimi"));
     }
 
     void aSymbolBoxNamesItsPair()
