@@ -1,5 +1,6 @@
 #include "application.h"
 
+#include "accessibility.h"
 #include "font.h"
 
 #include <QApplication>
@@ -12,4 +13,5 @@ void prepareApplication()
     // The registry decides when the program ends.
     QApplication::setQuitOnLastWindowClosed(false);
     installFontSubstitutes();
+    installAccessibility();
 }

@@ -11,6 +11,9 @@ class ClickArea : public QWidget
 public:
     explicit ClickArea(QWidget *parent);
 
+    // What a full click does, for those who press it another way.
+    void click() { emit clicked(); }
+
 signals:
     void clicked();
 

@@ -1,5 +1,6 @@
 #include "exercise.h"
 
+#include "accessibility.h"
 #include "registry.h"
 
 #include <QLabel>
@@ -24,12 +25,14 @@ QLabel *Exercise::message(int left, int top, int width, int height, const Font &
 {
     lblmess = label("lblmess", QString(), left, top, width, height, font.italicFace(),
                     Qt::AlignHCenter, text);
+    markAsVerdict(lblmess);
     return lblmess;
 }
 
 void Exercise::say(const QString &verdict)
 {
     lblmess->setText(verdict);
+    announce(lblmess);
 }
 
 Random &Exercise::rnd() const

@@ -22,9 +22,9 @@ protected:
     // Builds lblmess: centred, italic, empty at start.
     QLabel *message(int left, int top, int width, int height, const Font &font, const QColor &text);
 
-    // Writes a verdict into lblmess. The caller enables tmrtempo where its
-    // check says so; enabling restarts the period, so every verdict stays
-    // readable for the full interval.
+    // Writes a verdict into lblmess and has a screen reader speak it. The caller enables tmrtempo
+    // where its check says so; enabling restarts the period, so every verdict stays readable for
+    // the full interval.
     void say(const QString &verdict);
 
     void tmrtempo_Timer();

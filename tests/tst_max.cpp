@@ -1,4 +1,5 @@
 // The larger-fraction exercise: four fractions, the ring, the check.
+#include "accessibility.h"
 #include "application.h"
 #include "clickarea.h"
 #include "frmmax.h"
@@ -142,7 +143,9 @@ private slots:
             QCOMPARE(screen->sel[k]->objectName(), QStringLiteral("sel") + number);
             QCOMPARE(screen->sel[k]->geometry(), around);
             QCOMPARE(screen->sel[k]->focusPolicy(), Qt::NoFocus);
-            QCOMPARE(screen->sel[k]->accessibleName(), fractions(screen)[k].replace("/", " su "));
+            const QStringList fraction = fractions(screen)[k].split(QLatin1Char('/'));
+            QCOMPARE(screen->sel[k]->accessibleName(),
+                     spokenFraction(fraction[0].toInt(), fraction[1].toInt()));
         }
         QCOMPARE(rings(screen), QList<bool>({false, false, false, false}));
         QCOMPARE(screen->cmdconferma->text(), QStringLiteral("&Conferma"));

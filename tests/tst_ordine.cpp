@@ -285,7 +285,7 @@ private slots:
         frmordine *screen = openWith(1, 3, {7, 12, 5, 40, 9});
         QCOMPARE(topRow(screen), split("3/7 3/12 3/5 3/40 3/9"));
         QCOMPARE(answerRow(screen), split("/ / / / /"));
-        QCOMPARE(screen->img[3]->accessibleName(), QStringLiteral("3 su 40"));
+        QCOMPARE(screen->img[3]->accessibleName(), QStringLiteral("3 quarantesimi"));
         verifyFreshBoard(screen);
 
         screen = openWith(2, 50, {17, 3, 44, 20, 8});

@@ -1,4 +1,5 @@
 // The three rules pages: what they show and how they link to one another.
+#include "accessibility.h"
 #include "application.h"
 #include "frmregolecalcola.h"
 #include "frmregolecomplementare.h"
@@ -132,8 +133,8 @@ private:
         }
         QVERIFY2(fraction.bar->isVisible(), qPrintable(name));
         // A screen reader hears the whole fraction on either number.
-        const QString spoken =
-            fraction.numerator->text() + QStringLiteral(" su ") + fraction.denominator->text();
+        const QString spoken = spokenFraction(fraction.numerator->text().toInt(),
+                                              fraction.denominator->text().toInt());
         QCOMPARE(fraction.numerator->accessibleDescription(), spoken);
         QCOMPARE(fraction.denominator->accessibleDescription(), spoken);
     }

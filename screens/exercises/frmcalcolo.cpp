@@ -1,5 +1,6 @@
 #include "frmcalcolo.h"
 
+#include "accessibility.h"
 #include "line.h"
 #include "picture.h"
 #include "random.h"
@@ -92,10 +93,7 @@ void frmcalcolo::drawTask()
     lbliniz->setText(QString::number(sris * den));
     lblnum->setText(QString::number(num));
     lblden->setText(QString::number(den));
-    // The bar between the two labels is only seen, so say it.
-    const QString fraction = QStringLiteral("%1 su %2").arg(num).arg(den);
-    lblnum->setAccessibleDescription(fraction);
-    lblden->setAccessibleDescription(fraction);
+    describeFraction(lblnum, lblden);
     ris = sris * num;
 }
 

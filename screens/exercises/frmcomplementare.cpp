@@ -1,5 +1,6 @@
 #include "frmcomplementare.h"
 
+#include "accessibility.h"
 #include "line.h"
 #include "picture.h"
 #include "random.h"
@@ -68,10 +69,7 @@ void frmcomplementare::showTask()
 {
     lbln->setText(QString::number(num));
     lbld->setText(QString::number(den));
-    // The bar between the two labels is only seen, so say it.
-    const QString fraction = QStringLiteral("%1 su %2").arg(num).arg(den);
-    lbln->setAccessibleDescription(fraction);
-    lbld->setAccessibleDescription(fraction);
+    describeFraction(lbln, lbld);
 }
 
 bool frmcomplementare::allRight() const

@@ -1,5 +1,6 @@
 #include "frmmax.h"
 
+#include "accessibility.h"
 #include "clickarea.h"
 #include "line.h"
 #include "picture.h"
@@ -115,7 +116,7 @@ void frmmax::makeTask()
             lbld[k]->setText(QString::number(denominatori[0]));
     }
     for (int k = 0; k < 4; ++k)
-        sel[k]->setAccessibleName(QStringLiteral("%1 su %2").arg(lbln[k]->text(), lbld[k]->text()));
+        sel[k]->setAccessibleName(spokenFraction(lbln[k]->text().toInt(), lbld[k]->text().toInt()));
 }
 
 void frmmax::select(int k)

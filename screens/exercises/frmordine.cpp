@@ -1,5 +1,6 @@
 #include "frmordine.h"
 
+#include "accessibility.h"
 #include "clickarea.h"
 #include "line.h"
 #include "picture.h"
@@ -148,7 +149,7 @@ void frmordine::showFractions()
         const int denominator = tipo == 1 ? denominatori[k] : denominatori[1];
         lbln[k - 1]->setText(text(numerator));
         lbld[k - 1]->setText(text(denominator));
-        img[k - 1]->setAccessibleName(QStringLiteral("%1 su %2").arg(numerator).arg(denominator));
+        img[k - 1]->setAccessibleName(spokenFraction(numerator, denominator));
     }
 }
 
@@ -188,6 +189,7 @@ void frmordine::img_Click(int index)
             continue;
         lblrn[s]->setText(lbln[k]->text());
         lblrd[s]->setText(lbld[k]->text());
+        describeFraction(lblrn[s], lblrd[s]);
         lbln[k]->hide();
         lbld[k]->hide();
         img[k]->hide();
@@ -242,6 +244,8 @@ void frmordine::azzera()
         numerator->setText(QString());
     for (QLabel *denominator : lblrd)
         denominator->setText(QString());
+    for (int s = 0; s < 5; ++s)
+        describeFraction(lblrn[s], lblrd[s]);
     for (Line *bar : placeLine)
         bar->hide();
     for (QLabel *numerator : lbln)

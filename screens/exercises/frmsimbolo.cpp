@@ -1,5 +1,6 @@
 #include "frmsimbolo.h"
 
+#include "accessibility.h"
 #include "line.h"
 #include "picture.h"
 #include "random.h"
@@ -95,8 +96,10 @@ void frmsimbolo::showPair(int p)
     lbld[p][0]->setText(QString::number(den1));
     lbln[p][1]->setText(QString::number(num2));
     lbld[p][1]->setText(QString::number(den2));
-    txtsim[p]->setAccessibleName(
-        QStringLiteral("Simbolo tra %1 su %2 e %3 su %4").arg(num1).arg(den1).arg(num2).arg(den2));
+    describeFraction(lbln[p][0], lbld[p][0]);
+    describeFraction(lbln[p][1], lbld[p][1]);
+    txtsim[p]->setAccessibleName(QStringLiteral("simbolo tra %1 e %2")
+                                     .arg(spokenFraction(num1, den1), spokenFraction(num2, den2)));
 }
 
 QString symbolBetween(int a, int b, int c, int d)

@@ -1,6 +1,6 @@
 #include "frmregolecomplementare.h"
 
-#include "fraction.h"
+#include "accessibility.h"
 #include "line.h"
 #include "picture.h"
 #include "registry.h"

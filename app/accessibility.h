@@ -1,0 +1,24 @@
+#pragma once
+
+#include <QString>
+
+class QLabel;
+
+// How a fraction is read aloud, the way a teacher says it: "un mezzo",
+// "3 quarti", "7 ventitreesimi". Outside the denominators 2 to 99, which
+// the screens never show, it falls back to "3 su 100".
+QString spokenFraction(int numerator, int denominator);
+
+// Only the layout says that a number stands over a bar over another number.
+// Both labels keep their number as their name and get the whole fraction as
+// their description; an empty label clears it.
+void describeFraction(QLabel *numerator, QLabel *denominator);
+
+// A verdict label is a notification to assistive technology, and announce()
+// has a screen reader speak its new text at once.
+void markAsVerdict(QLabel *label);
+void announce(QLabel *verdict);
+
+// Screens are windows to assistive technology, and click areas are buttons
+// that can be pressed by name.
+void installAccessibility();
