@@ -227,7 +227,8 @@ private slots:
         QCOMPARE(sample->lblmess->text(), QStringLiteral("Bravissimo!"));
         QVERIFY(sample->tmrtempo->isActive());
         QTRY_VERIFY_WITH_TIMEOUT(sample->lblmess->text().isEmpty(), 4000);
-        QVERIFY(clock.elapsed() >= 2900);
+        // A coarse timer may fire up to 5 % early.
+        QVERIFY(clock.elapsed() >= 2850);
         QVERIFY(clock.elapsed() <= 3400);
         // The timer keeps ticking; a later verdict still gets its full interval.
         QTest::qWait(1500);
