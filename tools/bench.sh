@@ -26,7 +26,10 @@ for display in $(seq 150 199); do
     [ -e "/tmp/.X${display}-lock" ] && continue
     Xvfb ":$display" -screen 0 1024x768x24 -nolisten tcp >/dev/null 2>&1 &
     xvfb=$!
-    sleep 0.5
+    for _ in $(seq 50); do
+        xdpyinfo -display ":$display" >/dev/null 2>&1 && break
+        sleep 0.1
+    done
     kill -0 "$xvfb" 2>/dev/null && break
 done
 trap 'kill $xvfb 2>/dev/null' EXIT
