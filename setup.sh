@@ -10,7 +10,8 @@ cd "$(dirname "$0")"
 
 packages=(g++ cmake ninja-build qt6-base-dev qt6-base-dev-tools qt6-svg-dev libgl-dev
           fonts-comic-neue fonts-liberation2)
-test_packages=(xvfb xauth x11-utils openbox xdotool strace valgrind libxcb1-dev libxcb-damage0-dev)
+test_packages=(xvfb xauth x11-utils openbox xdotool strace valgrind pkg-config libxcb1-dev
+               libxcb-damage0-dev)
 
 install_missing() {
     local missing=()
