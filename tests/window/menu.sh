@@ -11,9 +11,15 @@ start_session
 pid=$!
 
 menu=$(wait_window "Le quotelle") || fail "the main menu did not appear"
-read -r x y w h < <(window_frame "$menu")
-# The outer frame is centred on the 1024 x 768 display, within a pixel.
-cx=$((x * 2 + w)); cy=$((y * 2 + h))
+# The outer frame is centred on the 1024 x 768 display, within a pixel, once
+# the window manager has told its frame (up to 3 s on a loaded machine).
+for _ in $(seq 30); do
+    read -r x y w h < <(window_frame "$menu")
+    cx=$((x * 2 + w)); cy=$((y * 2 + h))
+    [ $((cx - 1024)) -ge -2 ] && [ $((cx - 1024)) -le 2 ] && [ $((cy - 768)) -ge -2 ] \
+        && [ $((cy - 768)) -le 2 ] && break
+    sleep 0.1
+done
 [ $((cx - 1024)) -ge -2 ] && [ $((cx - 1024)) -le 2 ] || fail "menu not centred across: $x $w"
 [ $((cy - 768)) -ge -2 ] && [ $((cy - 768)) -le 2 ] || fail "menu not centred down: $y $h"
 
