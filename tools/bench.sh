@@ -22,16 +22,16 @@ done
 [ -f build/build.ninja ] || cmake -S . -B build -G Ninja
 cmake --build build --target quotelle baseline transitions firstframe >/dev/null
 
-for display in $(seq 150 199); do
-    [ -e "/tmp/.X${display}-lock" ] && continue
-    Xvfb ":$display" -screen 0 1024x768x24 -nolisten tcp >/dev/null 2>&1 &
-    xvfb=$!
-    for _ in $(seq 50); do
-        xdpyinfo -display ":$display" >/dev/null 2>&1 && break
-        sleep 0.1
-    done
-    kill -0 "$xvfb" 2>/dev/null && break
+ready=$(mktemp)
+Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp 3>"$ready" >/dev/null 2>&1 &
+xvfb=$!
+for _ in $(seq 100); do
+    [ -s "$ready" ] && break
+    sleep 0.1
 done
+display=$(head -n 1 "$ready")
+rm -f "$ready"
+[ -n "$display" ] || { echo "Xvfb did not start" >&2; exit 1; }
 trap 'kill $xvfb 2>/dev/null' EXIT
 export DISPLAY=":$display" QT_QPA_PLATFORM=xcb
 

@@ -6,22 +6,27 @@ fail() {
 }
 
 start_session() {
-    local display
-    for display in $(seq 90 140); do
-        [ -e "/tmp/.X${display}-lock" ] && continue
-        Xvfb ":$display" -screen 0 1024x768x24 -nolisten tcp >/dev/null 2>&1 &
-        xvfb_pid=$!
-        sleep 0.5
-        kill -0 "$xvfb_pid" 2>/dev/null && break
+    # Xvfb picks a free display itself and writes its number once it is ready,
+    # so that sessions started side by side never share a display.
+    local ready
+    ready=$(mktemp)
+    Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp 3>"$ready" >/dev/null 2>&1 &
+    xvfb_pid=$!
+    for _ in $(seq 100); do
+        [ -s "$ready" ] && break
+        sleep 0.1
     done
+    local display
+    display=$(head -n 1 "$ready")
+    rm -f "$ready"
+    [ -n "$display" ] || fail "Xvfb did not start"
     export DISPLAY=":$display"
     export QT_QPA_PLATFORM=xcb
     openbox >/dev/null 2>&1 &
     wm_pid=$!
     trap 'kill $wm_pid $xvfb_pid ${pid:-} 2>/dev/null' EXIT
     for _ in $(seq 50); do
-        xdotool getactivewindow >/dev/null 2>&1 || true
-        pgrep -f "openbox" >/dev/null && break
+        xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q "window id" && break
         sleep 0.1
     done
     sleep 0.5
