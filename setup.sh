@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Sets up a Debian 12 machine for Le quotelle, builds it and runs it or its tests.
 #   ./setup.sh run    install what is missing, build, start the program
-#   ./setup.sh test   install what is missing, build, run every test with CTest
+#   ./setup.sh test   install what is missing, build, run every test with CTest,
+#                     then build and run them again under the sanitizers
 # Run as root (or with sudo) the first time, so that missing packages can be
 # installed; a second run installs and rebuilds nothing that is already there.
 set -euo pipefail
@@ -10,7 +11,7 @@ cd "$(dirname "$0")"
 packages=(g++ cmake ninja-build qt6-base-dev qt6-base-dev-tools qt6-svg-dev libgl-dev
           fonts-comic-neue fonts-liberation2)
 test_packages=(xvfb xauth x11-utils openbox xdotool dbus-daemon dbus-bin at-spi2-core python3-gi
-               gir1.2-atspi-2.0)
+               gir1.2-atspi-2.0 strace valgrind pkg-config libxcb1-dev libxcb-damage0-dev)
 
 install_missing() {
     local missing=()
@@ -44,6 +45,9 @@ test)
     install_missing "${packages[@]}" "${test_packages[@]}"
     build build
     ctest --test-dir build --output-on-failure -j 2
+    # The same suite again with AddressSanitizer and UndefinedBehaviorSanitizer.
+    build build-asan -DQUOTELLE_SANITIZE=ON
+    ctest --test-dir build-asan --output-on-failure -j 2
     ;;
 *)
     echo "usage: $0 run|test" >&2

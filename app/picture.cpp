@@ -1,6 +1,10 @@
 #include "picture.h"
 
+#include "button.h"
+
 #include <QPainter>
+#include <QStyleOptionButton>
+#include <QStylePainter>
 
 QString picturePath(const QString &file)
 {
@@ -31,10 +35,14 @@ PictureButton::PictureButton(QWidget *parent, const QString &file)
     m_renderer.setAspectRatioMode(Qt::KeepAspectRatio);
 }
 
-void PictureButton::paintEvent(QPaintEvent *event)
+void PictureButton::paintEvent(QPaintEvent *)
 {
-    QPushButton::paintEvent(event);
-    QPainter painter(this);
+    QStylePainter painter(this);
+    QStyleOptionButton option;
+    initStyleOption(&option);
+    option.palette = sharedPalette(option.palette);
+    painter.drawControl(QStyle::CE_PushButton, option);
+
     QRectF area(QPointF(0, 0), naturalSize());
     area.moveCenter(QRectF(rect()).center());
     if (isDown())
