@@ -180,7 +180,7 @@ private slots:
             QVERIFY(screen);
             const auto boxes = screen->findChildren<QLineEdit *>();
             for (QLineEdit *box : boxes)
-                QTest::keyClicks(box, QStringLiteral("3/4 è"));
+                QTest::keyClicks(box, QStringLiteral("3/4 e"));
             if (auto *check = control<QAbstractButton>(screen, "cmdconferma"))
                 check->click();
             auto *timer = control<QTimer>(screen, "tmrtempo");
