@@ -9,7 +9,7 @@ cd "$(dirname "$0")"
 
 packages=(g++ cmake ninja-build qt6-base-dev qt6-base-dev-tools qt6-svg-dev libgl-dev
           fonts-comic-neue fonts-liberation2)
-test_packages=(xvfb xauth x11-utils openbox xdotool)
+test_packages=(xvfb xauth x11-utils openbox xdotool desktop-file-utils appstream)
 
 install_missing() {
     local missing=()
