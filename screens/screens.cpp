@@ -42,3 +42,19 @@ void addScreens(Registry &registry)
     add<frmregolecomplementare>(registry, "frmregolecomplementare");
     add<frmregoleconfronto>(registry, "frmregoleconfronto");
 }
+
+QStringList screenNames()
+{
+    return {QStringLiteral("frminizio"),
+            QStringLiteral("frmscelta"),
+            QStringLiteral("frmscelta2"),
+            QStringLiteral("frmcalcolo99"),
+            QStringLiteral("frmcalcolo"),
+            QStringLiteral("frmcomplementare"),
+            QStringLiteral("frmsimbolo"),
+            QStringLiteral("frmmax"),
+            QStringLiteral("frmordine"),
+            QStringLiteral("frmregolecalcola"),
+            QStringLiteral("frmregolecomplementare"),
+            QStringLiteral("frmregoleconfronto")};
+}

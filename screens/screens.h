@@ -2,5 +2,10 @@
 
 class Registry;
 
+#include <QStringList>
+
 // Teaches the registry how to build each of the twelve screens.
 void addScreens(Registry &registry);
+
+// The twelve screens' names, the main menu first.
+QStringList screenNames();

@@ -1,5 +1,6 @@
 // Every label of every screen shows its whole text in the font it is drawn in.
 #include "application.h"
+#include "screens.h"
 #include "testing.h"
 
 #include <QFontInfo>
@@ -10,19 +11,6 @@
 #include <QtMath>
 
 namespace {
-
-const char *const screens[] = {"frminizio",
-                               "frmscelta",
-                               "frmscelta2",
-                               "frmcalcolo99",
-                               "frmcalcolo",
-                               "frmcomplementare",
-                               "frmsimbolo",
-                               "frmmax",
-                               "frmordine",
-                               "frmregolecalcola",
-                               "frmregolecomplementare",
-                               "frmregoleconfronto"};
 
 // What the label's text needs when the label lays it out: wrapped at word
 // boundaries within the label's width. The height is where the ink of the
@@ -69,8 +57,8 @@ private slots:
     void everyTextFitsItsLabel_data()
     {
         QTest::addColumn<QString>("screen");
-        for (const char *name : screens)
-            QTest::newRow(name) << QString::fromLatin1(name);
+        for (const QString &name : screenNames())
+            QTest::newRow(qPrintable(name)) << name;
     }
 
     void everyTextFitsItsLabel()

@@ -3,6 +3,7 @@
 // resident set where it was. tourOfEveryScreen is also the scripted tour that
 // CTest runs under valgrind's memcheck.
 #include "application.h"
+#include "screens.h"
 #include "testing.h"
 
 #include <QAbstractButton>
@@ -31,17 +32,7 @@ namespace {
 const QString menu = QStringLiteral("frminizio");
 
 // Every screen the menu leads to, directly or through a choice screen.
-const QStringList others = {QStringLiteral("frmscelta"),
-                            QStringLiteral("frmscelta2"),
-                            QStringLiteral("frmcalcolo99"),
-                            QStringLiteral("frmcalcolo"),
-                            QStringLiteral("frmcomplementare"),
-                            QStringLiteral("frmsimbolo"),
-                            QStringLiteral("frmmax"),
-                            QStringLiteral("frmordine"),
-                            QStringLiteral("frmregolecalcola"),
-                            QStringLiteral("frmregolecomplementare"),
-                            QStringLiteral("frmregoleconfronto")};
+const QStringList others = screenNames().mid(1);
 
 const QStringList exercises = {QStringLiteral("frmcalcolo99"),     QStringLiteral("frmcalcolo"),
                                QStringLiteral("frmcomplementare"), QStringLiteral("frmsimbolo"),

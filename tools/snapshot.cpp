@@ -25,18 +25,7 @@ int main(int argc, char *argv[])
     if (!out.mkpath(QStringLiteral(".")))
         return 1;
 
-    const QStringList names = {QStringLiteral("frminizio"),
-                               QStringLiteral("frmscelta"),
-                               QStringLiteral("frmscelta2"),
-                               QStringLiteral("frmcalcolo99"),
-                               QStringLiteral("frmcalcolo"),
-                               QStringLiteral("frmcomplementare"),
-                               QStringLiteral("frmsimbolo"),
-                               QStringLiteral("frmmax"),
-                               QStringLiteral("frmordine"),
-                               QStringLiteral("frmregolecalcola"),
-                               QStringLiteral("frmregolecomplementare"),
-                               QStringLiteral("frmregoleconfronto")};
+    const QStringList names = screenNames();
     int failures = 0;
     for (const QString &name : names) {
         Registry registry;

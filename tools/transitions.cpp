@@ -30,18 +30,7 @@ namespace {
 
 const QString menu = QStringLiteral("frminizio");
 
-const QStringList screens = {QStringLiteral("frminizio"),
-                             QStringLiteral("frmscelta"),
-                             QStringLiteral("frmscelta2"),
-                             QStringLiteral("frmcalcolo99"),
-                             QStringLiteral("frmcalcolo"),
-                             QStringLiteral("frmcomplementare"),
-                             QStringLiteral("frmsimbolo"),
-                             QStringLiteral("frmmax"),
-                             QStringLiteral("frmordine"),
-                             QStringLiteral("frmregolecalcola"),
-                             QStringLiteral("frmregolecomplementare"),
-                             QStringLiteral("frmregoleconfronto")};
+const QStringList screens = screenNames();
 
 const QStringList exercises = {QStringLiteral("frmcalcolo99"),     QStringLiteral("frmcalcolo"),
                                QStringLiteral("frmcomplementare"), QStringLiteral("frmsimbolo"),
