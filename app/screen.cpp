@@ -64,6 +64,12 @@ void Screen::centre()
     setGeometry(QRect(corner + QPoint(frame.left(), frame.top()), size()));
 }
 
+void Screen::moveTo(const QString &screen)
+{
+    m_registry.show(screen);
+    m_registry.unload(name());
+}
+
 void Screen::finishBuilding()
 {
     std::stable_sort(m_tabOrder.begin(), m_tabOrder.end(),
@@ -292,6 +298,5 @@ QPushButton *Page::fineButton(int tabIndex)
 
 void Page::cmdfine_Click()
 {
-    registry().show(QStringLiteral("frminizio"));
-    registry().unload(name());
+    moveTo(QStringLiteral("frminizio"));
 }

@@ -56,6 +56,8 @@ public:
 protected:
     Registry &registry() const { return m_registry; }
     void centre();
+    // Shows another screen, then unloads this one.
+    void moveTo(const QString &screen);
 
     QPushButton *button(const char *name, const QString &caption, int left, int top, int width,
                         int height, const Font &font, int tabIndex);

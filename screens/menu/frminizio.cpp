@@ -44,14 +44,12 @@ void frminizio::cmdconfronto_Click()
 
 void frminizio::cmdtrovo_Click()
 {
-    registry().show(QStringLiteral("frmcomplementare"));
-    registry().unload(name());
+    moveTo(QStringLiteral("frmcomplementare"));
 }
 
 void frminizio::cmdripassa_Click()
 {
-    registry().show(QStringLiteral("frmregolecalcola"));
-    registry().unload(name());
+    moveTo(QStringLiteral("frmregolecalcola"));
 }
 
 void frminizio::cmdesci_Click()

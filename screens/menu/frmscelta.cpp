@@ -22,14 +22,12 @@ frmscelta::frmscelta(Registry &registry)
 
 void frmscelta::cmd100_Click()
 {
-    registry().show(QStringLiteral("frmcalcolo99"));
-    registry().unload(name());
+    moveTo(QStringLiteral("frmcalcolo99"));
     registry().unload(QStringLiteral("frminizio"));
 }
 
 void frmscelta::cmd1000_Click()
 {
-    registry().show(QStringLiteral("frmcalcolo"));
-    registry().unload(name());
+    moveTo(QStringLiteral("frmcalcolo"));
     registry().unload(QStringLiteral("frminizio"));
 }

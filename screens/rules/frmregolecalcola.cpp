@@ -80,12 +80,10 @@ frmregolecalcola::frmregolecalcola(Registry &registry)
 
 void frmregolecalcola::cmdregola2_Click()
 {
-    registry().show(QStringLiteral("frmregolecomplementare"));
-    registry().unload(name());
+    moveTo(QStringLiteral("frmregolecomplementare"));
 }
 
 void frmregolecalcola::cmdregola3_Click()
 {
-    registry().show(QStringLiteral("frmregoleconfronto"));
-    registry().unload(name());
+    moveTo(QStringLiteral("frmregoleconfronto"));
 }

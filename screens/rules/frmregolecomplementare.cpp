@@ -78,12 +78,10 @@ frmregolecomplementare::frmregolecomplementare(Registry &registry)
 
 void frmregolecomplementare::cmdregola1_Click()
 {
-    registry().show(QStringLiteral("frmregolecalcola"));
-    registry().unload(name());
+    moveTo(QStringLiteral("frmregolecalcola"));
 }
 
 void frmregolecomplementare::cmdregola3_Click()
 {
-    registry().show(QStringLiteral("frmregoleconfronto"));
-    registry().unload(name());
+    moveTo(QStringLiteral("frmregoleconfronto"));
 }

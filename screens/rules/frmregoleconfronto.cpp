@@ -79,12 +79,10 @@ frmregoleconfronto::frmregoleconfronto(Registry &registry)
 
 void frmregoleconfronto::cmdregola1_Click()
 {
-    registry().show(QStringLiteral("frmregolecalcola"));
-    registry().unload(name());
+    moveTo(QStringLiteral("frmregolecalcola"));
 }
 
 void frmregoleconfronto::cmdregola2_Click()
 {
-    registry().show(QStringLiteral("frmregolecomplementare"));
-    registry().unload(name());
+    moveTo(QStringLiteral("frmregolecomplementare"));
 }
