@@ -11,11 +11,11 @@
 #include <memory>
 
 // A generator that plays back the values a test wants, so that a test sets
-// up any task exactly. Seeding does nothing.
+// up any task exactly. Seeding only counts how often a screen seeds it.
 class ScriptedRandom : public Random
 {
 public:
-    void seedFromClock() override { }
+    void seedFromClock() override { ++seeds; }
     float next() override;
 
     // Queues the value that makes draw(n) give k.
@@ -24,6 +24,8 @@ public:
 
     bool exhausted() const { return m_values.empty(); }
     int underruns() const { return m_underruns; }
+
+    int seeds = 0;
 
 private:
     std::deque<float> m_values;

@@ -24,14 +24,6 @@ const QString screenName = QStringLiteral("frmmax");
 const QString right = QStringLiteral("Esatto, complimenti!");
 const QString wrong = QStringLiteral("Hai sbagliato, riprova!");
 
-// A generator that also counts how often the screen seeds it.
-class CountingScript : public ScriptedRandom
-{
-public:
-    void seedFromClock() override { ++seeds; }
-    int seeds = 0;
-};
-
 // Queues one accepted attempt: the kind, the shared value, then the four others.
 void queueTask(ScriptedRandom &script, int tipo, int shared, const std::array<int, 4> &values)
 {
@@ -268,8 +260,8 @@ private slots:
     void rejectedAttemptsDrawAgainAndKeepTheKind()
     {
         registry = makeRegistry();
-        auto counting = std::make_unique<CountingScript>();
-        CountingScript &scripted = *counting;
+        auto counting = std::make_unique<ScriptedRandom>();
+        ScriptedRandom &scripted = *counting;
         registry->setRandom(std::move(counting));
         scripted.then(1, 2);
         // 40/40 is not proper; then 40/41 comes twice; then four good ones.
