@@ -24,6 +24,7 @@ protected:
     void paintEvent(QPaintEvent *event) override;
 
 private:
+    QString m_file;
     QSvgRenderer m_renderer;
 };
 
@@ -42,6 +43,7 @@ protected:
     void paintEvent(QPaintEvent *event) override;
 
 private:
+    QString m_file;
     QSvgRenderer m_renderer;
 };
 

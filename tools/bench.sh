@@ -19,7 +19,9 @@ while [ $# -gt 0 ]; do
     esac
 done
 
-[ -f build/build.ninja ] || cmake -S . -B build -G Ninja
+# Configured again each time: the measuring tools need packages that
+# ./setup.sh test installs, perhaps after this build was first configured.
+cmake -S . -B build -G Ninja >/dev/null
 cmake --build build --target quotelle baseline transitions firstframe >/dev/null
 
 ready=$(mktemp)
