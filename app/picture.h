@@ -1,12 +1,9 @@
 #pragma once
 
-#include <QPushButton>
-#include <QSvgRenderer>
-#include <QWidget>
+#include "drawing.h"
 
-// Our drawings give their size in pixels with fractions (twips / 15), and
-// their view box in the same units; defaultSize() would round it down.
-QSizeF naturalSizeOf(const QSvgRenderer &renderer);
+#include <QPushButton>
+#include <QWidget>
 
 // A drawing from resources/pictures/, shown at its natural size from the top
 // left corner of its box, over the box's background colour when it has one.
@@ -17,15 +14,14 @@ class Picture : public QWidget
 public:
     Picture(QWidget *parent, const QString &file);
 
-    bool isValid() const { return m_renderer.isValid(); }
-    QSizeF naturalSize() const { return naturalSizeOf(m_renderer); }
+    bool isValid() const { return m_drawing.isValid(); }
+    QSizeF naturalSize() const { return m_drawing.naturalSize(); }
 
 protected:
     void paintEvent(QPaintEvent *event) override;
 
 private:
-    QString m_file;
-    QSvgRenderer m_renderer;
+    Drawing m_drawing;
 };
 
 // A command button that shows a drawing, centred, in place of a caption.
@@ -36,15 +32,12 @@ class PictureButton : public QPushButton
 public:
     PictureButton(QWidget *parent, const QString &file);
 
-    bool isValid() const { return m_renderer.isValid(); }
-    QSizeF naturalSize() const { return naturalSizeOf(m_renderer); }
+    bool isValid() const { return m_drawing.isValid(); }
+    QSizeF naturalSize() const { return m_drawing.naturalSize(); }
 
 protected:
     void paintEvent(QPaintEvent *event) override;
 
 private:
-    QString m_file;
-    QSvgRenderer m_renderer;
+    Drawing m_drawing;
 };
-
-QString picturePath(const QString &file);

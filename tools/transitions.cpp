@@ -3,7 +3,7 @@
 //   and deleted), medians in ms;
 // - the check of each exercise, a click() on its cmdconferma, median in ms;
 // - the CPU an exercise uses while it sits open with tmrtempo ticking, as a
-//   share of one core, from /proc/self/stat.
+//   share of one core.
 //   transitions [RUNS] [IDLE_SECONDS]
 #include "application.h"
 #include "registry.h"
@@ -17,13 +17,9 @@
 #include <QLabel>
 #include <QTimer>
 
-#include <unistd.h>
-
 #include <algorithm>
 #include <cstdio>
-#include <fstream>
-#include <sstream>
-#include <string>
+#include <ctime>
 #include <vector>
 
 namespace {
@@ -54,23 +50,13 @@ double elapsedMs(const QElapsedTimer &timer)
     return static_cast<double>(timer.nsecsElapsed()) / 1e6;
 }
 
-// utime + stime of this process, in clock ticks.
-long cpuTicks()
+// The CPU time this process has used, all threads, to the nanosecond (the
+// kernel's tick counts in /proc would only see 10 ms steps).
+double cpuSeconds()
 {
-    std::ifstream stat("/proc/self/stat");
-    std::string line;
-    std::getline(stat, line);
-    std::istringstream fields(line.substr(line.rfind(')') + 2));
-    std::string field;
-    long utime = 0;
-    long stime = 0;
-    for (int i = 3; i <= 15 && fields >> field; ++i) {
-        if (i == 14)
-            utime = std::stol(field);
-        if (i == 15)
-            stime = std::stol(field);
-    }
-    return utime + stime;
+    timespec ts {};
+    clock_gettime(CLOCK_PROCESS_CPUTIME_ID, &ts);
+    return static_cast<double>(ts.tv_sec) + static_cast<double>(ts.tv_nsec) / 1e9;
 }
 
 } // namespace
@@ -162,17 +148,16 @@ int main(int argc, char *argv[])
         lblmess->setText(QStringLiteral("Bravo!"));
         tmrtempo->start();
     }
-    const long ticksBefore = cpuTicks();
+    const double cpuBefore = cpuSeconds();
     QElapsedTimer wall;
     wall.start();
     QEventLoop loop;
     QTimer::singleShot(idleSeconds * 1000, &loop, &QEventLoop::quit);
     loop.exec();
-    const double cpuSeconds =
-        static_cast<double>(cpuTicks() - ticksBefore) / static_cast<double>(sysconf(_SC_CLK_TCK));
+    const double used = cpuSeconds() - cpuBefore;
     std::printf("\nidle %s for %d s%s: %.3f %% of a core\n", qPrintable(idle), idleSeconds,
                 tmrtempo && lblmess ? ", tmrtempo ticking" : " (no lblmess yet: timer not started)",
-                100.0 * cpuSeconds / (static_cast<double>(wall.nsecsElapsed()) / 1e9));
+                100.0 * used / (static_cast<double>(wall.nsecsElapsed()) / 1e9));
     registry.end();
     settle();
     return 0;
