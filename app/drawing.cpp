@@ -77,7 +77,8 @@ QImage unpackPixels(const uchar *data, qint64 size, QSizeF *natural)
         || header.height == 0 || header.width > 16384 || header.height > 16384
         || size != qint64(sizeof header) + qint64(header.width) * header.height * 4)
         return {};
-    *natural = QSizeF(header.naturalWidth, header.naturalHeight);
+    if (natural)
+        *natural = QSizeF(header.naturalWidth, header.naturalHeight);
     const uchar *pixels = data + sizeof header;
     QImage image(pixels, int(header.width), int(header.height), int(header.width) * 4,
                  QImage::Format_ARGB32_Premultiplied);

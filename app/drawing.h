@@ -43,9 +43,9 @@ private:
 QString picturePath(const QString &file);
 
 // The ready-made pixels of resources/pictures/FILE (an SVG or a PNG) for a
-// device pixel ratio of 1, and its natural size; a null image if the build
-// made none.
-QImage readyPixels(const QString &file, QSizeF *natural);
+// device pixel ratio of 1, and its natural size where asked; a null image if
+// the build made none.
+QImage readyPixels(const QString &file, QSizeF *natural = nullptr);
 
 // The size a drawing's view box gives, or its default size without one.
 QSizeF naturalSizeOf(const QSvgRenderer &renderer);
@@ -59,5 +59,5 @@ QImage rasterise(QSvgRenderer &renderer, qreal ratio);
 // that showing them needs neither an image decoder nor a copy.
 QByteArray packPixels(const QImage &image, QSizeF natural);
 // An image over packed pixels (no copy: data must outlive it) and its
-// natural size; a null image if data is not packed pixels.
-QImage unpackPixels(const uchar *data, qint64 size, QSizeF *natural);
+// natural size where asked; a null image if data is not packed pixels.
+QImage unpackPixels(const uchar *data, qint64 size, QSizeF *natural = nullptr);

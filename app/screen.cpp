@@ -30,8 +30,7 @@ namespace {
 QIcon programIcon()
 {
     const QString file = QStringLiteral("icon.png");
-    QSizeF natural;
-    const QImage ready = readyPixels(file, &natural);
+    const QImage ready = readyPixels(file);
     return ready.isNull() ? QIcon(picturePath(file)) : QIcon(QPixmap::fromImage(ready));
 }
 
