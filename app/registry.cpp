@@ -24,9 +24,9 @@ void Registry::show(const QString &name)
     auto loaded = m_screens.find(name);
     if (loaded == m_screens.end()) {
         const auto factory = m_factories.find(name);
-        Q_ASSERT_X(factory != m_factories.end(), "Registry::show", qPrintable(name));
+        // A name that is not in the table is a slip in the program itself.
         if (factory == m_factories.end())
-            return;
+            qFatal("Registry::show: no screen is called %s", qPrintable(name));
         std::unique_ptr<Screen> screen = factory->second(*this);
         screen->finishBuilding();
         screen->Form_Load();

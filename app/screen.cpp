@@ -181,8 +181,8 @@ QLineEdit *Screen::textBox(const char *name, int left, int top, int width, int h
     return control;
 }
 
-Picture *Screen::picture(const char *name, const QString &picture, int left, int top, int width,
-                         int height)
+Picture *Screen::pictureBox(const char *name, const QString &picture, int left, int top, int width,
+                            int height)
 {
     Picture *control = image(name, picture, left, top, width, height);
     paintBackground(control, m_background);

@@ -42,7 +42,6 @@ public:
            const QColor &background);
 
     QString name() const { return objectName(); }
-    QColor background() const { return m_background; }
 
     // Every screen begins its Load by centring itself on the display.
     virtual void Form_Load();
@@ -68,8 +67,10 @@ protected:
                   const QColor &text = Qt::black, const QColor &background = {});
     QLineEdit *textBox(const char *name, int left, int top, int width, int height, const Font &font,
                        int tabIndex);
-    Picture *picture(const char *name, const QString &picture, int left, int top, int width,
-                     int height);
+    // A picture box paints the screen's colour behind its drawing; an image
+    // lets whatever lies behind it show through.
+    Picture *pictureBox(const char *name, const QString &picture, int left, int top, int width,
+                        int height);
     Picture *image(const char *name, const QString &picture, int left, int top, int width,
                    int height);
     ClickArea *clickArea(const char *name, int left, int top, int width, int height);

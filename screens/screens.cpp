@@ -15,46 +15,56 @@
 
 namespace {
 
-template<typename T>
-void add(Registry &registry, const char *name)
+struct Entry
 {
-    registry.add(QString::fromLatin1(name),
-                 [](Registry &owner) { return std::make_unique<T>(owner); });
+    const char *name;
+    Registry::Factory make;
+};
+
+template<typename T>
+Entry entry(const char *name)
+{
+    return {name, [](Registry &owner) { return std::make_unique<T>(owner); }};
+}
+
+Entry entry(const frmcalcolo::Range &range)
+{
+    return {range.name,
+            [&range](Registry &owner) { return std::make_unique<frmcalcolo>(owner, range); }};
+}
+
+// Every screen the program has, the main menu first.
+const std::vector<Entry> &table()
+{
+    static const std::vector<Entry> screens {
+        entry<frminizio>("frminizio"),
+        entry<frmscelta>("frmscelta"),
+        entry<frmscelta2>("frmscelta2"),
+        entry(frmcalcolo::Within100),
+        entry(frmcalcolo::Within1000),
+        entry<frmcomplementare>("frmcomplementare"),
+        entry<frmsimbolo>("frmsimbolo"),
+        entry<frmmax>("frmmax"),
+        entry<frmordine>("frmordine"),
+        entry<frmregolecalcola>("frmregolecalcola"),
+        entry<frmregolecomplementare>("frmregolecomplementare"),
+        entry<frmregoleconfronto>("frmregoleconfronto"),
+    };
+    return screens;
 }
 
 } // namespace
 
 void addScreens(Registry &registry)
 {
-    add<frminizio>(registry, "frminizio");
-    add<frmscelta>(registry, "frmscelta");
-    add<frmscelta2>(registry, "frmscelta2");
-    for (const frmcalcolo::Range *range : {&frmcalcolo::Within1000, &frmcalcolo::Within100}) {
-        registry.add(QString::fromLatin1(range->name), [range](Registry &owner) {
-            return std::make_unique<frmcalcolo>(owner, *range);
-        });
-    }
-    add<frmcomplementare>(registry, "frmcomplementare");
-    add<frmsimbolo>(registry, "frmsimbolo");
-    add<frmmax>(registry, "frmmax");
-    add<frmordine>(registry, "frmordine");
-    add<frmregolecalcola>(registry, "frmregolecalcola");
-    add<frmregolecomplementare>(registry, "frmregolecomplementare");
-    add<frmregoleconfronto>(registry, "frmregoleconfronto");
+    for (const Entry &screen : table())
+        registry.add(QString::fromLatin1(screen.name), screen.make);
 }
 
 QStringList screenNames()
 {
-    return {QStringLiteral("frminizio"),
-            QStringLiteral("frmscelta"),
-            QStringLiteral("frmscelta2"),
-            QStringLiteral("frmcalcolo99"),
-            QStringLiteral("frmcalcolo"),
-            QStringLiteral("frmcomplementare"),
-            QStringLiteral("frmsimbolo"),
-            QStringLiteral("frmmax"),
-            QStringLiteral("frmordine"),
-            QStringLiteral("frmregolecalcola"),
-            QStringLiteral("frmregolecomplementare"),
-            QStringLiteral("frmregoleconfronto")};
+    QStringList names;
+    for (const Entry &screen : table())
+        names << QString::fromLatin1(screen.name);
+    return names;
 }

@@ -48,7 +48,7 @@ T *loadedAs(const Registry &registry, const QString &name)
     return qobject_cast<T *>(registry.screen(name));
 }
 
-// The named control of a screen, failing the test when it is missing.
+// The named control of a screen, or null when it has none.
 template<typename T>
 T *control(QWidget *screen, const char *name)
 {

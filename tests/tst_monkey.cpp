@@ -11,6 +11,7 @@
 #include "frmordine.h"
 #include "frmsimbolo.h"
 #include "line.h"
+#include "screens.h"
 #include "shape.h"
 #include "testing.h"
 
@@ -61,28 +62,13 @@ constexpr std::uint32_t defaultSeed = 20261208;
 // that the paths that draw a new task run too.
 constexpr int answerEvery = 250;
 
-const std::array<const char *, 12> screenNames {"frminizio",
-                                                "frmscelta",
-                                                "frmscelta2",
-                                                "frmcalcolo99",
-                                                "frmcalcolo",
-                                                "frmcomplementare",
-                                                "frmsimbolo",
-                                                "frmmax",
-                                                "frmordine",
-                                                "frmregolecalcola",
-                                                "frmregolecomplementare",
-                                                "frmregoleconfronto"};
+const QStringList allScreens = screenNames();
 
 using Loaded = std::uint32_t; // one bit a screen, in the order above
 
 int indexOf(const QString &name)
 {
-    for (std::size_t k = 0; k < screenNames.size(); ++k) {
-        if (name == QLatin1String(screenNames[k]))
-            return static_cast<int>(k);
-    }
-    return -1;
+    return static_cast<int>(allScreens.indexOf(name));
 }
 
 Loaded bit(const char *name)
@@ -93,9 +79,9 @@ Loaded bit(const char *name)
 QString describe(Loaded loaded)
 {
     QStringList names;
-    for (std::size_t k = 0; k < screenNames.size(); ++k) {
+    for (qsizetype k = 0; k < allScreens.size(); ++k) {
         if (loaded & (Loaded(1) << k))
-            names << QLatin1String(screenNames[k]);
+            names << allScreens[k];
     }
     return QLatin1Char('{') + names.join(QLatin1String(", ")) + QLatin1Char('}');
 }
@@ -144,7 +130,7 @@ std::set<Loaded> oneStepFrom(Loaded loaded)
 {
     static const std::vector<Move> moves = navigation();
     std::set<Loaded> next {loaded};
-    for (std::size_t k = 0; k < screenNames.size(); ++k) {
+    for (qsizetype k = 0; k < allScreens.size(); ++k) {
         if (loaded & (Loaded(1) << k))
             next.insert(loaded & ~(Loaded(1) << k));
     }
@@ -927,22 +913,22 @@ private slots:
             const Loaded shown = loadedNow() & ~before;
             if (shown && !(shown & (shown - 1)))
                 QApplication::setActiveWindow(
-                    registry->screen(QLatin1String(screenNames[std::countr_zero(shown)])));
+                    registry->screen(allScreens[std::countr_zero(shown)]));
             checkScreens(before, errors);
             if (!errors.isEmpty())
                 QFAIL(qPrintable(report(errors)));
         }
         QStringList visits;
-        for (const char *name : screenNames)
-            visits << QStringLiteral("%1 %2").arg(QLatin1String(name)).arg(eventsOn[name]);
+        for (const QString &name : allScreens)
+            visits << QStringLiteral("%1 %2").arg(name).arg(eventsOn[name]);
         qInfo("seed %u, %d events, %d restarts; events by screen: %s", seed, eventCount, restarts,
               qPrintable(visits.join(QLatin1String(", "))));
         // A full-length stream gives every screen its share of the abuse and
         // answers every exercise right now and then; a short replay need not.
         if (eventCount < defaultEvents)
             return;
-        for (const char *name : screenNames)
-            QVERIFY2(eventsOn[name] >= eventCount / 200, name);
+        for (const QString &name : allScreens)
+            QVERIFY2(eventsOn[name] >= eventCount / 200, qPrintable(name));
         for (const char *name : {"frmcalcolo99", "frmcalcolo", "frmcomplementare", "frmsimbolo",
                                  "frmmax", "frmordine"})
             QVERIFY2(answersOn[name] > 0, name);

@@ -34,9 +34,9 @@ frmcalcolo::frmcalcolo(Registry &registry, const Range &range)
 {
     const Font numbers = Font::sans(24);
     const QRect place = range.illustrationPlace;
-    Picture2 = picture("Picture2", QString::fromLatin1(range.banner), 240, 360, 10095, 855);
-    Picture1 = picture("Picture1", QString::fromLatin1(range.illustration), place.x(), place.y(),
-                       place.width(), place.height());
+    Picture2 = pictureBox("Picture2", QString::fromLatin1(range.banner), 240, 360, 10095, 855);
+    Picture1 = pictureBox("Picture1", QString::fromLatin1(range.illustration), place.x(), place.y(),
+                          place.width(), place.height());
     lblnum = label("lblnum", QString(), 1200, 1560, 615, 495, numbers, Qt::AlignHCenter);
     Line1 = line("Line1", 1080, 2160, 1920, 2160, 3);
     lblden = label("lblden", QString(), 1200, 2280, 615, 495, numbers, Qt::AlignHCenter);
@@ -80,6 +80,7 @@ void frmcalcolo::drawTask()
 {
     // Rejection: every value is drawn again, always in this order, until the
     // starting number stays below the limit and the fraction is proper.
+    int cont = 0;
     do {
         cont = 0;
         sris = rnd().draw(m_range.quotients);
@@ -100,8 +101,8 @@ void frmcalcolo::drawTask()
 void frmcalcolo::cmdconferma_Click()
 {
     txtiniz->setFocus();
-    cont = 0;
-    const auto judge = [this](QLineEdit *box, bool right) {
+    int cont = 0;
+    const auto judge = [&cont](QLineEdit *box, bool right) {
         if (right)
             ++cont;
         else

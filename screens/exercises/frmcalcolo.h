@@ -69,5 +69,4 @@ private:
     int num = 0;
     int den = 0;
     int ris = 0;
-    std::int16_t cont = 0;
 };

@@ -16,8 +16,8 @@ frmcomplementare::frmcomplementare(Registry &registry)
 {
     const Font numbers = Font::sans(24);
     Picture1 =
-        picture("Picture1", QStringLiteral("banner-complementare.svg"), 1320, 240, 7815, 1935);
-    Picture2 = picture("Picture2", QStringLiteral("boy-smiling.svg"), 960, 2400, 2415, 3975);
+        pictureBox("Picture1", QStringLiteral("banner-complementare.svg"), 1320, 240, 7815, 1935);
+    Picture2 = pictureBox("Picture2", QStringLiteral("boy-smiling.svg"), 960, 2400, 2415, 3975);
     lbln = label("lbln", QString(), 4200, 2880, 615, 495, numbers, Qt::AlignHCenter);
     Line1 = line("Line1", 4080, 3480, 4920, 3480, 3);
     lbld = label("lbld", QString(), 4200, 3600, 615, 495, numbers, Qt::AlignHCenter);
@@ -55,6 +55,7 @@ void frmcomplementare::drawTask()
 {
     // Rejection: both values are drawn again, numerator first, until the
     // fraction is proper.
+    int valida = 0;
     do {
         valida = 0;
         num = rnd().draw(99);
@@ -72,25 +73,21 @@ void frmcomplementare::showTask()
     describeFraction(lbln, lbld);
 }
 
-bool frmcomplementare::allRight() const
-{
-    return matches(txtn1->text(), compl_) && matches(txtd1->text(), den)
-        && matches(txtn2->text(), den) && matches(txtd2->text(), den);
-}
-
 void frmcomplementare::cmdconferma_Click()
 {
     const std::pair<QLineEdit *, int> boxes[] = {
         {txtn1, compl_}, {txtd1, den}, {txtn2, den}, {txtd2, den}};
+    // Every box is checked; a wrong one is emptied.
+    bool allRight = true;
     for (const auto &[box, expected] : boxes) {
         if (!matches(box->text(), expected)) {
             box->setText(QString());
-            say(QStringLiteral("Sbagliato, riprova!"));
+            allRight = false;
         }
     }
+    say(allRight ? QStringLiteral("Esatto, complimenti!") : QStringLiteral("Sbagliato, riprova!"));
     tmrtempo->start();
-    if (allRight()) {
-        say(QStringLiteral("Esatto, complimenti!"));
+    if (allRight) {
         drawTask();
         for (QLineEdit *box : {txtn1, txtd1, txtn2, txtd2})
             box->setText(QString());

@@ -46,10 +46,8 @@ public:
 private:
     void cmdconferma_Click();
     void showTask();
-    bool allRight() const;
 
     int num = 0;
     int den = 0;
     int compl_ = 0; // compl is taken: it is C++'s other spelling of ~
-    std::int16_t valida = 0;
 };

@@ -4,8 +4,8 @@
 #include "clickarea.h"
 #include "line.h"
 #include "picture.h"
-#include "random.h"
 #include "shape.h"
+#include "sharedterm.h"
 
 #include <QLabel>
 #include <QPushButton>
@@ -24,27 +24,14 @@ const char *const areaNames[4] = {"sel1", "sel2", "sel3", "sel4"};
 constexpr int cornerLeft[4] = {1200, 3360, 1200, 3360};
 constexpr int cornerTop[4] = {2280, 2280, 4320, 4320};
 
-// How many of the six pairs of the four values differ.
-int differentPairs(const std::array<int, 4> &values)
-{
-    int diversi = 0;
-    for (int i = 0; i < 3; ++i) {
-        for (int j = i + 1; j < 4; ++j) {
-            if (values[j] != values[i])
-                ++diversi;
-        }
-    }
-    return diversi;
-}
-
 } // namespace
 
 frmmax::frmmax(Registry &registry)
     : Exercise(registry, QStringLiteral("frmmax"), QStringLiteral("Trovo la frazione maggiore"),
                QColor(192, 192, 255))
 {
-    Picture2 = picture("Picture2", QStringLiteral("banner-maggiore.svg"), 360, 240, 9855, 855);
-    Picture1 = picture("Picture1", QStringLiteral("boy-thinking.svg"), 6720, 1560, 3135, 3975);
+    Picture2 = pictureBox("Picture2", QStringLiteral("banner-maggiore.svg"), 360, 240, 9855, 855);
+    Picture1 = pictureBox("Picture1", QStringLiteral("boy-thinking.svg"), 6720, 1560, 3135, 3975);
     Label1 = label("Label1", QStringLiteral("Fai clic con il mouse"), 360, 1320, 3255, 495,
                    Font::comic(15.75).boldFace());
     for (int k = 0; k < 4; ++k) {
@@ -79,44 +66,18 @@ void frmmax::Form_Load()
 
 void frmmax::makeTask()
 {
-    // The kind is drawn once; a rejected attempt redraws all five numbers.
-    tipo = rnd().draw(2);
-    int conta = 0;
-    int diversi = 0;
-    if (tipo == 1) {
-        do {
-            conta = 0;
-            numeratori[0] = rnd().draw(99);
-            for (int i = 0; i < 4; ++i) {
-                denominatori[i] = rnd().draw(99);
-                if (denominatori[i] > numeratori[0])
-                    ++conta;
-            }
-            diversi = differentPairs(denominatori);
-        } while (!(diversi == 6 && conta == 4));
-        for (int k = 0; k < 4; ++k)
-            lbln[k]->setText(QString::number(numeratori[0]));
-        for (int k = 0; k < 4; ++k)
-            lbld[k]->setText(QString::number(denominatori[k]));
-    }
-    if (tipo == 2) {
-        do {
-            conta = 0;
-            denominatori[0] = rnd().draw(99);
-            for (int i = 0; i < 4; ++i) {
-                numeratori[i] = rnd().draw(99);
-                if (numeratori[i] < denominatori[0])
-                    ++conta;
-            }
-            diversi = differentPairs(numeratori);
-        } while (!(diversi == 6 && conta == 4));
-        for (int k = 0; k < 4; ++k)
-            lbln[k]->setText(QString::number(numeratori[k]));
-        for (int k = 0; k < 4; ++k)
-            lbld[k]->setText(QString::number(denominatori[0]));
+    const SharedTermTask task = drawSharedTerm(rnd(), 4);
+    tipo = task.tipo;
+    for (int k = 0; k < 4; ++k) {
+        numeratori[k] = task.numerator(k);
+        denominatori[k] = task.denominator(k);
     }
     for (int k = 0; k < 4; ++k)
-        sel[k]->setAccessibleName(spokenFraction(lbln[k]->text().toInt(), lbld[k]->text().toInt()));
+        lbln[k]->setText(QString::number(numeratori[k]));
+    for (int k = 0; k < 4; ++k)
+        lbld[k]->setText(QString::number(denominatori[k]));
+    for (int k = 0; k < 4; ++k)
+        sel[k]->setAccessibleName(spokenFraction(numeratori[k], denominatori[k]));
 }
 
 void frmmax::select(int k)

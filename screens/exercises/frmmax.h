@@ -42,7 +42,6 @@ private:
     void sel4_Click();
     void cmdconferma_Click();
 
-    // With tipo 1 only numeratori[0] counts, with tipo 2 only denominatori[0].
     std::array<int, 4> numeratori {};
     std::array<int, 4> denominatori {};
     int tipo = 0;

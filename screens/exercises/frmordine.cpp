@@ -4,14 +4,16 @@
 #include "clickarea.h"
 #include "line.h"
 #include "picture.h"
-#include "random.h"
 #include "shape.h"
+#include "sharedterm.h"
 
 #include <QGroupBox>
 #include <QLabel>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTimer>
+
+#include <utility>
 
 namespace {
 
@@ -40,8 +42,9 @@ frmordine::frmordine(Registry &registry)
     static const char *const lblrdNames[] = {"lblrd1", "lblrd2", "lblrd3", "lblrd4", "lblrd5"};
     const Font number = Font::sans(24);
 
-    Picture1 = picture("Picture1", QStringLiteral("banner-ordine.svg"), 1200, 240, 8175, 855);
-    Picture2 = picture("Picture2", QStringLiteral("boy-hands-on-hips.svg"), 7200, 1560, 2895, 3255);
+    Picture1 = pictureBox("Picture1", QStringLiteral("banner-ordine.svg"), 1200, 240, 8175, 855);
+    Picture2 =
+        pictureBox("Picture2", QStringLiteral("boy-hands-on-hips.svg"), 7200, 1560, 2895, 3255);
     for (int k = 0; k < 5; ++k) {
         const int left = columnLeft[k];
         lbln[k] = label(lblnNames[k], QString(), left, 1800, 615, 495, number, Qt::AlignHCenter,
@@ -75,7 +78,7 @@ frmordine::frmordine(Registry &registry)
                       Font::comic(14.25), 2);
 
     for (int k = 0; k < 5; ++k)
-        connect(img[k], &ClickArea::clicked, this, [this, k] { img_Click(k + 1); });
+        connect(img[k], &ClickArea::clicked, this, [this, k] { img_Click(k); });
     // An option reorders whenever it becomes the selected one, by mouse,
     // arrow keys or at load; choosing the selected one again changes nothing.
     connect(optcre, &QRadioButton::toggled, this, [this](bool on) {
@@ -102,75 +105,35 @@ void frmordine::Form_Load()
 
 void frmordine::estrai()
 {
-    tipo = rnd().draw(2);
-    if (tipo == 1) {
-        do {
-            diversi = 0;
-            conta = 0;
-            numeratori[1] = rnd().draw(99);
-            for (i = 1; i <= 5; ++i) {
-                denominatori[i] = rnd().draw(99);
-                if (denominatori[i] > numeratori[1])
-                    ++conta;
-            }
-            for (i = 1; i <= 4; ++i) {
-                for (j = i + 1; j <= 5; ++j) {
-                    if (denominatori[i] != denominatori[j])
-                        ++diversi;
-                }
-            }
-        } while (!(conta == 5 && diversi == 10));
-    } else {
-        do {
-            diversi = 0;
-            conta = 0;
-            denominatori[1] = rnd().draw(99);
-            for (i = 1; i <= 5; ++i) {
-                numeratori[i] = rnd().draw(99);
-                if (numeratori[i] < denominatori[1])
-                    ++conta;
-            }
-            for (i = 1; i <= 4; ++i) {
-                for (j = i + 1; j <= 5; ++j) {
-                    if (numeratori[i] != numeratori[j])
-                        ++diversi;
-                }
-            }
-        } while (!(conta == 5 && diversi == 10));
+    const SharedTermTask task = drawSharedTerm(rnd(), 5);
+    tipo = task.tipo;
+    for (int k = 0; k < 5; ++k) {
+        numeratori[k] = task.numerator(k);
+        denominatori[k] = task.denominator(k);
     }
-    showFractions();
-}
-
-// The top row in draw order; only a successful attempt reaches the labels.
-void frmordine::showFractions()
-{
-    for (int k = 1; k <= 5; ++k) {
-        const int numerator = tipo == 1 ? numeratori[1] : numeratori[k];
-        const int denominator = tipo == 1 ? denominatori[k] : denominatori[1];
-        lbln[k - 1]->setText(text(numerator));
-        lbld[k - 1]->setText(text(denominator));
-        img[k - 1]->setAccessibleName(spokenFraction(numerator, denominator));
+    // The top row in draw order.
+    for (int k = 0; k < 5; ++k) {
+        lbln[k]->setText(text(numeratori[k]));
+        lbld[k]->setText(text(denominatori[k]));
+        img[k]->setAccessibleName(spokenFraction(numeratori[k], denominatori[k]));
     }
 }
 
 void frmordine::ordina(Direction direction)
 {
-    std::array<int, 6> &cells = tipo == 1 ? denominatori : numeratori;
-    for (i = 1; i <= 4; ++i) {
-        for (j = i + 1; j <= 5; ++j) {
-            if (outOfOrder(direction)) {
-                scambio = static_cast<std::int16_t>(cells[i]);
-                cells[i] = cells[j];
-                cells[j] = scambio;
-            }
+    std::array<int, 5> &cells = tipo == 1 ? denominatori : numeratori;
+    for (int i = 0; i < 4; ++i) {
+        for (int j = i + 1; j < 5; ++j) {
+            if (outOfOrder(direction, i, j))
+                std::swap(cells[i], cells[j]);
         }
     }
 }
 
-// Whether cells i and j must swap. With a shared numerator the larger
+// Whether places i and j must swap. With a shared numerator the larger
 // denominator is the smaller fraction; with a shared denominator the larger
 // numerator is the larger fraction.
-bool frmordine::outOfOrder(Direction direction) const
+bool frmordine::outOfOrder(Direction direction, int i, int j) const
 {
     const bool ascending = direction == Direction::Ascending;
     if (tipo == 1)
@@ -178,9 +141,8 @@ bool frmordine::outOfOrder(Direction direction) const
     return ascending ? numeratori[i] > numeratori[j] : numeratori[i] < numeratori[j];
 }
 
-void frmordine::img_Click(int index)
+void frmordine::img_Click(int k)
 {
-    const int k = index - 1;
     // A placed fraction has no click area left; it cannot move twice.
     if (img[k]->isHidden())
         return;
@@ -211,17 +173,12 @@ void frmordine::optdecre_Click()
 
 void frmordine::cmdconferma_Click()
 {
-    esatte = 0;
-    if (tipo == 1) {
-        for (int s = 1; s <= 5; ++s) {
-            if (matches(lblrd[s - 1]->text(), denominatori[s]))
-                ++esatte;
-        }
-    } else {
-        for (int s = 1; s <= 5; ++s) {
-            if (matches(lblrn[s - 1]->text(), numeratori[s]))
-                ++esatte;
-        }
+    // Only the varying term is compared: the shared one cannot be misplaced.
+    int esatte = 0;
+    for (int s = 0; s < 5; ++s) {
+        if (tipo == 1 ? matches(lblrd[s]->text(), denominatori[s])
+                      : matches(lblrn[s]->text(), numeratori[s]))
+            ++esatte;
     }
     say(esatte == 5 ? QStringLiteral("Esatto, complimenti!")
                     : QStringLiteral("Sbagliato, riprova!"));

@@ -3,7 +3,6 @@
 #include "exercise.h"
 
 #include <array>
-#include <cstdint>
 
 class ClickArea;
 class Line;
@@ -37,16 +36,16 @@ public:
 
     Picture *Picture1;
     Picture *Picture2;
-    // Top fraction K is lbln[K-1] over topLine[K-1] (line6 … line10) over
-    // lbld[K-1], all covered by the click area img[K-1].
+    // Top fraction k (from 0: lbln[0] is lbln1) is lbln[k] over topLine[k]
+    // (line6 … line10) over lbld[k], all covered by the click area img[k].
     std::array<QLabel *, 5> lbln;
     std::array<Line *, 5> topLine;
     std::array<QLabel *, 5> lbld;
     std::array<ClickArea *, 5> img;
     // Shape1 … Shape5; Shape2 frames place 1 and Shape1 place 2.
     std::array<Shape *, 5> shapes;
-    // Answer place S is lblrn[S-1] over placeLine[S-1] (line1 … line5) over
-    // lblrd[S-1]; it is free exactly while its line is hidden.
+    // Answer place s is lblrn[s] over placeLine[s] (line1 … line5) over
+    // lblrd[s]; it is free exactly while its line is hidden.
     std::array<QLabel *, 5> lblrn;
     std::array<Line *, 5> placeLine;
     std::array<QLabel *, 5> lblrd;
@@ -56,24 +55,19 @@ public:
     QRadioButton *optcre;
     QRadioButton *optdecre;
 
-    // Positions 1 … 5 hold the task; position 0 is never used.
-    std::array<int, 6> numeratori {};
-    std::array<int, 6> denominatori {};
+    // Fraction k of the task; after ordina, the fraction expected in answer
+    // place k.
+    std::array<int, 5> numeratori {};
+    std::array<int, 5> denominatori {};
     int tipo = 1;
-    int diversi = 0;
-    int i = 0;
-    int j = 0;
-    int conta = 0;
-    int esatte = 0;
-    std::int16_t scambio = 0;
 
 private:
-    void img_Click(int index);
+    // A click on top fraction k (img[k]).
+    void img_Click(int k);
     void optcre_Click();
     void optdecre_Click();
     void cmdconferma_Click();
     void cmdannulla_Click();
 
-    bool outOfOrder(Direction direction) const;
-    void showFractions();
+    bool outOfOrder(Direction direction, int i, int j) const;
 };

@@ -36,8 +36,8 @@ frmsimbolo::frmsimbolo(Registry &registry)
     : Exercise(registry, QStringLiteral("frmsimbolo"),
                QStringLiteral("Inserisci il simbolo giusto"), QColor(255, 192, 128))
 {
-    Picture2 = picture("Picture2", QStringLiteral("banner-simboli.svg"), 240, 360, 10095, 615);
-    Picture1 = picture("Picture1", QStringLiteral("boy-arms-spread.svg"), 240, 1200, 2895, 4215);
+    Picture2 = pictureBox("Picture2", QStringLiteral("banner-simboli.svg"), 240, 360, 10095, 615);
+    Picture1 = pictureBox("Picture1", QStringLiteral("boy-arms-spread.svg"), 240, 1200, 2895, 4215);
     for (int p = 0; p < 6; ++p) {
         const int left = columnLeft[p % 2];
         const int top = rowTop[p / 2];

@@ -25,8 +25,7 @@ frmscelta2::frmscelta2(Registry &registry)
 
 void frmscelta2::choose(const QString &exercise)
 {
-    registry().show(exercise);
-    registry().unload(name());
+    moveTo(exercise);
     registry().unload(QStringLiteral("frminizio"));
 }
 

@@ -17,22 +17,15 @@ const QColor Explanation(0, 0, 255);
 } // namespace
 
 frmregolecalcola::frmregolecalcola(Registry &registry)
-    : Page(registry, QStringLiteral("frmregolecalcola"),
-           QStringLiteral("Come si calcola la frazione di un numero"), 10620, 7185,
-           QColor(255, 255, 128))
+    : RulesPage(registry, QStringLiteral("frmregolecalcola"),
+                QStringLiteral("Come si calcola la frazione di un numero"))
 {
     const Font text = Font::comic(12);
-    const Font key = Font::sans(9.75).boldFace();
 
     fineButton(0);
-    Picture2 = picture("Picture2", QStringLiteral("bookworm.svg"), 8880, 120, 1455, 1215);
-    Picture1 = picture("Picture1", QStringLiteral("fraction-parts.svg"), 360, 1920, 3855, 1335);
-    cmdregola3 = button("cmdregola3", QStringLiteral("Re&gola 3"), 9360, 6480, 1095, 495, key, 3);
-    cmdregola2 = button("cmdregola2", QStringLiteral("R&egola 2"), 8280, 6480, 1095, 495, key, 2);
-    // The button of this page; a little wider than the others, so it
-    // overlaps its neighbour by 15 twips.
-    cmdregola1 = button("cmdregola1", QStringLiteral("&Regola 1"), 7080, 6480, 1215, 495, key, 1);
-    cmdregola1->setEnabled(false);
+    Picture2 = pictureBox("Picture2", QStringLiteral("bookworm.svg"), 8880, 120, 1455, 1215);
+    Picture1 = pictureBox("Picture1", QStringLiteral("fraction-parts.svg"), 360, 1920, 3855, 1335);
+    regolaButtons(1);
     Label12 = label("Label12",
                     QStringLiteral("per sapere quante parti sono state considerate e quindi "
                                    "moltiplicare 4 x 2 = 8."),
@@ -73,17 +66,4 @@ frmregolecalcola::frmregolecalcola(Registry &registry)
 
     describeFraction(Label6, Label7);
     describeFraction(Label9, Label10);
-
-    connect(cmdregola2, &QPushButton::clicked, this, &frmregolecalcola::cmdregola2_Click);
-    connect(cmdregola3, &QPushButton::clicked, this, &frmregolecalcola::cmdregola3_Click);
-}
-
-void frmregolecalcola::cmdregola2_Click()
-{
-    moveTo(QStringLiteral("frmregolecomplementare"));
-}
-
-void frmregolecalcola::cmdregola3_Click()
-{
-    moveTo(QStringLiteral("frmregoleconfronto"));
 }

@@ -1,13 +1,13 @@
 #pragma once
 
-#include "screen.h"
+#include "rulespage.h"
 
 class Line;
 class Picture;
 class QLabel;
 
 // Rule 1: the parts of a fraction and the fraction of a number.
-class frmregolecalcola : public Page
+class frmregolecalcola : public RulesPage
 {
     Q_OBJECT
 
@@ -16,9 +16,6 @@ public:
 
     Picture *Picture2;
     Picture *Picture1;
-    QPushButton *cmdregola3;
-    QPushButton *cmdregola2;
-    QPushButton *cmdregola1;
     QLabel *Label12;
     QLabel *Label11;
     Line *Line2;
@@ -33,8 +30,4 @@ public:
     QLabel *Label3;
     QLabel *Label2;
     QLabel *Label1;
-
-private:
-    void cmdregola2_Click();
-    void cmdregola3_Click();
 };

@@ -17,21 +17,16 @@ const QColor Sum(255, 0, 0);
 } // namespace
 
 frmregolecomplementare::frmregolecomplementare(Registry &registry)
-    : Page(registry, QStringLiteral("frmregolecomplementare"),
-           QStringLiteral("Come si calcola la frazione complementare"), 10620, 7185,
-           QColor(255, 255, 128))
+    : RulesPage(registry, QStringLiteral("frmregolecomplementare"),
+                QStringLiteral("Come si calcola la frazione complementare"))
 {
     const Font text = Font::comic(12);
     const Font big = Font::comic(20.25);
-    const Font key = Font::sans(9.75).boldFace();
 
     fineButton(0);
-    Picture2 = picture("Picture2", QStringLiteral("bookworm.svg"), 8880, 120, 1455, 1215);
-    Picture1 = picture("Picture1", QStringLiteral("square-quarters.svg"), 360, 1800, 3375, 1815);
-    cmdregola3 = button("cmdregola3", QStringLiteral("Re&gola 3"), 9360, 6480, 1095, 495, key, 3);
-    cmdregola2 = button("cmdregola2", QStringLiteral("R&egola 2"), 8280, 6480, 1095, 495, key, 2);
-    cmdregola2->setEnabled(false);
-    cmdregola1 = button("cmdregola1", QStringLiteral("&Regola 1"), 7080, 6480, 1215, 495, key, 1);
+    Picture2 = pictureBox("Picture2", QStringLiteral("bookworm.svg"), 8880, 120, 1455, 1215);
+    Picture1 = pictureBox("Picture1", QStringLiteral("square-quarters.svg"), 360, 1800, 3375, 1815);
+    regolaButtons(2);
     Label9 = label("Label9",
                    QStringLiteral("Per completare l’intero devo colorare le rimanenti 3 parti. La "
                                   "frazione, che aggiunta a quella data, permette di avere "
@@ -71,17 +66,4 @@ frmregolecomplementare::frmregolecomplementare(Registry &registry)
     describeFraction(Label2, Label3);
     describeFraction(Label4, Label13);
     describeFraction(Label14, Label15);
-
-    connect(cmdregola1, &QPushButton::clicked, this, &frmregolecomplementare::cmdregola1_Click);
-    connect(cmdregola3, &QPushButton::clicked, this, &frmregolecomplementare::cmdregola3_Click);
-}
-
-void frmregolecomplementare::cmdregola1_Click()
-{
-    moveTo(QStringLiteral("frmregolecalcola"));
-}
-
-void frmregolecomplementare::cmdregola3_Click()
-{
-    moveTo(QStringLiteral("frmregoleconfronto"));
 }

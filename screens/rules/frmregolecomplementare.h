@@ -1,13 +1,13 @@
 #pragma once
 
-#include "screen.h"
+#include "rulespage.h"
 
 class Line;
 class Picture;
 class QLabel;
 
 // Rule 2: the complementary fraction.
-class frmregolecomplementare : public Page
+class frmregolecomplementare : public RulesPage
 {
     Q_OBJECT
 
@@ -16,9 +16,6 @@ public:
 
     Picture *Picture2;
     Picture *Picture1;
-    QPushButton *cmdregola3;
-    QPushButton *cmdregola2;
-    QPushButton *cmdregola1;
     QLabel *Label9;
     QLabel *Label8;
     Line *Line1;
@@ -38,8 +35,4 @@ public:
     QLabel *Label2;
     QLabel *Label5;
     QLabel *Label1;
-
-private:
-    void cmdregola1_Click();
-    void cmdregola3_Click();
 };

@@ -16,20 +16,16 @@ const QColor Blue(0, 0, 255);
 } // namespace
 
 frmregoleconfronto::frmregoleconfronto(Registry &registry)
-    : Page(registry, QStringLiteral("frmregoleconfronto"),
-           QStringLiteral("Come si confrontano le quotelle"), 10620, 7185, QColor(255, 255, 128))
+    : RulesPage(registry, QStringLiteral("frmregoleconfronto"),
+                QStringLiteral("Come si confrontano le quotelle"))
 {
     const Font text = Font::comic(12);
-    const Font key = Font::sans(9.75).boldFace();
 
-    Picture3 = picture("Picture3", QStringLiteral("circles.svg"), 5160, 1680, 4935, 1215);
+    Picture3 = pictureBox("Picture3", QStringLiteral("circles.svg"), 5160, 1680, 4935, 1215);
     fineButton(0);
-    Picture2 = picture("Picture2", QStringLiteral("bookworm.svg"), 8880, 120, 1455, 1215);
-    Picture1 = picture("Picture1", QStringLiteral("pentagons.svg"), 240, 1680, 4335, 1215);
-    cmdregola3 = button("cmdregola3", QStringLiteral("Re&gola 3"), 9360, 6480, 1095, 495, key, 3);
-    cmdregola3->setEnabled(false);
-    cmdregola2 = button("cmdregola2", QStringLiteral("R&egola 2"), 8280, 6480, 1095, 495, key, 2);
-    cmdregola1 = button("cmdregola1", QStringLiteral("&Regola 1"), 7080, 6480, 1215, 495, key, 1);
+    Picture2 = pictureBox("Picture2", QStringLiteral("bookworm.svg"), 8880, 120, 1455, 1215);
+    Picture1 = pictureBox("Picture1", QStringLiteral("pentagons.svg"), 240, 1680, 4335, 1215);
+    regolaButtons(3);
     Line5 = line("Line5", 10320, 4680, 9840, 4680, 1, Blue);
     Label16 = label("Label16",
                     QStringLiteral("Queste quotelle hanno numeratore uguale e denominatore "
@@ -72,17 +68,4 @@ frmregoleconfronto::frmregoleconfronto(Registry &registry)
     describeFraction(Label3, Label4);
     describeFraction(Label11, Label12);
     describeFraction(Label13, Label14);
-
-    connect(cmdregola1, &QPushButton::clicked, this, &frmregoleconfronto::cmdregola1_Click);
-    connect(cmdregola2, &QPushButton::clicked, this, &frmregoleconfronto::cmdregola2_Click);
-}
-
-void frmregoleconfronto::cmdregola1_Click()
-{
-    moveTo(QStringLiteral("frmregolecalcola"));
-}
-
-void frmregoleconfronto::cmdregola2_Click()
-{
-    moveTo(QStringLiteral("frmregolecomplementare"));
 }

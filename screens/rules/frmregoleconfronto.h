@@ -1,13 +1,13 @@
 #pragma once
 
-#include "screen.h"
+#include "rulespage.h"
 
 class Line;
 class Picture;
 class QLabel;
 
 // Rule 3: comparing fractions that share a term.
-class frmregoleconfronto : public Page
+class frmregoleconfronto : public RulesPage
 {
     Q_OBJECT
 
@@ -17,9 +17,6 @@ public:
     Picture *Picture3;
     Picture *Picture2;
     Picture *Picture1;
-    QPushButton *cmdregola3;
-    QPushButton *cmdregola2;
-    QPushButton *cmdregola1;
     Line *Line5;
     QLabel *Label16;
     QLabel *Label15;
@@ -41,8 +38,4 @@ public:
     QLabel *Label7;
     QLabel *Label6;
     QLabel *Label1;
-
-private:
-    void cmdregola1_Click();
-    void cmdregola2_Click();
 };
