@@ -8,10 +8,8 @@
 float ScriptedRandom::next()
 {
     if (m_values.empty()) {
-        // A rejection loop fed too short a script would spin for ever.
-        if (++m_underruns > 100000)
-            qFatal("the scripted generator ran out of values");
-        return 0.0f;
+        ++m_underruns;
+        return m_real.next();
     }
     const float value = m_values.front();
     m_values.pop_front();

@@ -11,11 +11,17 @@
 #include <memory>
 
 // A generator that plays back the values a test wants, so that a test sets
-// up any task exactly. Seeding only counts how often a screen seeds it.
+// up any task exactly. Seeding counts how often a screen seeds it. Once the
+// script has run out it plays real random values and counts them, so that a
+// test that queued too few values fails instead of hanging in a draw loop.
 class ScriptedRandom : public Random
 {
 public:
-    void seedFromClock() override { ++seeds; }
+    void seedFromClock() override
+    {
+        ++seeds;
+        m_real.seedFromClock();
+    }
     float next() override;
 
     // Queues the value that makes draw(n) give k.
@@ -30,6 +36,7 @@ public:
 private:
     std::deque<float> m_values;
     int m_underruns = 0;
+    Random m_real;
 };
 
 // A registry that knows every screen, as the program has it.

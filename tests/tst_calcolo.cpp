@@ -1,7 +1,6 @@
 // The fraction of a number, within 100 (frmcalcolo99) and within 1000 (frmcalcolo).
 #include "application.h"
 #include "frmcalcolo.h"
-#include "guardedrandom.h"
 #include "line.h"
 #include "picture.h"
 #include "statistics.h"
@@ -60,14 +59,14 @@ private:
     frmcalcolo *open(const QString &name, std::initializer_list<Task> tasks)
     {
         registry = makeRegistry();
-        GuardedRandom &random = guard(*registry);
+        ScriptedRandom &random = script(*registry);
         for (const auto &[sris, num, den] : tasks)
             queueTask(random, quotientsOf(name), sris, num, den);
         registry->show(name);
         return loadedAs<frmcalcolo>(*registry, name);
     }
 
-    GuardedRandom &scripted() { return static_cast<GuardedRandom &>(registry->random()); }
+    ScriptedRandom &scripted() { return static_cast<ScriptedRandom &>(registry->random()); }
 
     static QLineEdit *box(frmcalcolo *screen, const QString &name)
     {
@@ -189,7 +188,7 @@ private slots:
         QCOMPARE(screen->focusWidget(), screen->txtiniz);
         QVERIFY(control<QTimer>(screen, "tmrtempo")->isActive());
         QVERIFY(scripted().exhausted());
-        QCOMPARE(scripted().unscripted, 0);
+        QCOMPARE(scripted().underruns(), 0);
 
         // The new task is judged against its own numbers.
         scripted().then(20, quotientsOf(name)).then(3, 9).then(4, 9);
@@ -268,7 +267,7 @@ private slots:
         QCOMPARE(shownTask(screen), QStringLiteral("3/4 di 80"));
         QCOMPARE(screen->focusWidget(), screen->txtiniz);
         QVERIFY(control<QTimer>(screen, "tmrtempo")->isActive());
-        QCOMPARE(scripted().unscripted, 0);
+        QCOMPARE(scripted().underruns(), 0);
     }
 
     void accessKeyChecksFromAnyBox()
@@ -322,20 +321,20 @@ private slots:
         QFETCH(QList<int>, attempts);
         QFETCH(QString, shown);
         registry = makeRegistry();
-        GuardedRandom &random = guard(*registry);
+        ScriptedRandom &random = script(*registry);
         for (qsizetype i = 0; i < attempts.size(); i += 3)
             queueTask(random, quotientsOf(name), attempts[i], attempts[i + 1], attempts[i + 2]);
         registry->show(name);
         auto *screen = loadedAs<frmcalcolo>(*registry, name);
         QCOMPARE(shownTask(screen), shown);
         QVERIFY(random.exhausted());
-        QCOMPARE(random.unscripted, 0);
+        QCOMPARE(random.underruns(), 0);
     }
 
     void leavingAndComingBackStartsAfresh()
     {
         registry = makeRegistry();
-        GuardedRandom &random = guard(*registry);
+        ScriptedRandom &random = script(*registry);
         queueTask(random, 999, 20, 3, 4);
         queueTask(random, 999, 7, 2, 5);
         registry->start();
@@ -372,7 +371,7 @@ private slots:
         for (const char *name : boxNames)
             QVERIFY2(box(screen, name)->text().isEmpty(), name);
         QCOMPARE(screen->focusWidget(), screen->txtiniz);
-        QCOMPARE(random.unscripted, 0);
+        QCOMPARE(random.underruns(), 0);
     }
 
     void timerEmptiesTheMessageAfterANewTask()

@@ -1,7 +1,6 @@
 // The complementary fraction, frmcomplementare.
 #include "application.h"
 #include "frmcomplementare.h"
-#include "guardedrandom.h"
 #include "line.h"
 #include "picture.h"
 #include "statistics.h"
@@ -40,14 +39,14 @@ private:
     frmcomplementare *open(std::initializer_list<Fraction> attempts)
     {
         registry = makeRegistry();
-        GuardedRandom &random = guard(*registry);
+        ScriptedRandom &random = script(*registry);
         for (const auto &[num, den] : attempts)
             random.then(num, 99).then(den, 99);
         registry->show(name);
         return loadedAs<frmcomplementare>(*registry, name);
     }
 
-    GuardedRandom &scripted() { return static_cast<GuardedRandom &>(registry->random()); }
+    ScriptedRandom &scripted() { return static_cast<ScriptedRandom &>(registry->random()); }
 
     static QLabel *message(frmcomplementare *screen) { return control<QLabel>(screen, "lblmess"); }
 
@@ -166,7 +165,7 @@ private slots:
         QCOMPARE(screen->focusWidget(), screen->txtn1);
         QVERIFY(control<QTimer>(screen, "tmrtempo")->isActive());
         QVERIFY(scripted().exhausted());
-        QCOMPARE(scripted().unscripted, 0);
+        QCOMPARE(scripted().underruns(), 0);
     }
 
     void wrongAnswerKeepsTheTask_data()
@@ -208,7 +207,7 @@ private slots:
 
         QTest::mouseClick(screen->cmdconferma, Qt::LeftButton);
         QCOMPARE(screen->focusWidget(), screen->cmdconferma);
-        QCOMPARE(scripted().unscripted, 0);
+        QCOMPARE(scripted().underruns(), 0);
     }
 
     void completingAWrongAnswerIsRight()
@@ -241,20 +240,20 @@ private slots:
         QFETCH(QList<int>, attempts);
         QFETCH(QString, shown);
         registry = makeRegistry();
-        GuardedRandom &random = guard(*registry);
+        ScriptedRandom &random = script(*registry);
         for (int value : attempts)
             random.then(value, 99);
         registry->show(name);
         auto *screen = loadedAs<frmcomplementare>(*registry, name);
         QCOMPARE(shownTask(screen), shown);
         QVERIFY(random.exhausted());
-        QCOMPARE(random.unscripted, 0);
+        QCOMPARE(random.underruns(), 0);
     }
 
     void leavingAndComingBackStartsAfresh()
     {
         registry = makeRegistry();
-        GuardedRandom &random = guard(*registry);
+        ScriptedRandom &random = script(*registry);
         random.then(3, 99).then(8, 99).then(1, 99).then(2, 99);
         registry->start();
         QTest::mouseClick(control<QPushButton>(registry->screen(menu), "cmdtrovo"), Qt::LeftButton);
@@ -280,7 +279,7 @@ private slots:
         QVERIFY(!control<QTimer>(screen, "tmrtempo")->isActive());
         QCOMPARE(texts(screen), QStringList(4, QString()));
         QCOMPARE(screen->focusWidget(), screen->txtn1);
-        QCOMPARE(random.unscripted, 0);
+        QCOMPARE(random.underruns(), 0);
     }
 
     void timerEmptiesTheMessageAfterANewTask()
