@@ -3,10 +3,12 @@
 #include "font.h"
 
 #include <QColor>
+#include <QStringList>
 #include <QWidget>
 
 #include <vector>
 
+class Announcer;
 class ClickArea;
 class Line;
 class Picture;
@@ -74,6 +76,8 @@ protected:
     Picture *image(const char *name, const QString &picture, int left, int top, int width,
                    int height);
     ClickArea *clickArea(const char *name, int left, int top, int width, int height);
+    // Makes click areas, in reading order, one stop of the Tab chain.
+    void clickGroup(const std::vector<ClickArea *> &areas, int tabIndex);
     Line *line(const char *name, int x1, int y1, int x2, int y2, int width = 1,
                const QColor &colour = Qt::black);
     Shape *shape(const char *name, int left, int top, int width, int height, const QColor &colour,
@@ -83,6 +87,11 @@ protected:
     QRadioButton *option(QGroupBox *frame, const char *name, const QString &caption, int left,
                          int top, int width, int height, const Font &font, int tabIndex);
     QTimer *timer(const char *name, int intervalMs);
+
+    // Has a screen reader say this without being asked. What one handler
+    // says is spoken as one announcement, once the window is active, so
+    // that it comes after the screen reader has named the window.
+    void speak(const QString &text);
 
     // The button that Esc presses anywhere on the screen.
     void setCancel(QPushButton *button) { m_cancel = button; }
@@ -94,6 +103,7 @@ protected:
 private:
     void place(QWidget *control, const char *name, int left, int top, int width, int height);
     void paintBackground(QWidget *control, const QColor &colour);
+    void speakWhenActive();
 
     Registry &m_registry;
     QColor m_background;
@@ -101,6 +111,9 @@ private:
     bool m_frameUnknown = false;
     QPushButton *m_cancel = nullptr;
     std::vector<std::pair<int, QWidget *>> m_tabOrder;
+    Announcer *m_announcer = nullptr;
+    QStringList m_toSay;
+    bool m_sayingPosted = false;
 };
 
 // A screen with a way back to the main menu: "&Fine", also pressed by Esc.

@@ -47,6 +47,8 @@ public:
         connect(second, &QPushButton::clicked, this, [this] { ++seconds; });
     }
 
+    QString spokenTask() const override { return QStringLiteral("un mezzo di 10"); }
+
     using Exercise::cmdfine;
     using Exercise::lblmess;
     using Exercise::tmrtempo;

@@ -62,6 +62,7 @@ public:
     QPushButton *cmdconferma;
 
 private:
+    QString spokenTask() const override;
     void cmdconferma_Click();
 
     const Range &m_range;

@@ -44,6 +44,7 @@ public:
     QPushButton *cmdconferma;
 
 private:
+    QString spokenTask() const override;
     void cmdconferma_Click();
     void showTask();
 

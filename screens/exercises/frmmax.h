@@ -34,6 +34,7 @@ public:
     QPushButton *cmdconferma;
 
 private:
+    QString spokenTask() const override;
     void makeTask();
     void select(int k);
     void sel1_Click();

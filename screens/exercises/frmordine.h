@@ -62,6 +62,7 @@ public:
     int tipo = 1;
 
 private:
+    QString spokenTask() const override;
     // A click on top fraction k (img[k]).
     void img_Click(int k);
     void optcre_Click();

@@ -31,6 +31,7 @@ public:
     QPushButton *cmdconferma;
 
 private:
+    QString spokenTask() const override;
     void inventa();
     void showPair(int p);
     void cmdconferma_Click();

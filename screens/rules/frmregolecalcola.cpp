@@ -66,4 +66,13 @@ frmregolecalcola::frmregolecalcola(Registry &registry)
 
     describeFraction(Label6, Label7);
     describeFraction(Label9, Label10);
+    readingOrder({{Label2},
+                  {Label3},
+                  {Label4},
+                  {Label5},
+                  {Label6, Label7},
+                  {Label8},
+                  {Label9, Label10},
+                  {Label11},
+                  {Label12}});
 }
