@@ -164,10 +164,11 @@ private slots:
         QCOMPARE(tmrtempo->interval(), 3000);
         QVERIFY(!tmrtempo->isActive());
 
-        // Mouse only: the focus moves between the two buttons alone.
+        // Conferma has the focus; the fractions are one stop before it.
         QCOMPARE(screen->focusWidget(), screen->cmdconferma);
         QCOMPARE(nextFocusable(screen->cmdconferma), fine);
-        QCOMPARE(nextFocusable(fine), screen->cmdconferma);
+        QCOMPARE(nextFocusable(fine), screen->sel[0]);
+        QCOMPARE(nextFocusable(screen->sel[0]), screen->cmdconferma);
     }
 
     void onlyTheLargestIsRight_data()
