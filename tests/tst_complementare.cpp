@@ -12,7 +12,6 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
-#include <QGuiApplication>
 #include <QStyleHints>
 #include <QTest>
 #include <QTimer>

@@ -8,9 +8,9 @@
 #include "shape.h"
 #include "testing.h"
 
+#include <QGuiApplication>
 #include <QLabel>
 #include <QPushButton>
-#include <QGuiApplication>
 #include <QStyleHints>
 #include <QTest>
 #include <QTimer>

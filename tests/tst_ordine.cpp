@@ -9,10 +9,10 @@
 #include "testing.h"
 
 #include <QGroupBox>
+#include <QGuiApplication>
 #include <QLabel>
 #include <QPushButton>
 #include <QRadioButton>
-#include <QGuiApplication>
 #include <QStyleHints>
 #include <QTest>
 #include <QTimer>

@@ -5,10 +5,10 @@
 #include "picture.h"
 #include "testing.h"
 
+#include <QGuiApplication>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
-#include <QGuiApplication>
 #include <QStyleHints>
 #include <QTest>
 #include <QTimer>
