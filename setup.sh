@@ -12,7 +12,7 @@ packages=(g++ cmake ninja-build qt6-base-dev qt6-base-dev-tools qt6-svg-dev libg
           fonts-comic-neue fonts-liberation2)
 test_packages=(xvfb xauth x11-utils openbox xdotool dbus-daemon dbus-bin at-spi2-core python3-gi
                gir1.2-atspi-2.0 strace valgrind pkg-config libxcb1-dev libxcb-damage0-dev
-               desktop-file-utils appstream)
+               desktop-file-utils appstream lintian)
 
 install_missing() {
     local missing=()

@@ -12,7 +12,10 @@ set(expected
     share/applications/${ID}.desktop
     share/metainfo/${ID}.metainfo.xml
     share/icons/hicolor/scalable/apps/${ID}.svg
-    share/icons/hicolor/32x32/apps/${ID}.png)
+    share/icons/hicolor/32x32/apps/${ID}.png
+    share/man/man1/quotelle.1.gz
+    share/doc/quotelle/copyright
+    share/doc/quotelle/changelog.gz)
 foreach(file ${expected})
     if(NOT EXISTS ${PREFIX}/${file})
         message(FATAL_ERROR "not installed: ${file}")
