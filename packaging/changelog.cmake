@@ -1,3 +1,5 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 # Writes the Debian changelog of the package from the releases the AppStream
 # metadata lists, newest first, so that the release history is kept in one
 # place. Each release's untranslated <p> and <li> texts become its entries.

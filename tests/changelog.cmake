@@ -1,3 +1,5 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 # The changelog script on releases whose dates, entities and lengths are
 # awkward: a leap day, a January (the weekday counts the year before), a
 # release without notes and a note too long for one line.

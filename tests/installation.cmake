@@ -1,3 +1,5 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 # Installs the build into PREFIX and checks that every file lands where the
 # desktop looks for it, under the names the desktop entry and metadata use.
 file(REMOVE_RECURSE ${PREFIX})

@@ -1,3 +1,5 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 # Builds the Debian package from the build as it is and has lintian judge it:
 # any error or warning fails, the informational tags are only shown.
 find_program(LINTIAN lintian)

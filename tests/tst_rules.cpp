@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The three rules pages: what they show and how they link to one another.
 #include "accessibility.h"
 #include "application.h"

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #include "frmregolecalcola.h"
 
 #include "accessibility.h"
