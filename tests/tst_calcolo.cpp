@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The fraction of a number, within 100 (frmcalcolo99) and within 1000 (frmcalcolo).
 #include "application.h"
 #include "frmcalcolo.h"

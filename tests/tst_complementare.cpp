@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The complementary fraction, frmcomplementare.
 #include "application.h"
 #include "frmcomplementare.h"

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The screen framework: random draws, centring, twips, keyboard, feedback.
 #include "application.h"
 #include "clickarea.h"

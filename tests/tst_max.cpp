@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The larger-fraction exercise: four fractions, the ring, the check.
 #include "accessibility.h"
 #include "application.h"

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // A monkey: a long, seeded stream of whatever a child can do (clicks anywhere,
 // keys, typed and pasted text of any kind, timer ticks, closed windows), with
 // every screen's invariants checked after each event. The same seed replays

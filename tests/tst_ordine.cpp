@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The ordering exercise: five fractions that share a term, clicked down into
 // five answer places in ascending or descending order.
 #include "application.h"

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The right-symbol exercise: six pairs, the symbol between them, the check.
 #include "application.h"
 #include "frmsimbolo.h"

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Renders each of the twelve screens, as it looks right after loading, to
 // OUTDIR/<screen>.png. Run it with QT_QPA_PLATFORM=offscreen; set
 // QT_SCALE_FACTOR=2 for the high-DPI look.

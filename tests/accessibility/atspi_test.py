@@ -1,3 +1,5 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 """The real program as a screen reader meets it, over the AT-SPI bus.
 
 run.sh provides the X display, the D-Bus session and the accessibility bus;

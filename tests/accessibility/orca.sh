@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # The program as a blind child meets it: Orca, the screen reader, in a
 # private X session with a window manager, D-Bus and the accessibility bus.
 set -u

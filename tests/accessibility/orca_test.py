@@ -1,3 +1,5 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 """What Orca says while a child opens an exercise and answers with keys alone.
 
 orca.sh provides the X display, the window manager and the accessibility bus.
