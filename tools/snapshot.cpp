@@ -4,6 +4,7 @@
 // OUTDIR/<screen>.png. Run it with QT_QPA_PLATFORM=offscreen; set
 // QT_SCALE_FACTOR=2 for the high-DPI look.
 #include "application.h"
+#include "random.h"
 #include "registry.h"
 #include "screen.h"
 #include "screens.h"
@@ -13,6 +14,24 @@
 #include <QPixmap>
 
 #include <cstdio>
+#include <memory>
+#include <random>
+
+namespace {
+
+// The same tasks on every run, so that two builds' snapshots compare pixel
+// for pixel.
+class SteadyRandom : public Random
+{
+public:
+    void seedFromClock() override { m_engine.seed(20261209); }
+    float next() override { return unitFromBits(static_cast<std::uint32_t>(m_engine())); }
+
+private:
+    std::mt19937 m_engine;
+};
+
+} // namespace
 
 int main(int argc, char *argv[])
 {
@@ -32,6 +51,7 @@ int main(int argc, char *argv[])
     for (const QString &name : names) {
         Registry registry;
         addScreens(registry);
+        registry.setRandom(std::make_unique<SteadyRandom>());
         registry.show(name);
         Screen *screen = registry.screen(name);
         QCoreApplication::processEvents();
