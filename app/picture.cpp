@@ -6,16 +6,16 @@
 #include <QStyleOptionButton>
 #include <QStylePainter>
 
-Picture::Picture(QWidget *parent, const QString &file) : QWidget(parent), m_drawing(file) { }
+Picture::Picture(QWidget *parent, const QString &file) : QWidget(parent), Drawing(file) { }
 
 void Picture::paintEvent(QPaintEvent *)
 {
     QPainter painter(this);
-    m_drawing.paint(painter, QPointF(0, 0), devicePixelRatioF());
+    paintDrawing(painter, QPointF(0, 0));
 }
 
 PictureButton::PictureButton(QWidget *parent, const QString &file)
-    : QPushButton(parent), m_drawing(file)
+    : QPushButton(parent), Drawing(file)
 { }
 
 void PictureButton::paintEvent(QPaintEvent *)
@@ -30,5 +30,5 @@ void PictureButton::paintEvent(QPaintEvent *)
     area.moveCenter(QRectF(rect()).center());
     if (isDown())
         area.translate(1, 1);
-    m_drawing.paint(painter, area.topLeft(), devicePixelRatioF());
+    paintDrawing(painter, area.topLeft());
 }
