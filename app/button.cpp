@@ -3,16 +3,20 @@
 #include <QStyleOptionButton>
 #include <QStylePainter>
 
+#include <algorithm>
 #include <vector>
 
-const QPalette &sharedPalette(const QPalette &palette)
+QPalette sharedPalette(const QPalette &palette)
 {
     static std::vector<QPalette> palettes;
-    for (const QPalette &known : palettes)
-        if (known == palette)
-            return known;
-    palettes.push_back(palette);
-    return palettes.back();
+    auto known = std::find(palettes.begin(), palettes.end(), palette);
+    if (known == palettes.end())
+        known = palettes.insert(known, palette);
+    // Palettes compare equal whatever colour group they draw with, and a
+    // disabled button draws with its disabled colours.
+    QPalette shared = *known;
+    shared.setCurrentColorGroup(palette.currentColorGroup());
+    return shared;
 }
 
 Button::Button(const QString &caption, QWidget *parent) : QPushButton(caption, parent) { }

@@ -21,4 +21,4 @@ protected:
 // identity, and every screen loaded builds fresh palettes: drawing with one
 // shared copy of each distinct palette lets those entries be reused instead
 // of piling up for as long as the program runs.
-const QPalette &sharedPalette(const QPalette &palette);
+QPalette sharedPalette(const QPalette &palette);
