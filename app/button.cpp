@@ -3,22 +3,6 @@
 #include <QStyleOptionButton>
 #include <QStylePainter>
 
-#include <algorithm>
-#include <vector>
-
-QPalette sharedPalette(const QPalette &palette)
-{
-    static std::vector<QPalette> palettes;
-    auto known = std::find(palettes.begin(), palettes.end(), palette);
-    if (known == palettes.end())
-        known = palettes.insert(known, palette);
-    // Palettes compare equal whatever colour group they draw with, and a
-    // disabled button draws with its disabled colours.
-    QPalette shared = *known;
-    shared.setCurrentColorGroup(palette.currentColorGroup());
-    return shared;
-}
-
 Button::Button(const QString &caption, QWidget *parent) : QPushButton(caption, parent) { }
 
 void Button::paintEvent(QPaintEvent *)
@@ -26,7 +10,6 @@ void Button::paintEvent(QPaintEvent *)
     QStylePainter painter(this);
     QStyleOptionButton option;
     initStyleOption(&option);
-    option.palette = sharedPalette(option.palette);
     const QString caption = option.text;
     option.text.clear();
     painter.drawControl(QStyle::CE_PushButton, option);

@@ -1,7 +1,5 @@
 #include "picture.h"
 
-#include "button.h"
-
 #include <QPainter>
 #include <QStyleOptionButton>
 #include <QStylePainter>
@@ -23,7 +21,6 @@ void PictureButton::paintEvent(QPaintEvent *)
     QStylePainter painter(this);
     QStyleOptionButton option;
     initStyleOption(&option);
-    option.palette = sharedPalette(option.palette);
     painter.drawControl(QStyle::CE_PushButton, option);
 
     QRectF area(QPointF(0, 0), naturalSize());
