@@ -75,6 +75,22 @@ class ClickAreaAccessible : public QAccessibleWidget
 public:
     explicit ClickAreaAccessible(ClickArea *area) : QAccessibleWidget(area, QAccessible::Button) { }
 
+    // A choice that stays chosen is one of a set of radio buttons.
+    QAccessible::Role role() const override
+    {
+        return static_cast<const ClickArea *>(widget())->isChoice() ? QAccessible::RadioButton
+                                                                    : QAccessible::Button;
+    }
+
+    QAccessible::State state() const override
+    {
+        QAccessible::State state = QAccessibleWidget::state();
+        const auto *area = static_cast<const ClickArea *>(widget());
+        state.checkable = area->isChoice();
+        state.checked = area->isChosen();
+        return state;
+    }
+
     QStringList actionNames() const override { return {pressAction()}; }
 
     void doAction(const QString &action) override

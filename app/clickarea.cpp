@@ -2,6 +2,7 @@
 
 #include "clickarea.h"
 
+#include <QAccessible>
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
@@ -25,6 +26,18 @@ void ClickArea::setVisible(bool visible)
     QWidget::setVisible(visible);
     if (m_group)
         m_group->update();
+}
+
+void ClickArea::setChosen(bool chosen)
+{
+    m_choice = true;
+    if (chosen == m_chosen)
+        return;
+    m_chosen = chosen;
+    QAccessible::State changed;
+    changed.checked = true;
+    QAccessibleStateChangeEvent event(this, changed);
+    QAccessible::updateAccessibility(&event);
 }
 
 void ClickArea::mousePressEvent(QMouseEvent *event)

@@ -24,6 +24,12 @@ public:
 
     void setVisible(bool visible) override;
 
+    // A choice that stays chosen, marked on the screen by something else
+    // (a ring): screen readers hear it as a toggle that is on or off.
+    void setChosen(bool chosen);
+    bool isChoice() const { return m_choice; }
+    bool isChosen() const { return m_chosen; }
+
 signals:
     void clicked();
 
@@ -39,6 +45,8 @@ private:
     friend class ClickGroup;
 
     bool m_pressed = false;
+    bool m_choice = false;
+    bool m_chosen = false;
     ClickGroup *m_group = nullptr;
 };
 

@@ -272,6 +272,9 @@ private slots:
         QTest::keyClick(sel1, Qt::Key_Space);
         QVERIFY(control<QWidget>(screen, "cer1")->isVisibleTo(screen));
         QVERIFY(!control<QWidget>(screen, "cer2")->isVisibleTo(screen));
+        // Who cannot see the ring hears the choice as a toggle that is on.
+        QVERIFY(accessible(sel1)->state().checkable && accessible(sel1)->state().checked);
+        QVERIFY(accessible(sel2)->state().checkable && !accessible(sel2)->state().checked);
         // Tab leaves the group, and comes back where it left.
         QTest::keyClick(sel1, Qt::Key_Tab);
         QCOMPARE(QApplication::focusWidget(), cmdconferma);
@@ -355,7 +358,7 @@ private slots:
         QCOMPARE(lblmess->text(), QStringLiteral("Hai sbagliato, riprova!"));
     }
 
-    void aFractionToClickIsAButtonThatCanBePressed()
+    void aFractionToChooseCanBePressedByName()
     {
         // Shared numerator 5 over 12, 7, 30, 9; then, once that is solved,
         // shared denominator 50 under 17, 3, 44, 20.
@@ -373,7 +376,7 @@ private slots:
                                 {44, 99},
                                 {20, 99}});
         QAccessibleInterface *area = accessible(control<QWidget>(screen, "sel2"));
-        QCOMPARE(area->role(), QAccessible::Button);
+        QCOMPARE(area->role(), QAccessible::RadioButton);
         QCOMPARE(area->text(QAccessible::Name), QStringLiteral("5 settimi"));
         QAccessibleActionInterface *actions = area->actionInterface();
         QVERIFY(actions);

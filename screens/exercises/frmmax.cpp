@@ -46,11 +46,11 @@ frmmax::frmmax(Registry &registry)
                         Qt::AlignHCenter);
         bars[k] = line(barNames[k], x + 120, y + 840, x + 960, y + 840, 3);
         cer[k] = shape(ringNames[k], x, y, 1095, 1695, QColor(255, 0, 0), 3, true);
-        cer[k]->hide();
         sel[k] = clickArea(areaNames[k], x, y, 1095, 1695);
     }
     // The fractions come just before Conferma in the Tab chain.
     clickGroup({sel.begin(), sel.end()}, 2);
+    select(-1);
     cmdconferma =
         button("cmdconferma", QStringLiteral("&Conferma"), 4800, 3840, 1335, 495, Font {}, 0);
     fineButton(1);
@@ -98,6 +98,8 @@ void frmmax::select(int k)
 {
     for (int ring = 0; ring < 4; ++ring)
         cer[ring]->setVisible(ring == k);
+    for (int area = 0; area < 4; ++area)
+        sel[area]->setChosen(area == k);
 }
 
 void frmmax::sel1_Click()
@@ -148,8 +150,7 @@ void frmmax::cmdconferma_Click()
     say(giusto == 1 ? QStringLiteral("Esatto, complimenti!")
                     : QStringLiteral("Hai sbagliato, riprova!"));
     tmrtempo->start();
-    for (Shape *ring : cer)
-        ring->hide();
+    select(-1);
     if (giusto == 1) {
         makeTask();
         newTaskByConferma();

@@ -104,8 +104,8 @@ def window(app, title):
     return wait_for(find, "window " + repr(title))
 
 
-def press(node, name):
-    button = wait_for(lambda: named(node, Atspi.Role.PUSH_BUTTON, name), "button " + repr(name))
+def press(node, name, role=Atspi.Role.PUSH_BUTTON):
+    button = wait_for(lambda: named(node, role, name), "button " + repr(name))
     for i in range(button.get_n_actions()):
         if button.get_action_name(i) == "Press":
             button.do_action(i)
@@ -259,8 +259,8 @@ def simbolo(app, choice):
     press(screen, "Fine")
 
 
-def fraction_buttons(screen):
-    return [b for b in descendants(screen, Atspi.Role.PUSH_BUTTON)
+def fraction_buttons(screen, role=Atspi.Role.PUSH_BUTTON):
+    return [b for b in descendants(screen, role)
             if FRACTION.match(b.get_name() or "") and showing(b)]
 
 
@@ -274,8 +274,9 @@ def value(name):
 def massimo(app, choice):
     press(choice, "Trova la maggiore")
     screen = window(app, "Trovo la frazione maggiore")
-    areas = fraction_buttons(screen)
-    check(len(areas) == 4, "frmmax: %d fractions to press" % len(areas))
+    # Four choices, one of which stays chosen: radio buttons.
+    areas = fraction_buttons(screen, Atspi.Role.RADIO_BUTTON)
+    check(len(areas) == 4, "frmmax: %d fractions to choose" % len(areas))
     numbers = [(int(l.get_name()), l.get_name()) for l in labels(screen)
                if re.fullmatch(r"\d+", l.get_name() or "")]
     pairs = list(zip([n for n, _ in numbers[0::2]], [n for n, _ in numbers[1::2]]))
@@ -285,7 +286,9 @@ def massimo(app, choice):
         check(value(area.get_name())[0] == n, f"frmmax: {area.get_name()!r} over {n}/{d}")
     target = next((a for a, p in zip(areas, pairs) if p == largest), None)
     if check(target is not None, "frmmax: no button for the largest fraction"):
-        press(screen, target.get_name())
+        press(screen, target.get_name(), Atspi.Role.RADIO_BUTTON)
+        check(target.get_state_set().contains(Atspi.StateType.CHECKED),
+              "frmmax: the chosen fraction is not checked")
         check(verdict_after_confirm(screen, {"Esatto, complimenti!", "Hai sbagliato, riprova!"})
               == "Esatto, complimenti!", "frmmax: pressing the largest fraction is not right")
     press(screen, "Fine")
