@@ -2,6 +2,17 @@
 
 #include "screen.h"
 
+#include <QGuiApplication>
+
+#include <algorithm>
+#include <iterator>
+
+namespace {
+
+constexpr int zoomSteps[] = {100, 125, 150, 175, 200, 250, 300};
+
+} // namespace
+
 Registry::Registry() : m_random(std::make_unique<Random>()) { }
 
 Registry::~Registry() = default;
@@ -32,12 +43,14 @@ void Registry::show(const QString &name)
         screen->Form_Load();
         Screen *shown = screen.get();
         m_screens.emplace(name, std::move(screen));
+        m_last = shown;
         shown->show();
         shown->focusFirst();
         shown->activateWindow();
         return;
     }
     Screen *screen = loaded->second.get();
+    m_last = screen;
     screen->raise();
     screen->activateWindow();
 }
@@ -89,4 +102,52 @@ QStringList Registry::loaded() const
 void Registry::setRandom(std::unique_ptr<Random> random)
 {
     m_random = std::move(random);
+}
+
+QScreen *Registry::display() const
+{
+    const Screen *last = m_last;
+    if (!last && !m_screens.empty())
+        last = m_screens.begin()->second.get();
+    QScreen *display = last ? last->screen() : nullptr;
+    return display ? display : QGuiApplication::primaryScreen();
+}
+
+void Registry::setLastWindow(Screen *screen)
+{
+    m_last = screen;
+}
+
+void Registry::zoomIn()
+{
+    const auto *next = std::upper_bound(std::begin(zoomSteps), std::end(zoomSteps), m_zoom);
+    if (next == std::end(zoomSteps))
+        return;
+    const qreal factor = *next / 100.0;
+    for (const auto &entry : m_screens) {
+        if (!entry.second->fitsDisplay(factor))
+            return;
+    }
+    setZoom(*next);
+}
+
+void Registry::zoomOut()
+{
+    const auto *current = std::lower_bound(std::begin(zoomSteps), std::end(zoomSteps), m_zoom);
+    if (current != std::begin(zoomSteps))
+        setZoom(*std::prev(current));
+}
+
+void Registry::resetZoom()
+{
+    setZoom(zoomSteps[0]);
+}
+
+void Registry::setZoom(int percent)
+{
+    if (percent == m_zoom)
+        return;
+    m_zoom = percent;
+    for (const auto &entry : m_screens)
+        entry.second->applyZoom();
 }

@@ -16,6 +16,7 @@ class QLabel;
 class QLineEdit;
 class QPushButton;
 class QRadioButton;
+class QScreen;
 class QTimer;
 class Registry;
 class Shape;
@@ -52,6 +53,12 @@ public:
     void finishBuilding();
     void focusFirst();
 
+    // Lays every control out again at the registry's zoom, keeping what the
+    // screen shows, and centres the window again on its display.
+    void applyZoom();
+    // Whether the window, its frame included, fits its display at a zoom.
+    bool fitsDisplay(qreal zoom) const;
+
 protected:
     Registry &registry() const { return m_registry; }
     void centre();
@@ -83,6 +90,8 @@ protected:
     QRadioButton *option(QGroupBox *frame, const char *name, const QString &caption, int left,
                          int top, int width, int height, const Font &font, int tabIndex);
     QTimer *timer(const char *name, int intervalMs);
+    // A control's font, kept to grow with the zoom.
+    void setControlFont(QWidget *control, const Font &font);
 
     // The button that Esc presses anywhere on the screen.
     void setCancel(QPushButton *button) { m_cancel = button; }
@@ -94,8 +103,14 @@ protected:
 private:
     void place(QWidget *control, const char *name, int left, int top, int width, int height);
     void paintBackground(QWidget *control, const QColor &colour);
+    void centreOn(const QScreen *display);
+    QMargins frameMargins() const;
+    qreal zoom() const;
 
     Registry &m_registry;
+    QSize m_designed;
+    std::vector<std::pair<QWidget *, QRect>> m_placed;
+    std::vector<std::pair<QWidget *, Font>> m_fonts;
     QColor m_background;
     Origin m_origin {0, 0};
     bool m_frameUnknown = false;

@@ -11,7 +11,7 @@ frminizio::frminizio(Registry &registry)
 {
     cmdripassa = pictureButton("cmdripassa", QStringLiteral("book-quill-inkpot.svg"), 7200, 4440,
                                2055, 1935, 6, QStringLiteral("Ripasso le regole"));
-    cmdripassa->setFont(Font::sans(13.5).toQFont());
+    setControlFont(cmdripassa, Font::sans(13.5));
     cmdesci = button("cmdesci", QStringLiteral("&Esci"), 240, 6600, 855, 375, Font {}, 5);
     setCancel(cmdesci);
     cmdconfronto = pictureButton("cmdconfronto", QStringLiteral("ruler-and-pencil.svg"), 4080, 4440,
@@ -21,7 +21,8 @@ frminizio::frminizio(Registry &registry)
     cmdcalcolo = pictureButton("cmdcalcolo", QStringLiteral("cup-of-pencils.svg"), 4080, 2040, 2055,
                                1935, 2, QStringLiteral("Calcolo le quotelle"));
     Picture2 = pictureBox("Picture2", QStringLiteral("girl-with-book.svg"), 360, 1560, 2535, 4815);
-    Picture1 = pictureBox("Picture1", QStringLiteral("title-le-quotelle.svg"), 840, 240, 9015, 1215);
+    Picture1 =
+        pictureBox("Picture1", QStringLiteral("title-le-quotelle.svg"), 840, 240, 9015, 1215);
     Image5 = image("Image5", QStringLiteral("credit-banner.svg"), 9240, 6840, 1230, 165);
     Image4 = image("Image4", QStringLiteral("credit-banner.svg"), 9240, 8640, 1230, 165);
 
