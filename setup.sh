@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Sets up a Debian 12 machine for Le quotelle, builds it and runs it or its tests.
 #   ./setup.sh run    install what is missing, build, start the program
 #   ./setup.sh test   install what is missing, build, run every test with CTest,
@@ -12,7 +13,7 @@ packages=(g++ cmake ninja-build qt6-base-dev qt6-base-dev-tools qt6-svg-dev libg
           fonts-comic-neue fonts-liberation2)
 test_packages=(xvfb xauth x11-utils openbox xdotool dbus-daemon dbus-bin at-spi2-core python3-gi
                gir1.2-atspi-2.0 strace valgrind pkg-config libxcb1-dev libxcb-damage0-dev
-               desktop-file-utils appstream)
+               desktop-file-utils appstream lintian orca)
 
 install_missing() {
     local missing=()

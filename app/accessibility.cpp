@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #include "accessibility.h"
 
 #include "clickarea.h"
@@ -47,19 +49,17 @@ QString ordinalStem(int n)
     return word + QStringLiteral("esim");
 }
 
-const char *const VerdictProperty = "verdict";
-
-// A verdict is a notification: screen readers speak one as it shows.
-class VerdictAccessible : public QAccessibleWidget
+class AnnouncerAccessible : public QAccessibleWidget
 {
 public:
-    explicit VerdictAccessible(QLabel *label) : QAccessibleWidget(label, QAccessible::Notification)
+    explicit AnnouncerAccessible(Announcer *announcer)
+        : QAccessibleWidget(announcer, QAccessible::Notification)
     { }
 
     QString text(QAccessible::Text t) const override
     {
         if (t == QAccessible::Name)
-            return static_cast<QLabel *>(widget())->text();
+            return static_cast<Announcer *>(widget())->text();
         return QAccessibleWidget::text(t);
     }
 };
@@ -88,9 +88,8 @@ QAccessibleInterface *accessibleFor(const QString &, QObject *object)
 {
     if (auto *area = qobject_cast<ClickArea *>(object))
         return new ClickAreaAccessible(area);
-    if (auto *label = qobject_cast<QLabel *>(object);
-        label && label->property(VerdictProperty).toBool())
-        return new VerdictAccessible(label);
+    if (auto *announcer = qobject_cast<Announcer *>(object))
+        return new AnnouncerAccessible(announcer);
     if (auto *screen = qobject_cast<Screen *>(object))
         return new WindowAccessible(screen);
     return nullptr;
@@ -119,17 +118,21 @@ void describeFraction(QLabel *numerator, QLabel *denominator)
     denominator->setAccessibleDescription(fraction);
 }
 
-void markAsVerdict(QLabel *label)
+Announcer::Announcer(QWidget *screen) : QWidget(screen)
 {
-    label->setProperty(VerdictProperty, true);
+    setObjectName(QStringLiteral("announcer"));
+    setAttribute(Qt::WA_TransparentForMouseEvents);
+    setGeometry(0, 0, 0, 0);
+    hide();
 }
 
-void announce(QLabel *verdict)
+void Announcer::announce(const QString &text)
 {
-    // The label itself reports its new name; showing the notification again
-    // is what has a screen reader speak it, even when the text is the same.
-    QAccessibleEvent shown(verdict, QAccessible::ObjectShow);
-    QAccessible::updateAccessibility(&shown);
+    m_text = text;
+    // Showing it again is what has a screen reader speak it, even when the
+    // text is the same as last time.
+    hide();
+    show();
 }
 
 void installAccessibility()

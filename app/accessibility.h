@@ -1,6 +1,9 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 
 #include <QString>
+#include <QWidget>
 
 class QLabel;
 
@@ -14,10 +17,22 @@ QString spokenFraction(int numerator, int denominator);
 // their description; an empty label clears it.
 void describeFraction(QLabel *numerator, QLabel *denominator);
 
-// A verdict label is a notification to assistive technology, and announce()
-// has a screen reader speak its new text at once.
-void markAsVerdict(QLabel *label);
-void announce(QLabel *verdict);
+// What a screen reader says without being asked, as a task appears or a
+// verdict is given. It takes no room and shows nothing: to assistive
+// technology it is a notification, spoken each time it is shown anew.
+class Announcer : public QWidget
+{
+    Q_OBJECT
+
+public:
+    explicit Announcer(QWidget *screen);
+
+    QString text() const { return m_text; }
+    void announce(const QString &text);
+
+private:
+    QString m_text;
+};
 
 // Screens are windows to assistive technology, and click areas are buttons
 // that can be pressed by name.

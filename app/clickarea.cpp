@@ -1,11 +1,30 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #include "clickarea.h"
 
+#include <QKeyEvent>
 #include <QMouseEvent>
+#include <QPainter>
+
+#include <algorithm>
 
 ClickArea::ClickArea(QWidget *parent) : QWidget(parent)
 {
     setFocusPolicy(Qt::NoFocus);
     setCursor(Qt::PointingHandCursor);
+}
+
+void ClickArea::setVisible(bool visible)
+{
+    // A chosen fraction may vanish under the keyboard's focus: the focus
+    // goes on to the next choice, not out of the group.
+    if (!visible && m_group && hasFocus()) {
+        if (ClickArea *next = m_group->neighbour(this, 1))
+            next->setFocus(Qt::TabFocusReason);
+    }
+    QWidget::setVisible(visible);
+    if (m_group)
+        m_group->update();
 }
 
 void ClickArea::mousePressEvent(QMouseEvent *event)
@@ -20,4 +39,100 @@ void ClickArea::mouseReleaseEvent(QMouseEvent *event)
     m_pressed = false;
     if (click)
         emit clicked();
+}
+
+void ClickArea::keyPressEvent(QKeyEvent *event)
+{
+    const auto modifiers = event->modifiers() & ~Qt::KeypadModifier;
+    if (!m_group || modifiers != Qt::NoModifier) {
+        QWidget::keyPressEvent(event);
+        return;
+    }
+    switch (event->key()) {
+    case Qt::Key_Space:
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+        if (!event->isAutoRepeat())
+            click();
+        break;
+    case Qt::Key_Right:
+    case Qt::Key_Down:
+        m_group->moveFocus(this, 1);
+        break;
+    case Qt::Key_Left:
+    case Qt::Key_Up:
+        m_group->moveFocus(this, -1);
+        break;
+    default:
+        QWidget::keyPressEvent(event);
+    }
+}
+
+void ClickArea::focusInEvent(QFocusEvent *event)
+{
+    if (m_group) {
+        m_group->m_current = this;
+        m_group->update();
+    }
+    QWidget::focusInEvent(event);
+    update();
+}
+
+void ClickArea::focusOutEvent(QFocusEvent *event)
+{
+    QWidget::focusOutEvent(event);
+    update();
+}
+
+void ClickArea::paintEvent(QPaintEvent *)
+{
+    if (!hasFocus())
+        return;
+    QPainter painter(this);
+    painter.setRenderHint(QPainter::Antialiasing);
+    QPen pen(Qt::black, 2, Qt::DashLine);
+    painter.setPen(pen);
+    painter.drawRoundedRect(QRectF(rect()).adjusted(2, 2, -2, -2), 6, 6);
+}
+
+ClickGroup::ClickGroup(QObject *parent, std::vector<ClickArea *> areas)
+    : QObject(parent), m_areas(std::move(areas))
+{
+    for (ClickArea *area : m_areas)
+        area->m_group = this;
+    m_current = m_areas.empty() ? nullptr : m_areas.front();
+    update();
+}
+
+ClickArea *ClickGroup::neighbour(const ClickArea *area, int step) const
+{
+    const auto at = std::find(m_areas.begin(), m_areas.end(), area);
+    if (at == m_areas.end())
+        return nullptr;
+    const int count = static_cast<int>(m_areas.size());
+    const int start = static_cast<int>(at - m_areas.begin());
+    for (int k = 1; k < count; ++k) {
+        ClickArea *candidate =
+            m_areas[static_cast<std::size_t>(((start + step * k) % count + count) % count)];
+        if (!candidate->isHidden())
+            return candidate;
+    }
+    return nullptr;
+}
+
+void ClickGroup::moveFocus(ClickArea *from, int step)
+{
+    if (ClickArea *next = neighbour(from, step))
+        next->setFocus(Qt::TabFocusReason);
+}
+
+void ClickGroup::update()
+{
+    if (m_current && m_current->isHidden()) {
+        if (ClickArea *next = neighbour(m_current, 1))
+            m_current = next;
+    }
+    for (ClickArea *area : m_areas) {
+        area->setFocusPolicy(area == m_current && !area->isHidden() ? Qt::TabFocus : Qt::NoFocus);
+    }
 }

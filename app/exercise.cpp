@@ -1,8 +1,10 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #include "exercise.h"
 
-#include "accessibility.h"
 #include "registry.h"
 
+#include <QApplication>
 #include <QLabel>
 #include <QTimer>
 
@@ -25,14 +27,25 @@ QLabel *Exercise::message(int left, int top, int width, int height, const Font &
 {
     lblmess = label("lblmess", QString(), left, top, width, height, font.italicFace(),
                     Qt::AlignHCenter, text);
-    markAsVerdict(lblmess);
     return lblmess;
 }
 
 void Exercise::say(const QString &verdict)
 {
     lblmess->setText(verdict);
-    announce(lblmess);
+    speak(verdict);
+}
+
+void Exercise::newTaskByConferma()
+{
+    m_newTaskByConferma.start();
+    speakTask();
+}
+
+bool Exercise::isSecondPressOfADoubleClick() const
+{
+    return m_newTaskByConferma.isValid()
+        && m_newTaskByConferma.elapsed() < QApplication::doubleClickInterval();
 }
 
 Random &Exercise::rnd() const

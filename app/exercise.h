@@ -1,6 +1,10 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 
 #include "screen.h"
+
+#include <QElapsedTimer>
 
 class QLabel;
 class QTimer;
@@ -27,6 +31,16 @@ protected:
     // the full interval.
     void say(const QString &verdict);
 
+    // The task on the screen, the way a teacher reads it aloud.
+    virtual QString spokenTask() const = 0;
+    // Has a screen reader speak the task now on the screen.
+    void speakTask() { speak(spokenTask()); }
+    // A press of Conferma has drawn a new task: it is spoken, and a second
+    // press that follows within the double-click interval belongs to the
+    // same double click, so it must not judge the new, empty task.
+    void newTaskByConferma();
+    bool isSecondPressOfADoubleClick() const;
+
     void tmrtempo_Timer();
 
     // The registry's generator, asked for at every draw, so that a test can
@@ -35,6 +49,9 @@ protected:
 
     QLabel *lblmess = nullptr;
     QTimer *tmrtempo = nullptr;
+
+private:
+    QElapsedTimer m_newTaskByConferma;
 };
 
 // A typed answer or a copied caption is right only when it is exactly the

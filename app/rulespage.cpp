@@ -1,6 +1,12 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #include "rulespage.h"
 
+#include "accessibility.h"
+
+#include <QLabel>
 #include <QPushButton>
+#include <QStringList>
 
 namespace {
 
@@ -11,6 +17,18 @@ const char *const pages[] = {"frmregolecalcola", "frmregolecomplementare", "frmr
 RulesPage::RulesPage(Registry &registry, const QString &name, const QString &caption)
     : Page(registry, name, caption, 10620, 7185, QColor(255, 255, 128))
 { }
+
+void RulesPage::Form_Load()
+{
+    Page::Form_Load();
+    QStringList text;
+    for (const Reading &piece : m_reading) {
+        text << (piece.denominator
+                     ? spokenFraction(piece.text->text().toInt(), piece.denominator->text().toInt())
+                     : piece.text->text());
+    }
+    speak(text.join(QLatin1Char(' ')));
+}
 
 void RulesPage::regolaButtons(int own)
 {

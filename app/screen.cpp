@@ -1,5 +1,8 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #include "screen.h"
 
+#include "accessibility.h"
 #include "button.h"
 #include "clickarea.h"
 #include "line.h"
@@ -268,6 +271,13 @@ ClickArea *Screen::clickArea(const char *name, int left, int top, int width, int
     return control;
 }
 
+void Screen::clickGroup(const std::vector<ClickArea *> &areas, int tabIndex)
+{
+    new ClickGroup(this, areas);
+    for (ClickArea *area : areas)
+        m_tabOrder.emplace_back(tabIndex, area);
+}
+
 Line *Screen::line(const char *name, int x1, int y1, int x2, int y2, int width,
                    const QColor &colour)
 {
@@ -321,6 +331,26 @@ QTimer *Screen::timer(const char *name, int intervalMs)
     return control;
 }
 
+void Screen::speak(const QString &text)
+{
+    m_toSay << text;
+    speakWhenActive();
+}
+
+void Screen::speakWhenActive()
+{
+    if (m_toSay.isEmpty() || m_sayingPosted || !isActiveWindow())
+        return;
+    m_sayingPosted = true;
+    QTimer::singleShot(0, this, [this] {
+        m_sayingPosted = false;
+        if (!m_announcer)
+            m_announcer = new Announcer(this);
+        m_announcer->announce(m_toSay.join(QLatin1Char(' ')));
+        m_toSay.clear();
+    });
+}
+
 void Screen::keyPressEvent(QKeyEvent *event)
 {
     // No screen has a default button: Enter presses only a focused button.
@@ -349,6 +379,8 @@ void Screen::closeEvent(QCloseEvent *event)
 
 bool Screen::event(QEvent *event)
 {
+    if (event->type() == QEvent::WindowActivate)
+        speakWhenActive();
     // The first window is centred before the window manager has framed it.
     // Once it is on the screen and the frame reads sensibly (window managers
     // report transient values while they reparent), centre it again and tell

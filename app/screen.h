@@ -1,12 +1,16 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 
 #include "font.h"
 
 #include <QColor>
+#include <QStringList>
 #include <QWidget>
 
 #include <vector>
 
+class Announcer;
 class ClickArea;
 class Line;
 class Picture;
@@ -81,6 +85,8 @@ protected:
     Picture *image(const char *name, const QString &picture, int left, int top, int width,
                    int height);
     ClickArea *clickArea(const char *name, int left, int top, int width, int height);
+    // Makes click areas, in reading order, one stop of the Tab chain.
+    void clickGroup(const std::vector<ClickArea *> &areas, int tabIndex);
     Line *line(const char *name, int x1, int y1, int x2, int y2, int width = 1,
                const QColor &colour = Qt::black);
     Shape *shape(const char *name, int left, int top, int width, int height, const QColor &colour,
@@ -92,6 +98,11 @@ protected:
     QTimer *timer(const char *name, int intervalMs);
     // A control's font, kept to grow with the zoom.
     void setControlFont(QWidget *control, const Font &font);
+
+    // Has a screen reader say this without being asked. What one handler
+    // says is spoken as one announcement, once the window is active, so
+    // that it comes after the screen reader has named the window.
+    void speak(const QString &text);
 
     // The button that Esc presses anywhere on the screen.
     void setCancel(QPushButton *button) { m_cancel = button; }
@@ -106,6 +117,7 @@ private:
     void centreOn(const QScreen *display);
     QMargins frameMargins() const;
     qreal zoom() const;
+    void speakWhenActive();
 
     Registry &m_registry;
     QSize m_designed;
@@ -116,6 +128,9 @@ private:
     bool m_frameUnknown = false;
     QPushButton *m_cancel = nullptr;
     std::vector<std::pair<int, QWidget *>> m_tabOrder;
+    Announcer *m_announcer = nullptr;
+    QStringList m_toSay;
+    bool m_sayingPosted = false;
 };
 
 // A screen with a way back to the main menu: "&Fine", also pressed by Esc.

@@ -1,3 +1,5 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 # Installs the build into PREFIX and checks that every file lands where the
 # desktop looks for it, under the names the desktop entry and metadata use.
 file(REMOVE_RECURSE ${PREFIX})
@@ -12,7 +14,10 @@ set(expected
     share/applications/${ID}.desktop
     share/metainfo/${ID}.metainfo.xml
     share/icons/hicolor/scalable/apps/${ID}.svg
-    share/icons/hicolor/32x32/apps/${ID}.png)
+    share/icons/hicolor/32x32/apps/${ID}.png
+    share/man/man1/quotelle.1.gz
+    share/doc/quotelle/copyright
+    share/doc/quotelle/changelog.gz)
 foreach(file ${expected})
     if(NOT EXISTS ${PREFIX}/${file})
         message(FATAL_ERROR "not installed: ${file}")

@@ -1,27 +1,53 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #include "accessibility.h"
 #include "application.h"
+#include "clickarea.h"
 #include "testing.h"
 
 #include <QAccessible>
 #include <QAccessibleActionInterface>
+#include <QApplication>
+#include <QGuiApplication>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRegularExpression>
+#include <QStyleHints>
 #include <QTest>
+#include <QTimer>
+
+using Draws = std::vector<std::pair<int, int>>;
+
+// What a screen reader is told to say without being asked, in order: an
+// announcement is spoken each time it is shown.
+QStringList heard;
+
+class Listener : public QObject
+{
+public:
+    bool eventFilter(QObject *object, QEvent *event) override
+    {
+        if (auto *announcer = qobject_cast<Announcer *>(object);
+            announcer && event->type() == QEvent::Show)
+            heard << announcer->text();
+        return false;
+    }
+};
 
 class TestAccessibility : public QObject
 {
     Q_OBJECT
 
     std::unique_ptr<Registry> registry;
+    Listener listener;
 
     QAccessibleInterface *accessible(QObject *object)
     {
         return QAccessible::queryAccessibleInterface(object);
     }
 
-    QWidget *open(const char *name, const std::vector<std::pair<int, int>> &draws)
+    QWidget *open(const char *name, const Draws &draws)
     {
         registry = makeRegistry();
         ScriptedRandom &scripted = script(*registry);
@@ -32,7 +58,12 @@ class TestAccessibility : public QObject
     }
 
 private slots:
-    void initTestCase() { prepareApplication(); }
+    void initTestCase()
+    {
+        prepareApplication();
+        qApp->installEventFilter(&listener);
+    }
+    void init() { heard.clear(); }
     void cleanup()
     {
         registry.reset();
@@ -113,23 +144,215 @@ private slots:
                  QStringLiteral("Esci"));
     }
 
-    void theVerdictIsANotificationReadAsItsText()
+    void eachTaskIsSpokenAsItAppears_data()
     {
-        // 3/4 of 20: quotient 5.
-        QWidget *screen = open("frmcalcolo", {{5, 999}, {3, 9}, {4, 9}});
-        auto *lblnum = control<QLabel>(screen, "lblnum");
-        QCOMPARE(accessible(lblnum)->text(QAccessible::Name), QStringLiteral("3"));
-        QCOMPARE(accessible(lblnum)->text(QAccessible::Description), QStringLiteral("3 quarti"));
-        QCOMPARE(accessible(control<QLabel>(screen, "lblden"))->text(QAccessible::Description),
-                 QStringLiteral("3 quarti"));
-        auto *lblmess = control<QLabel>(screen, "lblmess");
-        QAccessibleInterface *verdict = accessible(lblmess);
-        QCOMPARE(verdict->role(), QAccessible::Notification);
-        QCOMPARE(verdict->text(QAccessible::Name), QString());
+        QTest::addColumn<QString>("screen");
+        QTest::addColumn<Draws>("draws");
+        QTest::addColumn<QString>("spoken");
+        Draws symbols;
+        for (int p = 0; p < 6; ++p)
+            symbols.insert(symbols.end(), {{1, 2}, {3, 9}, {7, 99}, {5, 9}, {12, 99}});
+        QTest::newRow("frmcalcolo")
+            << "frmcalcolo" << Draws {{20, 999}, {3, 9}, {4, 9}} << "3 quarti di 80";
+        QTest::newRow("frmcalcolo99")
+            << "frmcalcolo99" << Draws {{2, 99}, {1, 9}, {2, 9}} << "un mezzo di 4";
+        QTest::newRow("frmcomplementare")
+            << "frmcomplementare" << Draws {{3, 99}, {7, 99}} << "3 settimi";
+        QTest::newRow("frmsimbolo") << "frmsimbolo" << symbols << "3 settimi e 3 dodicesimi";
+        QTest::newRow("frmmax") << "frmmax"
+                                << Draws {{1, 2}, {5, 99}, {12, 99}, {7, 99}, {30, 99}, {9, 99}}
+                                << "5 dodicesimi, 5 settimi, 5 trentesimi, 5 noni";
+        QTest::newRow("frmordine")
+            << "frmordine"
+            << Draws {{2, 2}, {50, 99}, {17, 99}, {3, 99}, {44, 99}, {20, 99}, {8, 99}}
+            << "17 cinquantesimi, 3 cinquantesimi, 44 cinquantesimi, 20 cinquantesimi, "
+               "8 cinquantesimi; in ordine crescente";
+    }
+
+    void eachTaskIsSpokenAsItAppears()
+    {
+        QFETCH(QString, screen);
+        QFETCH(Draws, draws);
+        QFETCH(QString, spoken);
+        QVERIFY(QTest::qWaitForWindowActive(open(qPrintable(screen), draws)));
+        QTRY_COMPARE(heard, QStringList {spoken});
+    }
+
+    void theRulesAreReadWhenAPageOpens()
+    {
+        const struct
+        {
+            const char *page;
+            const char *opening;
+            const char *fractions;
+        } pages[] = {
+            {"frmregolecalcola", "IL NUMERATORE indica",
+             "denominatore,  esso infatti mi dice in "
+             "quante parti devo dividerlo: 2 terzi di "
+             "12"},
+            {"frmregolecomplementare", "La parte colorata rappresenta un quarto dell'intero.",
+             "un quarto + 3 quarti = 4 quarti = 1"},
+            {"frmregoleconfronto", "Se confronto un quinto 3 quinti e 2 quinti",
+             "il numeratore più grande: 3 quinti"},
+        };
+        for (const auto &page : pages) {
+            heard.clear();
+            QVERIFY(QTest::qWaitForWindowActive(open(page.page, {})));
+            QTRY_COMPARE(heard.size(), 1);
+            QVERIFY2(heard[0].startsWith(QString::fromUtf8(page.opening)), qPrintable(heard[0]));
+            QVERIFY2(heard[0].contains(QString::fromUtf8(page.fractions)), qPrintable(heard[0]));
+        }
+    }
+
+    void everyVerdictIsSpokenOnceWithTheNewTask()
+    {
+        // 3/4 of 20, then 1/2 of 8.
+        QWidget *screen = open("frmcalcolo", {{5, 999}, {3, 9}, {4, 9}, {4, 999}, {1, 9}, {2, 9}});
+        QVERIFY(QTest::qWaitForWindowActive(screen));
+        QTRY_COMPARE(heard, QStringList {QStringLiteral("3 quarti di 20")});
+        auto *cmdconferma = control<QPushButton>(screen, "cmdconferma");
+        QTest::mouseClick(cmdconferma, Qt::LeftButton);
+        QTRY_COMPARE(heard.size(), 2);
+        QCOMPARE(heard.last(), QStringLiteral("Sbagliato!"));
+        for (const auto &[box, answer] :
+             {std::pair {"txtiniz", "20"}, std::pair {"txtden", "4"}, std::pair {"txtsris", "5"},
+              std::pair {"txtsris2", "5"}, std::pair {"txtnum", "3"}, std::pair {"txtris2", "15"},
+              std::pair {"txtris", "15"}})
+            QTest::keyClicks(control<QLineEdit>(screen, box), QString::fromLatin1(answer));
+        QTest::mouseClick(cmdconferma, Qt::LeftButton);
+        QTRY_COMPARE(heard.size(), 3);
+        QCOMPARE(heard.last(), QStringLiteral("Bravissimo! un mezzo di 8"));
+        // The timer empties the label without a word.
+        control<QTimer>(screen, "tmrtempo")->setInterval(10);
+        QTRY_COMPARE(control<QLabel>(screen, "lblmess")->text(), QString());
+        QTest::qWait(50);
+        QCOMPARE(heard.size(), 3);
+
+        // Four wrong boxes make one verdict.
+        heard.clear();
+        screen = open("frmcomplementare", {{3, 99}, {7, 99}});
+        QVERIFY(QTest::qWaitForWindowActive(screen));
+        QTRY_COMPARE(heard.size(), 1);
+        for (const char *box : {"txtn1", "txtd1", "txtn2", "txtd2"})
+            QTest::keyClicks(control<QLineEdit>(screen, box), QStringLiteral("0"));
         QTest::mouseClick(control<QPushButton>(screen, "cmdconferma"), Qt::LeftButton);
-        QCOMPARE(verdict->text(QAccessible::Name), QStringLiteral("Sbagliato!"));
-        QCOMPARE(accessible(control<QLineEdit>(screen, "txtsris"))->text(QAccessible::Name),
-                 QStringLiteral("quoziente"));
+        QTest::qWait(50);
+        QCOMPARE(
+            heard,
+            (QStringList {QStringLiteral("3 settimi"), QStringLiteral("Sbagliato, riprova!")}));
+    }
+
+    void theFractionsToChooseAreOneStopForTheKeyboard()
+    {
+        // Shared numerator 5 over 12, 7, 30, 9.
+        QWidget *screen = open("frmmax", {{1, 2}, {5, 99}, {12, 99}, {7, 99}, {30, 99}, {9, 99}});
+        QVERIFY(QTest::qWaitForWindowActive(screen));
+        auto *cmdconferma = control<QPushButton>(screen, "cmdconferma");
+        auto *sel1 = control<QWidget>(screen, "sel1");
+        auto *sel2 = control<QWidget>(screen, "sel2");
+        QCOMPARE(QApplication::focusWidget(), cmdconferma);
+        const QImage unmarked = screen->grab(sel2->geometry()).toImage();
+
+        // The mouse chooses without taking the focus, so nothing is marked.
+        QTest::mouseClick(sel2, Qt::LeftButton);
+        QVERIFY(control<QWidget>(screen, "cer2")->isVisibleTo(screen));
+        QCOMPARE(QApplication::focusWidget(), cmdconferma);
+
+        // The fractions come just before Conferma; the arrows go round them.
+        QTest::keyClick(cmdconferma, Qt::Key_Backtab);
+        QCOMPARE(QApplication::focusWidget(), sel1);
+        QTest::keyClick(sel1, Qt::Key_Left);
+        QCOMPARE(QApplication::focusWidget(), control<QWidget>(screen, "sel4"));
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Down);
+        QCOMPARE(QApplication::focusWidget(), sel1);
+        QTest::keyClick(sel1, Qt::Key_Right);
+        QCOMPARE(QApplication::focusWidget(), sel2);
+        QVERIFY(screen->grab(sel2->geometry()).toImage() != unmarked);
+        QTest::keyClick(sel2, Qt::Key_Up);
+        QTest::keyClick(sel1, Qt::Key_Space);
+        QVERIFY(control<QWidget>(screen, "cer1")->isVisibleTo(screen));
+        QVERIFY(!control<QWidget>(screen, "cer2")->isVisibleTo(screen));
+        // Tab leaves the group, and comes back where it left.
+        QTest::keyClick(sel1, Qt::Key_Tab);
+        QCOMPARE(QApplication::focusWidget(), cmdconferma);
+        QCOMPARE(screen->grab(sel2->geometry()).toImage(), unmarked);
+        QTest::keyClick(cmdconferma, Qt::Key_Return);
+        QCOMPARE(control<QLabel>(screen, "lblmess")->text(),
+                 QStringLiteral("Hai sbagliato, riprova!"));
+        QTest::keyClick(cmdconferma, Qt::Key_Backtab);
+        QCOMPARE(QApplication::focusWidget(), sel1);
+        QTest::keyClick(sel1, Qt::Key_Right);
+        QTest::keyClick(sel2, Qt::Key_Enter, Qt::KeypadModifier);
+        QTest::keyClick(sel2, Qt::Key_Tab);
+        QTest::keyClick(cmdconferma, Qt::Key_Space);
+        QCOMPARE(control<QLabel>(screen, "lblmess")->text(),
+                 QStringLiteral("Esatto, complimenti!"));
+    }
+
+    void aChosenFractionHandsTheFocusOn()
+    {
+        QWidget *screen =
+            open("frmordine", {{1, 2}, {3, 99}, {7, 99}, {12, 99}, {5, 99}, {40, 99}, {9, 99}});
+        QVERIFY(QTest::qWaitForWindowActive(screen));
+        auto *cmdconferma = control<QPushButton>(screen, "cmdconferma");
+        cmdconferma->setFocus(Qt::TabFocusReason);
+        QTest::keyClick(cmdconferma, Qt::Key_Backtab);
+        // In ascending order: 3/40, 3/12, 3/9, 3/7, 3/5.
+        for (const int k : {4, 2, 5, 1, 3}) {
+            auto *area = control<QWidget>(screen, qPrintable(QStringLiteral("img%1").arg(k)));
+            while (QApplication::focusWidget() != area) {
+                QVERIFY(qobject_cast<ClickArea *>(QApplication::focusWidget()));
+                QTest::keyClick(QApplication::focusWidget(), Qt::Key_Right);
+            }
+            QTest::keyClick(area, Qt::Key_Space);
+            QVERIFY(area->isHidden());
+        }
+        QCOMPARE(QApplication::focusWidget(), cmdconferma);
+        QTest::keyClick(cmdconferma, Qt::Key_Return);
+        QCOMPARE(control<QLabel>(screen, "lblmess")->text(),
+                 QStringLiteral("Esatto, complimenti!"));
+    }
+
+    void aDoubleClickOnConfermaJudgesOnce()
+    {
+        QGuiApplication::styleHints()->setMouseDoubleClickInterval(200);
+        // 3/4 of 20, then 1/2 of 8.
+        QWidget *screen = open("frmcalcolo", {{5, 999}, {3, 9}, {4, 9}, {4, 999}, {1, 9}, {2, 9}});
+        auto *cmdconferma = control<QPushButton>(screen, "cmdconferma");
+        auto *lblmess = control<QLabel>(screen, "lblmess");
+        for (const auto &[box, answer] :
+             {std::pair {"txtiniz", "20"}, std::pair {"txtden", "4"}, std::pair {"txtsris", "5"},
+              std::pair {"txtsris2", "5"}, std::pair {"txtnum", "3"}, std::pair {"txtris2", "15"},
+              std::pair {"txtris", "15"}})
+            QTest::keyClicks(control<QLineEdit>(screen, box), QString::fromLatin1(answer));
+        // A double click is two clicks, as the window system delivers it.
+        const auto doubleClick = [&cmdconferma] {
+            QTest::mouseClick(cmdconferma, Qt::LeftButton);
+            QTest::mouseClick(cmdconferma, Qt::LeftButton);
+        };
+        doubleClick();
+        QCOMPARE(lblmess->text(), QStringLiteral("Bravissimo!"));
+        QCOMPARE(control<QLabel>(screen, "lbliniz")->text(), QStringLiteral("8"));
+        // Later, an empty answer is judged as ever.
+        QTest::qWait(250);
+        QTest::mouseClick(cmdconferma, Qt::LeftButton);
+        QCOMPARE(lblmess->text(), QStringLiteral("Sbagliato!"));
+        // A press that drew no new task silences nothing.
+        lblmess->clear();
+        doubleClick();
+        QCOMPARE(lblmess->text(), QStringLiteral("Sbagliato!"));
+
+        // Enter twice on Conferma, after a right choice.
+        screen = open("frmmax", {{1, 2}, {5, 99}, {12, 99}, {7, 99}, {30, 99}, {9, 99}});
+        cmdconferma = control<QPushButton>(screen, "cmdconferma");
+        lblmess = control<QLabel>(screen, "lblmess");
+        QTest::mouseClick(control<QWidget>(screen, "sel2"), Qt::LeftButton);
+        QTest::keyClick(cmdconferma, Qt::Key_Return);
+        QTest::keyClick(cmdconferma, Qt::Key_Return);
+        QCOMPARE(lblmess->text(), QStringLiteral("Esatto, complimenti!"));
+        QTest::qWait(250);
+        QTest::keyClick(cmdconferma, Qt::Key_Return);
+        QCOMPARE(lblmess->text(), QStringLiteral("Hai sbagliato, riprova!"));
     }
 
     void aFractionToClickIsAButtonThatCanBePressed()

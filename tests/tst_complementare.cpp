@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The complementary fraction, frmcomplementare.
 #include "application.h"
 #include "frmcomplementare.h"
@@ -12,6 +14,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QStyleHints>
 #include <QTest>
 #include <QTimer>
 
@@ -76,7 +79,13 @@ private:
     }
 
 private slots:
-    void initTestCase() { prepareApplication(); }
+    void initTestCase()
+    {
+        prepareApplication();
+        // These tests press Conferma faster than any child can; what a
+        // double click does is tested on its own.
+        QGuiApplication::styleHints()->setMouseDoubleClickInterval(0);
+    }
     void cleanup()
     {
         registry.reset();

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The screen framework: random draws, centring, twips, keyboard, feedback.
 #include "application.h"
 #include "clickarea.h"
@@ -46,6 +48,8 @@ public:
         });
         connect(second, &QPushButton::clicked, this, [this] { ++seconds; });
     }
+
+    QString spokenTask() const override { return QStringLiteral("un mezzo di 10"); }
 
     using Exercise::cmdfine;
     using Exercise::lblmess;

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Every label of every screen shows its whole text in the font it is drawn in,
 // at the program's zoom steps as at 100 %.
 #include "application.h"

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Memory over a long day: thousands of trips between the menu and the other
 // screens, and exercises left open with their timer ticking, leave the
 // resident set where it was. tourOfEveryScreen is also the scripted tour that

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The main menu, the two choice screens and moving between all twelve screens.
 #include "application.h"
 #include "frminizio.h"

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The drawings of the children and of the bookworm: each loads, has the size its picture box
 // gives it, is drawn on a transparent background and nothing of it is cut off at the edges.
 #include "application.h"

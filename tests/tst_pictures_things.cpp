@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The drawings of objects, the lettering, the rules diagrams and the icon:
 // each loads at its natural size, and the diagrams teach exactly what they say.
 #include "application.h"

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The three rules pages: what they show and how they link to one another.
 #include "accessibility.h"
 #include "application.h"
@@ -170,7 +172,7 @@ private slots:
                                 "l'intero."));
         QVERIFY(page->Label5->text().contains(QStringLiteral("denominatore,  esso")));
         QCOMPARE(page->Label8->text(),
-                 QStringLiteral("di 12 = 12 : 3 = 4    In questo modo ottengo"));
+                 QStringLiteral("di 12 → 12 : 3 = 4    In questo modo ottengo"));
         QVERIFY(page->Label12->text().endsWith(QStringLiteral("moltiplicare 4 x 2 = 8.")));
         for (QLabel *definition : {page->Label2, page->Label3, page->Label4}) {
             QCOMPARE(textColour(definition), Red);

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The program's zoom: its keys from any focus, its steps, every screen grown
 // together with its state kept, and the display each window opens on. Runs
 // on two offscreen displays (displays.json): a laptop's and, to its right, a

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The yardstick for the benchmark: the smallest Qt Widgets program with one
 // window of the main menu's client size (708 x 479 px) and one label.
 #include <QApplication>

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # The benchmark: builds the program, the baseline (tools/baseline.cpp, one
 # 708 x 479 window with one label, same flags) and the measuring tools, then
 #  - starts the program and the baseline in turn, RUNS times each, on a

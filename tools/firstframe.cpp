@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Starts a program on the X display in DISPLAY and prints, in milliseconds,
 // the time from just before its process starts to the first drawing into
 // its first mapped top-level window (the X server's Damage report), then its

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Rasterises drawings for a device pixel ratio of 1 at build time, with the
 // code the program itself rasterises with, and stores their pixels packed,
 // ready for the program to show without parsing or rasterising anything.

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // In-process figures for the benchmark, on Qt's offscreen platform:
 // - Show of each screen (built, loaded and painted) and its Unload (hidden
 //   and deleted), medians in ms;

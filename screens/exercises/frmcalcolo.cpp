@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #include "frmcalcolo.h"
 
 #include "accessibility.h"
@@ -59,12 +61,13 @@ frmcalcolo::frmcalcolo(Registry &registry, const Range &range)
         button("cmdconferma", QStringLiteral("&Conferma"), 2280, 6000, 1455, 495, Font {}, 7);
     fineButton(8);
 
-    txtiniz->setAccessibleName(QStringLiteral("numero di partenza"));
-    txtden->setAccessibleName(QStringLiteral("denominatore"));
-    txtsris->setAccessibleName(QStringLiteral("quoziente"));
-    txtsris2->setAccessibleName(QStringLiteral("quoziente"));
-    txtnum->setAccessibleName(QStringLiteral("numeratore"));
-    txtris2->setAccessibleName(QStringLiteral("prodotto"));
+    // Each box named for its place in the two steps of the calculation.
+    txtiniz->setAccessibleName(QStringLiteral("divisione, numero da dividere"));
+    txtden->setAccessibleName(QStringLiteral("divisione, divisore"));
+    txtsris->setAccessibleName(QStringLiteral("divisione, quoziente"));
+    txtsris2->setAccessibleName(QStringLiteral("moltiplicazione, quoziente"));
+    txtnum->setAccessibleName(QStringLiteral("moltiplicazione, per quanto"));
+    txtris2->setAccessibleName(QStringLiteral("moltiplicazione, prodotto"));
     txtris->setAccessibleName(QStringLiteral("risultato"));
 
     connect(cmdconferma, &QPushButton::clicked, this, &frmcalcolo::cmdconferma_Click);
@@ -74,6 +77,12 @@ void frmcalcolo::Form_Load()
 {
     Exercise::Form_Load();
     drawTask();
+    speakTask();
+}
+
+QString frmcalcolo::spokenTask() const
+{
+    return spokenFraction(num, den) + QStringLiteral(" di ") + lbliniz->text();
 }
 
 void frmcalcolo::drawTask()
@@ -100,6 +109,8 @@ void frmcalcolo::drawTask()
 
 void frmcalcolo::cmdconferma_Click()
 {
+    if (isSecondPressOfADoubleClick())
+        return;
     txtiniz->setFocus();
     int cont = 0;
     const auto judge = [&cont](QLineEdit *box, bool right) {
@@ -120,6 +131,7 @@ void frmcalcolo::cmdconferma_Click()
         for (QLineEdit *box : {txtris, txtiniz, txtnum, txtsris, txtsris2, txtden, txtris2})
             box->setText(QString());
         drawTask();
+        newTaskByConferma();
     } else {
         say(QStringLiteral("Sbagliato!"));
     }

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 
 #include "exercise.h"
@@ -62,6 +64,7 @@ public:
     QPushButton *cmdconferma;
 
 private:
+    QString spokenTask() const override;
     void cmdconferma_Click();
 
     const Range &m_range;

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #include "frmcomplementare.h"
 
 #include "accessibility.h"
@@ -49,6 +51,12 @@ void frmcomplementare::Form_Load()
     Exercise::Form_Load();
     drawTask();
     showTask();
+    speakTask();
+}
+
+QString frmcomplementare::spokenTask() const
+{
+    return spokenFraction(num, den);
 }
 
 void frmcomplementare::drawTask()
@@ -75,6 +83,8 @@ void frmcomplementare::showTask()
 
 void frmcomplementare::cmdconferma_Click()
 {
+    if (isSecondPressOfADoubleClick())
+        return;
     const std::pair<QLineEdit *, int> boxes[] = {
         {txtn1, compl_}, {txtd1, den}, {txtn2, den}, {txtd2, den}};
     // Every box is checked; a wrong one is emptied.
@@ -93,5 +103,6 @@ void frmcomplementare::cmdconferma_Click()
             box->setText(QString());
         txtn1->setFocus();
         showTask();
+        newTaskByConferma();
     }
 }

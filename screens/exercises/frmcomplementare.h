@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 
 #include "exercise.h"
@@ -44,6 +46,7 @@ public:
     QPushButton *cmdconferma;
 
 private:
+    QString spokenTask() const override;
     void cmdconferma_Click();
     void showTask();
 

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #include "frmmax.h"
 
 #include "accessibility.h"
@@ -9,6 +11,7 @@
 
 #include <QLabel>
 #include <QPushButton>
+#include <QStringList>
 #include <QTimer>
 
 namespace {
@@ -46,6 +49,8 @@ frmmax::frmmax(Registry &registry)
         cer[k]->hide();
         sel[k] = clickArea(areaNames[k], x, y, 1095, 1695);
     }
+    // The fractions come just before Conferma in the Tab chain.
+    clickGroup({sel.begin(), sel.end()}, 2);
     cmdconferma =
         button("cmdconferma", QStringLiteral("&Conferma"), 4800, 3840, 1335, 495, Font {}, 0);
     fineButton(1);
@@ -62,6 +67,15 @@ void frmmax::Form_Load()
 {
     Exercise::Form_Load();
     makeTask();
+    speakTask();
+}
+
+QString frmmax::spokenTask() const
+{
+    QStringList fractions;
+    for (int k = 0; k < 4; ++k)
+        fractions << spokenFraction(numeratori[k], denominatori[k]);
+    return fractions.join(QStringLiteral(", "));
 }
 
 void frmmax::makeTask()
@@ -108,6 +122,8 @@ void frmmax::sel4_Click()
 
 void frmmax::cmdconferma_Click()
 {
+    if (isSecondPressOfADoubleClick())
+        return;
     // maggiore counts fractions from 1, as the child does; 0 is none.
     maggiore = 0;
     giusto = 0;
@@ -124,24 +140,18 @@ void frmmax::cmdconferma_Click()
         if (largest)
             maggiore = k + 1;
     }
-    bool ringed = false;
+    // At most one ring shows: right only when it is the largest fraction's.
     for (int k = 0; k < 4; ++k) {
-        if (maggiore == k + 1 && cer[k]->isVisibleTo(this)) {
-            say(QStringLiteral("Esatto, complimenti!"));
+        if (maggiore == k + 1 && cer[k]->isVisibleTo(this))
             giusto = 1;
-        }
-        if (cer[k]->isVisibleTo(this))
-            ringed = true;
     }
-    for (int k = 0; k < 4; ++k) {
-        if (maggiore != k + 1 && cer[k]->isVisibleTo(this))
-            say(QStringLiteral("Hai sbagliato, riprova!"));
-    }
-    if (!ringed)
-        say(QStringLiteral("Hai sbagliato, riprova!"));
+    say(giusto == 1 ? QStringLiteral("Esatto, complimenti!")
+                    : QStringLiteral("Hai sbagliato, riprova!"));
     tmrtempo->start();
     for (Shape *ring : cer)
         ring->hide();
-    if (giusto == 1)
+    if (giusto == 1) {
         makeTask();
+        newTaskByConferma();
+    }
 }

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #include "frmordine.h"
 
 #include "accessibility.h"
@@ -11,6 +13,7 @@
 #include <QLabel>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QStringList>
 #include <QTimer>
 
 #include <utility>
@@ -54,6 +57,8 @@ frmordine::frmordine(Registry &registry)
                         Qt::black, pink);
         img[k] = clickArea(imgNames[k], left - 120, 1680, 855, 1455);
     }
+    // The fractions come just before Conferma in the Tab chain.
+    clickGroup({img.begin(), img.end()}, 24);
     for (int k = 0; k < 5; ++k)
         shapes[k] = shape(shapeNames[k], shapeLeft[k], 3600, 1095, 1455, Qt::black, 2);
     for (int s = 0; s < 5; ++s) {
@@ -101,6 +106,17 @@ void frmordine::Form_Load()
     // "Crescente" takes the focus at open; in this toolkit focus alone does
     // not select an option, so select it here.
     optcre->setChecked(true);
+    speakTask();
+}
+
+QString frmordine::spokenTask() const
+{
+    // The top row as drawn, whichever order the answer places expect.
+    QStringList fractions;
+    for (int k = 0; k < 5; ++k)
+        fractions << spokenFraction(lbln[k]->text().toInt(), lbld[k]->text().toInt());
+    return fractions.join(QStringLiteral(", ")) + QStringLiteral("; in ordine ")
+        + (optdecre->isChecked() ? QStringLiteral("decrescente") : QStringLiteral("crescente"));
 }
 
 void frmordine::estrai()
@@ -173,6 +189,8 @@ void frmordine::optdecre_Click()
 
 void frmordine::cmdconferma_Click()
 {
+    if (isSecondPressOfADoubleClick())
+        return;
     // Only the varying term is compared: the shared one cannot be misplaced.
     int esatte = 0;
     for (int s = 0; s < 5; ++s) {
@@ -187,6 +205,7 @@ void frmordine::cmdconferma_Click()
     if (esatte == 5) {
         estrai();
         ordina(optdecre->isChecked() ? Direction::Descending : Direction::Ascending);
+        newTaskByConferma();
     }
 }
 

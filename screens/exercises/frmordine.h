@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 
 #include "exercise.h"
@@ -62,6 +64,7 @@ public:
     int tipo = 1;
 
 private:
+    QString spokenTask() const override;
     // A click on top fraction k (img[k]).
     void img_Click(int k);
     void optcre_Click();

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #include "frmsimbolo.h"
 
 #include "accessibility.h"
@@ -66,6 +68,15 @@ void frmsimbolo::Form_Load()
         inventa();
         showPair(p);
     }
+    speakTask();
+}
+
+// The first pair: each box says its own pair when it takes the focus.
+QString frmsimbolo::spokenTask() const
+{
+    return QStringLiteral("%1 e %2").arg(
+        spokenFraction(lbln[0][0]->text().toInt(), lbld[0][0]->text().toInt()),
+        spokenFraction(lbln[0][1]->text().toInt(), lbld[0][1]->text().toInt()));
 }
 
 void frmsimbolo::inventa()
@@ -120,6 +131,8 @@ QString symbolBetween(int a, int b, int c, int d)
 
 void frmsimbolo::cmdconferma_Click()
 {
+    if (isSecondPressOfADoubleClick())
+        return;
     int esatte = 0;
     for (int p = 0; p < 6; ++p) {
         // The labels hold the numbers; they are the program's own digits.
@@ -142,6 +155,7 @@ void frmsimbolo::cmdconferma_Click()
         }
         for (QLineEdit *box : txtsim)
             box->clear();
+        newTaskByConferma();
     }
     txtsim[0]->setFocus(Qt::OtherFocusReason);
 }

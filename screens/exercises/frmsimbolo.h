@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 
 #include "exercise.h"
@@ -31,6 +33,7 @@ public:
     QPushButton *cmdconferma;
 
 private:
+    QString spokenTask() const override;
     void inventa();
     void showPair(int p);
     void cmdconferma_Click();

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #include "frmregolecalcola.h"
 
 #include "accessibility.h"
@@ -37,7 +39,7 @@ frmregolecalcola::frmregolecalcola(Registry &registry)
                     Explanation);
     Label9 = label("Label9", QStringLiteral("1"), 5880, 5040, 135, 375, text, Qt::AlignLeft,
                    Explanation);
-    Label8 = label("Label8", QStringLiteral("di 12 = 12 : 3 = 4    In questo modo ottengo"), 960,
+    Label8 = label("Label8", QStringLiteral("di 12 → 12 : 3 = 4    In questo modo ottengo"), 960,
                    5160, 4815, 375, text, Qt::AlignLeft, Explanation);
     Line1 = line("Line1", 480, 5400, 840, 5400, 1, Explanation);
     Label7 =
@@ -66,4 +68,13 @@ frmregolecalcola::frmregolecalcola(Registry &registry)
 
     describeFraction(Label6, Label7);
     describeFraction(Label9, Label10);
+    readingOrder({{Label2},
+                  {Label3},
+                  {Label4},
+                  {Label5},
+                  {Label6, Label7},
+                  {Label8},
+                  {Label9, Label10},
+                  {Label11},
+                  {Label12}});
 }

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #include "frmregolecomplementare.h"
 
 #include "accessibility.h"
@@ -66,4 +68,14 @@ frmregolecomplementare::frmregolecomplementare(Registry &registry)
     describeFraction(Label2, Label3);
     describeFraction(Label4, Label13);
     describeFraction(Label14, Label15);
+    readingOrder({{Label5},
+                  {Label6, Label7},
+                  {Label8},
+                  {Label9},
+                  {Label2, Label3},
+                  {Label17},
+                  {Label4, Label13},
+                  {Label18},
+                  {Label14, Label15},
+                  {Label16}});
 }

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #include "frmregoleconfronto.h"
 
 #include "accessibility.h"
@@ -68,4 +70,14 @@ frmregoleconfronto::frmregoleconfronto(Registry &registry)
     describeFraction(Label3, Label4);
     describeFraction(Label11, Label12);
     describeFraction(Label13, Label14);
+    readingOrder({{Label2},
+                  {Label6, Label7},
+                  {Label9, Label10},
+                  {Label5},
+                  {Label3, Label4},
+                  {Label8},
+                  {Label15},
+                  {Label11, Label12},
+                  {Label16},
+                  {Label13, Label14}});
 }

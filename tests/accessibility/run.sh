@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Runs the accessibility test against the real program: a private X display,
 # a private D-Bus session and, inside it, the accessibility bus with its
 # registry, the way a desktop with a screen reader provides them.

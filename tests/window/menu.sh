@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # The real program in a real window: under Xvfb with openbox, driven by
 # xdotool as a child would. The menu appears centred, a click on the compare
 # picture opens "Confronto le quotelle", Esc on the menu ends the program.

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Nothing leaves the process: the real program, traced with strace over a
 # session a child might have, opens no file for writing, changes nothing on
 # disk and opens no socket but its connection to the X display.

@@ -1,3 +1,5 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 # Shared by the window tests: a private X display with a window manager.
 
 fail() {

@@ -1,0 +1,127 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
+
+"""What Orca says while a child opens an exercise and answers with keys alone.
+
+orca.sh provides the X display, the window manager and the accessibility bus.
+Orca speaks nothing aloud here: no speech server runs, and every phrase it
+would speak is a line "SPEECH OUTPUT: '...'" in its debug output. That output
+goes to a pseudo-terminal, so that Orca writes it line by line and not in
+blocks.
+"""
+
+import os
+import pty
+import re
+import shutil
+import signal
+import subprocess
+import sys
+import tempfile
+import threading
+import time
+
+TIMEOUT = 60  # seconds: Orca and the program start slowly on a loaded machine
+SPEECH = re.compile(r" - SPEECH OUTPUT: '(.*?)'")
+TASK = re.compile(r"^notification (un [a-z]+o|\d [a-z]+i) di \d+\.?$")
+
+
+class Orca:
+    def __init__(self):
+        self.home = tempfile.mkdtemp(prefix="quotelle-orca-")
+        self.phrases = []
+        self.lock = threading.Lock()
+        master, self.slave = pty.openpty()
+        env = dict(os.environ, HOME=self.home, XDG_CONFIG_HOME=os.path.join(self.home, "config"),
+                   # A speech server started without a sound device can stall Orca's start.
+                   SPEECHD_ADDRESS="unix_socket:" + os.path.join(self.home, "none"))
+        self.process = subprocess.Popen(
+            ["orca", "--replace", "--debug-file=" + os.ttyname(self.slave)], env=env,
+            stdin=subprocess.DEVNULL, stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL,
+            start_new_session=True)
+        threading.Thread(target=self.read, args=(master,), daemon=True).start()
+
+    def read(self, master):
+        pending = b""
+        while True:
+            try:
+                chunk = os.read(master, 65536)
+            except OSError:
+                return
+            if not chunk:
+                return
+            *lines, pending = (pending + chunk).split(b"\n")
+            for line in lines:
+                match = SPEECH.search(line.decode("utf-8", "replace"))
+                if match:
+                    with self.lock:
+                        self.phrases.append(match.group(1))
+
+    def said(self):
+        with self.lock:
+            return list(self.phrases)
+
+    def wait_for(self, what, description, since=0):
+        deadline = time.monotonic() + TIMEOUT
+        while time.monotonic() < deadline:
+            found = [p for p in self.said()[since:] if what(p)]
+            if found:
+                return found[0]
+            time.sleep(0.1)
+        raise AssertionError(f"Orca never said {description}; it said: {self.said()[since:]}")
+
+    def close(self):
+        try:
+            os.killpg(self.process.pid, signal.SIGTERM)
+            self.process.wait(5)
+        except Exception:
+            os.killpg(self.process.pid, signal.SIGKILL)
+        shutil.rmtree(self.home, ignore_errors=True)
+
+
+def key(name):
+    subprocess.run(["xdotool", "key", "--clearmodifiers", name], check=True)
+
+
+def main():
+    program = sys.argv[1]
+    orca = Orca()
+    app = None
+    try:
+        orca.wait_for(lambda p: p == "Screen reader on.", "that it is on")
+        app = subprocess.Popen([program])
+        orca.wait_for(lambda p: p == "Calcolo le quotelle push button.", "the menu's first button")
+        # Enter on the focused picture button, then on "100".
+        key("Return")
+        orca.wait_for(lambda p: p == "100 push button.", "the choice of range")
+        mark = len(orca.said())
+        key("Return")
+        task = orca.wait_for(TASK.match, "the task of the fraction of a number", mark)
+        opening = orca.said()[mark:]
+        print("opening frmcalcolo99:", " | ".join(opening))
+        assert "Calcolo le quotelle entro il 100 frame." in opening, opening
+        assert "divisione, numero da dividere text." in opening, opening
+        assert opening.count(task) == 1, opening
+
+        mark = len(orca.said())
+        key("alt+c")
+        orca.wait_for(lambda p: p.startswith("notification Sbagliato"), "the verdict", mark)
+        time.sleep(2)
+        verdicts = [p for p in orca.said()[mark:] if p.startswith("notification")]
+        assert verdicts == ["notification Sbagliato!"], verdicts
+        assert "notification." not in orca.said(), "an empty notification was spoken"
+
+        key("Escape")
+        orca.wait_for(lambda p: p == "Le quotelle frame.", "the menu again", mark)
+        key("Escape")
+        app.wait(TIMEOUT)
+        app = None
+    finally:
+        if app:
+            app.kill()
+        orca.close()
+    print("orca test passed")
+    return 0
+
+
+if __name__ == "__main__":
+    sys.exit(main())
