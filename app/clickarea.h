@@ -23,6 +23,8 @@ public:
     void click() { emit clicked(); }
 
     void setVisible(bool visible) override;
+    // The focus mark grows with the program's zoom.
+    void setZoom(qreal zoom);
 
 signals:
     void clicked();
@@ -39,6 +41,7 @@ private:
     friend class ClickGroup;
 
     bool m_pressed = false;
+    qreal m_zoom = 1;
     ClickGroup *m_group = nullptr;
 };
 

@@ -126,6 +126,8 @@ void Screen::applyZoom()
         line->setZoom(factor);
     for (Shape *shape : findChildren<Shape *>())
         shape->setZoom(factor);
+    for (ClickArea *area : findChildren<ClickArea *>())
+        area->setZoom(factor);
     centreOn(screen());
 }
 
@@ -268,6 +270,7 @@ ClickArea *Screen::clickArea(const char *name, int left, int top, int width, int
 {
     auto *control = new ClickArea(this);
     place(control, name, left, top, width, height);
+    control->setZoom(zoom());
     return control;
 }
 
