@@ -4,7 +4,9 @@
 
 #include "screen.h"
 
+#include <QCoreApplication>
 #include <QGuiApplication>
+#include <QKeyEvent>
 
 #include <algorithm>
 #include <iterator>
@@ -13,9 +15,39 @@ namespace {
 
 constexpr int zoomSteps[] = {100, 125, 150, 175, 200, 250, 300};
 
+enum class ZoomKey { None, In, Out, Reset };
+
+// The keys every browser zooms with, told apart by what they type, so that
+// + works as its own key (Italian keyboards), as Shift and = (American ones)
+// and on the keypad alike.
+ZoomKey zoomKey(const QKeyEvent &event)
+{
+    const Qt::KeyboardModifiers modifiers =
+        event.modifiers() & ~(Qt::ShiftModifier | Qt::KeypadModifier);
+    if (modifiers != Qt::ControlModifier)
+        return ZoomKey::None;
+    switch (event.key()) {
+    case Qt::Key_Plus:
+    case Qt::Key_Equal:
+        return ZoomKey::In;
+    case Qt::Key_Minus:
+    case Qt::Key_Underscore:
+        return ZoomKey::Out;
+    case Qt::Key_0:
+        return ZoomKey::Reset;
+    default:
+        return ZoomKey::None;
+    }
+}
+
 } // namespace
 
-Registry::Registry() : m_random(std::make_unique<Random>()) { }
+Registry::Registry() : m_random(std::make_unique<Random>())
+{
+    // Seen before any control, so that a text box never types the key.
+    if (QCoreApplication *application = QCoreApplication::instance())
+        application->installEventFilter(this);
+}
 
 Registry::~Registry() = default;
 
@@ -113,6 +145,35 @@ QScreen *Registry::display() const
         last = m_screens.begin()->second.get();
     QScreen *display = last ? last->screen() : nullptr;
     return display ? display : QGuiApplication::primaryScreen();
+}
+
+bool Registry::eventFilter(QObject *watched, QEvent *event)
+{
+    if (event->type() != QEvent::KeyPress && event->type() != QEvent::ShortcutOverride)
+        return false;
+    // Each key reaches the window's handle first, then the focused control:
+    // it is taken at the control.
+    const auto *control = qobject_cast<const QWidget *>(watched);
+    const ZoomKey key = zoomKey(*static_cast<const QKeyEvent *>(event));
+    if (!control || key == ZoomKey::None)
+        return false;
+    const bool ours = std::any_of(m_screens.begin(), m_screens.end(), [control](const auto &entry) {
+        return entry.second.get() == control->window();
+    });
+    if (!ours)
+        return false;
+    // Taken as a key press, not as a shortcut of some control.
+    if (event->type() == QEvent::ShortcutOverride) {
+        event->accept();
+        return true;
+    }
+    if (key == ZoomKey::In)
+        zoomIn();
+    else if (key == ZoomKey::Out)
+        zoomOut();
+    else
+        resetZoom();
+    return true;
 }
 
 void Registry::setLastWindow(Screen *screen)

@@ -61,6 +61,10 @@ public:
     void zoomOut();
     void resetZoom();
 
+protected:
+    // The zoom keys, wherever the focus is on one of the screens.
+    bool eventFilter(QObject *watched, QEvent *event) override;
+
 signals:
     // The program is over: "&Esci" was pressed or the last window was closed.
     void ended();

@@ -20,7 +20,6 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QScreen>
-#include <QShortcut>
 #include <QTimer>
 #include <QWindow>
 
@@ -54,23 +53,6 @@ Screen::Screen(Registry &registry, const QString &name, const QString &caption, 
     setWindowIcon(programIcon());
     setFixedSize(twips::size(width, height, zoom()));
     paintBackground(this, background);
-
-    // The keys every browser zooms with, whatever has the focus: + is a key
-    // of its own on an Italian keyboard and Shift+= on an American one; the
-    // keypad's keys match these too.
-    auto *zoomIn = new QShortcut(this);
-    zoomIn->setKeys({QKeySequence(Qt::CTRL | Qt::Key_Plus),
-                     QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Plus),
-                     QKeySequence(Qt::CTRL | Qt::Key_Equal),
-                     QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Equal)});
-    auto *zoomOut = new QShortcut(this);
-    zoomOut->setKeys({QKeySequence(Qt::CTRL | Qt::Key_Minus),
-                      QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Minus),
-                      QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Underscore)});
-    auto *zoomReset = new QShortcut(QKeySequence(Qt::CTRL | Qt::Key_0), this);
-    connect(zoomIn, &QShortcut::activated, &m_registry, &Registry::zoomIn);
-    connect(zoomOut, &QShortcut::activated, &m_registry, &Registry::zoomOut);
-    connect(zoomReset, &QShortcut::activated, &m_registry, &Registry::resetZoom);
 }
 
 void Screen::Form_Load()
