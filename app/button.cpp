@@ -5,18 +5,6 @@
 #include <QStyleOptionButton>
 #include <QStylePainter>
 
-#include <vector>
-
-const QPalette &sharedPalette(const QPalette &palette)
-{
-    static std::vector<QPalette> palettes;
-    for (const QPalette &known : palettes)
-        if (known == palette)
-            return known;
-    palettes.push_back(palette);
-    return palettes.back();
-}
-
 Button::Button(const QString &caption, QWidget *parent) : QPushButton(caption, parent) { }
 
 void Button::paintEvent(QPaintEvent *)
@@ -24,7 +12,6 @@ void Button::paintEvent(QPaintEvent *)
     QStylePainter painter(this);
     QStyleOptionButton option;
     initStyleOption(&option);
-    option.palette = sharedPalette(option.palette);
     const QString caption = option.text;
     option.text.clear();
     painter.drawControl(QStyle::CE_PushButton, option);

@@ -9,37 +9,25 @@
 
 // A drawing from resources/pictures/, shown at its natural size from the top
 // left corner of its box, over the box's background colour when it has one.
-class Picture : public QWidget
+class Picture : public QWidget, public Drawing
 {
     Q_OBJECT
 
 public:
     Picture(QWidget *parent, const QString &file);
 
-    bool isValid() const { return m_drawing.isValid(); }
-    QSizeF naturalSize() const { return m_drawing.naturalSize(); }
-
 protected:
     void paintEvent(QPaintEvent *event) override;
-
-private:
-    Drawing m_drawing;
 };
 
 // A command button that shows a drawing, centred, in place of a caption.
-class PictureButton : public QPushButton
+class PictureButton : public QPushButton, public Drawing
 {
     Q_OBJECT
 
 public:
     PictureButton(QWidget *parent, const QString &file);
 
-    bool isValid() const { return m_drawing.isValid(); }
-    QSizeF naturalSize() const { return m_drawing.naturalSize(); }
-
 protected:
     void paintEvent(QPaintEvent *event) override;
-
-private:
-    Drawing m_drawing;
 };

@@ -26,19 +26,6 @@
 #include <algorithm>
 #include <limits>
 
-namespace {
-
-// The icon's pixels come ready-made with the program, as the drawings' do:
-// reading a PNG would first look through Qt's image format plugins.
-QIcon programIcon()
-{
-    const QString file = QStringLiteral("icon.png");
-    const QImage ready = readyPixels(file);
-    return ready.isNull() ? QIcon(picturePath(file)) : QIcon(QPixmap::fromImage(ready));
-}
-
-} // namespace
-
 Origin centredOrigin(float screenWidth, float screenHeight, float outerWidth, float outerHeight)
 {
     return {(screenWidth - outerWidth) / 2.0f, (screenHeight - outerHeight) / 2.0f};
@@ -50,7 +37,7 @@ Screen::Screen(Registry &registry, const QString &name, const QString &caption, 
 {
     setObjectName(name);
     setWindowTitle(caption);
-    setWindowIcon(programIcon());
+    setWindowIcon(QIcon(picturePath(QStringLiteral("icon.png"))));
     setFixedSize(twips::size(width, height, zoom()));
     paintBackground(this, background);
 }

@@ -7,7 +7,6 @@
 #include "picture.h"
 #include "testing.h"
 
-#include <QDir>
 #include <QFile>
 #include <QImage>
 #include <QLineF>
@@ -311,57 +310,6 @@ private slots:
                 colours.insert(icon.pixel(x, y));
         QVERIFY(colours.size() > 2);
         QVERIFY(colours.size() <= 16);
-    }
-
-    // The build rasterises every drawing for a device pixel ratio of 1; what
-    // it stores must be exactly what the program would draw itself.
-    void readyMadePixelsMatchTheDrawings()
-    {
-        QStringList files = QDir(QStringLiteral(":/pictures")).entryList({QStringLiteral("*.svg")});
-        files.removeOne(QStringLiteral("icon.svg"));
-        QCOMPARE(files.size(), 24);
-        for (const QString &file : files) {
-            QSvgRenderer renderer(picturePath(file));
-            QSizeF natural;
-            const QImage ready = readyPixels(file, &natural);
-            QVERIFY2(!ready.isNull(), qPrintable(file));
-            QCOMPARE(natural, naturalSizeOf(renderer));
-            QCOMPARE(ready, rasterise(renderer, 1.0));
-            const Drawing drawing(file);
-            QVERIFY(drawing.isValid());
-            QCOMPARE(drawing.naturalSize(), natural);
-        }
-        QSizeF natural;
-        const QImage icon = readyPixels(QStringLiteral("icon.png"), &natural);
-        QCOMPARE(natural, QSizeF(32, 32));
-        // Pixels only: the PNG also carries a colour space.
-        const QImage png = QImage(picturePath(QStringLiteral("icon.png")))
-                               .convertToFormat(QImage::Format_ARGB32_Premultiplied);
-        QCOMPARE(icon.size(), png.size());
-        for (int y = 0; y < png.height(); ++y)
-            for (int x = 0; x < png.width(); ++x)
-                QCOMPARE(icon.pixel(x, y), png.pixel(x, y));
-    }
-
-    void packedPixelsRefuseWhatIsNotThem()
-    {
-        QImage image(3, 2, QImage::Format_ARGB32_Premultiplied);
-        image.fill(qRgba(10, 20, 30, 255));
-        const QByteArray packed = packPixels(image, QSizeF(2.5, 1.75));
-        QSizeF natural;
-        QCOMPARE(unpackPixels(reinterpret_cast<const uchar *>(packed.constData()), packed.size(),
-                              &natural),
-                 image);
-        QCOMPARE(natural, QSizeF(2.5, 1.75));
-        for (qsizetype size : {qsizetype(0), qsizetype(10), packed.size() - 1})
-            QVERIFY(
-                unpackPixels(reinterpret_cast<const uchar *>(packed.constData()), size, &natural)
-                    .isNull());
-        QByteArray wrong = packed;
-        wrong[0] = 'X';
-        QVERIFY(
-            unpackPixels(reinterpret_cast<const uchar *>(wrong.constData()), wrong.size(), &natural)
-                .isNull());
     }
 
     // Each picture button shows its drawing whole, centred on the button, at

@@ -16,6 +16,7 @@
 #include <QLabel>
 #include <QPushButton>
 #include <QTest>
+#include <QtMath>
 
 namespace {
 
@@ -58,6 +59,20 @@ QRect inkOf(const QLabel *label)
     return text.translated(label->pos());
 }
 
+// The darkest pixel of a button's caption as the button shows it, looked for
+// in its middle, clear of the frame.
+QColor captionInk(QPushButton *button)
+{
+    const QImage shown = button->grab().toImage().convertToFormat(QImage::Format_RGB32);
+    const int inset = qCeil(4 * shown.devicePixelRatio());
+    QRgb darkest = qRgb(255, 255, 255);
+    for (int y = inset; y < shown.height() - inset; ++y)
+        for (int x = inset; x < shown.width() - inset; ++x)
+            if (qGray(shown.pixel(x, y)) < qGray(darkest))
+                darkest = shown.pixel(x, y);
+    return QColor(darkest);
+}
+
 } // namespace
 
 class RulesTest : public QObject
@@ -98,6 +113,18 @@ private:
             QVERIFY(button->font().bold());
             QCOMPARE(button->font().family(), QStringLiteral("MS Sans Serif"));
             QCOMPARE(button->isEnabled(), button != own);
+        }
+        // The page's own button looks disabled too: its caption is drawn in
+        // the disabled text colour, the others' in black.
+        const QColor disabled = own->palette().color(QPalette::Disabled, QPalette::ButtonText);
+        QVERIFY(qGray(disabled.rgb()) > 128);
+        for (QPushButton *button : {regola1, regola2, regola3}) {
+            const QColor ink = captionInk(button);
+            if (button == own)
+                QVERIFY2(qAbs(qGray(ink.rgb()) - qGray(disabled.rgb())) <= 8,
+                         qPrintable(button->objectName() + QLatin1Char(' ') + ink.name()));
+            else
+                QCOMPARE(ink, QColor(Qt::black));
         }
         QCOMPARE(page->focusWidget(), fine);
         // Tab runs through the buttons in order and passes over the disabled one.
