@@ -97,6 +97,10 @@ void Screen::applyZoom()
         shape->setZoom(factor);
     for (ClickArea *area : findChildren<ClickArea *>())
         area->setZoom(factor);
+    for (Picture *picture : findChildren<Picture *>())
+        picture->setZoom(factor);
+    for (PictureButton *button : findChildren<PictureButton *>())
+        button->setZoom(factor);
     centreOn(screen());
 }
 
@@ -184,6 +188,7 @@ PictureButton *Screen::pictureButton(const char *name, const QString &picture, i
 {
     auto *control = new PictureButton(this, picture);
     place(control, name, left, top, width, height);
+    control->setZoom(zoom());
     control->setToolTip(toolTip);
     control->setAccessibleName(toolTip);
     m_tabOrder.emplace_back(tabIndex, control);
@@ -232,6 +237,7 @@ Picture *Screen::image(const char *name, const QString &picture, int left, int t
 {
     auto *control = new Picture(this, picture);
     place(control, name, left, top, width, height);
+    control->setZoom(zoom());
     return control;
 }
 
