@@ -40,6 +40,12 @@ void ClickArea::setChosen(bool chosen)
     QAccessible::updateAccessibility(&event);
 }
 
+void ClickArea::setZoom(qreal zoom)
+{
+    m_zoom = zoom;
+    update();
+}
+
 void ClickArea::mousePressEvent(QMouseEvent *event)
 {
     m_pressed = event->button() == Qt::LeftButton;
@@ -103,9 +109,11 @@ void ClickArea::paintEvent(QPaintEvent *)
         return;
     QPainter painter(this);
     painter.setRenderHint(QPainter::Antialiasing);
-    QPen pen(Qt::black, 2, Qt::DashLine);
+    QPen pen(Qt::black, 2 * m_zoom, Qt::DashLine);
     painter.setPen(pen);
-    painter.drawRoundedRect(QRectF(rect()).adjusted(2, 2, -2, -2), 6, 6);
+    const qreal inset = 2 * m_zoom;
+    painter.drawRoundedRect(QRectF(rect()).adjusted(inset, inset, -inset, -inset), 6 * m_zoom,
+                            6 * m_zoom);
 }
 
 ClickGroup::ClickGroup(QObject *parent, std::vector<ClickArea *> areas)

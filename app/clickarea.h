@@ -23,9 +23,11 @@ public:
     void click() { emit clicked(); }
 
     void setVisible(bool visible) override;
+    // The focus mark grows with the program's zoom.
+    void setZoom(qreal zoom);
 
     // A choice that stays chosen, marked on the screen by something else
-    // (a ring): screen readers hear it as a toggle that is on or off.
+    // (a ring): screen readers hear it as a radio button, selected or not.
     void setChosen(bool chosen);
     bool isChoice() const { return m_choice; }
     bool isChosen() const { return m_chosen; }
@@ -47,6 +49,7 @@ private:
     bool m_pressed = false;
     bool m_choice = false;
     bool m_chosen = false;
+    qreal m_zoom = 1;
     ClickGroup *m_group = nullptr;
 };
 

@@ -20,9 +20,9 @@ QSizeF naturalSizeOf(const QSvgRenderer &renderer)
     return box.isEmpty() ? QSizeF(renderer.defaultSize()) : box;
 }
 
-QImage rasterise(QSvgRenderer &renderer, qreal ratio)
+QImage rasterise(QSvgRenderer &renderer, qreal ratio, qreal zoom)
 {
-    const QSizeF size = naturalSizeOf(renderer);
+    const QSizeF size = naturalSizeOf(renderer) * zoom;
     const QSize pixels(static_cast<int>(std::ceil(size.width() * ratio)),
                        static_cast<int>(std::ceil(size.height() * ratio)));
     if (pixels.isEmpty())
@@ -63,12 +63,12 @@ void Drawing::paintDrawing(QPainter &painter, QPointF topLeft) const
     const qreal ratio = painter.device()->devicePixelRatioF();
     topLeft =
         QPointF(std::round(topLeft.x() * ratio) / ratio, std::round(topLeft.y() * ratio) / ratio);
-    const QString key = QStringLiteral("quotelle/%1/%2").arg(m_file).arg(ratio);
+    const QString key = QStringLiteral("quotelle/%1/%2/%3").arg(m_file).arg(ratio).arg(m_zoom);
     QPixmap pixmap;
     if (!QPixmapCache::find(key, &pixmap)) {
         if (!isValid())
             return;
-        pixmap = QPixmap::fromImage(rasterise(renderer(), ratio));
+        pixmap = QPixmap::fromImage(rasterise(renderer(), ratio, m_zoom));
         QPixmapCache::insert(key, pixmap);
     }
     painter.drawPixmap(topLeft, pixmap);

@@ -17,7 +17,8 @@ class QSvgRenderer;
 // box. The SVG is read only when first needed and rasterised the first time
 // it is shown at a device pixel ratio, then kept in Qt's pixmap cache: a
 // screen that opens again only copies pixels, where rasterising the paths of
-// a drawing can take milliseconds.
+// a drawing can take milliseconds. At the program's zoom it is drawn that
+// much larger, rasterised again from the SVG at that size.
 class Drawing
 {
 public:
@@ -26,6 +27,9 @@ public:
 
     bool isValid() const;
     QSizeF naturalSize() const;
+
+    qreal zoom() const { return m_zoom; }
+    void setZoom(qreal zoom) { m_zoom = zoom; }
 
 protected:
     // Draws it with its top left corner at topLeft, snapped to the device
@@ -36,6 +40,7 @@ private:
     QSvgRenderer &renderer() const;
 
     QString m_file;
+    qreal m_zoom = 1;
     mutable std::unique_ptr<QSvgRenderer> m_renderer;
 };
 
@@ -44,6 +49,7 @@ QString picturePath(const QString &file);
 // The size a drawing's view box gives, or its default size without one.
 QSizeF naturalSizeOf(const QSvgRenderer &renderer);
 
-// A drawing rasterised at its natural size for a device pixel ratio, over a
-// transparent background, with its top left corner on a pixel corner.
-QImage rasterise(QSvgRenderer &renderer, qreal ratio);
+// A drawing rasterised at its natural size times zoom for a device pixel
+// ratio, over a transparent background, with its top left corner on a pixel
+// corner.
+QImage rasterise(QSvgRenderer &renderer, qreal ratio, qreal zoom = 1);

@@ -4,10 +4,10 @@
 
 #include <QStringList>
 
-QFont Font::toQFont() const
+QFont Font::toQFont(qreal zoom) const
 {
     QFont font(family);
-    font.setPointSizeF(points);
+    font.setPointSizeF(points * zoom);
     font.setBold(bold);
     font.setItalic(italic);
     return font;

@@ -28,7 +28,8 @@ struct Font
         return f;
     }
 
-    QFont toQFont() const;
+    // At the program's zoom the points grow with every other length.
+    QFont toQFont(qreal zoom = 1) const;
 };
 
 // The screens name the faces they were designed with; these map them onto

@@ -12,8 +12,12 @@ class Line : public QWidget
     Q_OBJECT
 
 public:
-    // End points in twips, width in pixels.
-    Line(QWidget *parent, int x1, int y1, int x2, int y2, int width, const QColor &colour);
+    // End points in twips, width in pixels at a zoom of 1.
+    Line(QWidget *parent, int x1, int y1, int x2, int y2, int width, const QColor &colour,
+         qreal zoom = 1);
+
+    // Places it again, end points and width grown with the zoom.
+    void setZoom(qreal zoom);
 
     QPointF from() const { return m_from; }
     QPointF to() const { return m_to; }
@@ -24,8 +28,11 @@ protected:
     void paintEvent(QPaintEvent *event) override;
 
 private:
+    QPoint m_twipsFrom;
+    QPoint m_twipsTo;
     QPointF m_from;
     QPointF m_to;
     int m_width;
+    int m_penWidth;
     QColor m_colour;
 };

@@ -25,9 +25,9 @@ void PictureButton::paintEvent(QPaintEvent *)
     initStyleOption(&option);
     painter.drawControl(QStyle::CE_PushButton, option);
 
-    QRectF area(QPointF(0, 0), naturalSize());
+    QRectF area(QPointF(0, 0), naturalSize() * zoom());
     area.moveCenter(QRectF(rect()).center());
     if (isDown())
-        area.translate(1, 1);
+        area.translate(zoom(), zoom());
     paintDrawing(painter, area.topLeft());
 }

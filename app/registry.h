@@ -6,17 +6,20 @@
 
 #include <QMargins>
 #include <QObject>
+#include <QPointer>
 #include <QStringList>
 
 #include <functional>
 #include <map>
 #include <memory>
 
+class QScreen;
 class Screen;
 
 // Owns the loaded screens, one instance per screen name, and moves between
 // them: show loads a screen on first use, unload discards it, end stops the
-// program. It also hands the exercises their random generator.
+// program. It also hands the exercises their random generator, and keeps the
+// zoom every screen is drawn at until the program ends.
 class Registry : public QObject
 {
     Q_OBJECT
@@ -45,6 +48,23 @@ public:
     QMargins frameMargins() const { return m_frameMargins; }
     void setFrameMargins(const QMargins &margins) { m_frameMargins = margins; }
 
+    // The display a screen that loads now is centred on: the one the
+    // program's last window is on, wherever the teacher dragged it.
+    QScreen *display() const;
+    void setLastWindow(Screen *screen);
+
+    // Magnification in percent, one of the steps 100 to 300. A step that
+    // would not let every loaded window fit its display is not taken.
+    int zoom() const { return m_zoom; }
+    qreal zoomFactor() const { return m_zoom / 100.0; }
+    void zoomIn();
+    void zoomOut();
+    void resetZoom();
+
+protected:
+    // The zoom keys, wherever the focus is on one of the screens.
+    bool eventFilter(QObject *watched, QEvent *event) override;
+
 signals:
     // The program is over: "&Esci" was pressed or the last window was closed.
     void ended();
@@ -53,6 +73,10 @@ private:
     std::map<QString, Factory> m_factories;
     std::map<QString, std::unique_ptr<Screen>> m_screens;
     std::unique_ptr<Random> m_random;
+    void setZoom(int percent);
+
     QMargins m_frameMargins;
+    QPointer<Screen> m_last;
+    int m_zoom = 100;
     bool m_ended = false;
 };

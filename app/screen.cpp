@@ -33,12 +33,12 @@ Origin centredOrigin(float screenWidth, float screenHeight, float outerWidth, fl
 
 Screen::Screen(Registry &registry, const QString &name, const QString &caption, int width,
                int height, const QColor &background)
-    : m_registry(registry), m_background(background)
+    : m_registry(registry), m_designed(width, height), m_background(background)
 {
     setObjectName(name);
     setWindowTitle(caption);
     setWindowIcon(QIcon(picturePath(QStringLiteral("icon.png"))));
-    setFixedSize(twips::size(width, height));
+    setFixedSize(twips::size(width, height, zoom()));
     paintBackground(this, background);
 }
 
@@ -49,22 +49,67 @@ void Screen::Form_Load()
 
 void Screen::centre()
 {
-    const QSize display = QGuiApplication::primaryScreen()->geometry().size();
-    // The outer size counts the window manager's frame. Before the first
-    // window is mapped nobody knows it; after that the registry remembers it.
+    centreOn(m_registry.display());
+}
+
+void Screen::centreOn(const QScreen *display)
+{
+    const QRect area = display->geometry();
     create();
-    QMargins frame = windowHandle()->frameMargins();
-    if (frame.isNull())
-        frame = m_registry.frameMargins();
+    const QMargins frame = frameMargins();
     m_frameUnknown = frame.isNull();
     const QSize outer = size().grownBy(frame);
     const float perPixel = twips::PerPixel;
-    m_origin = centredOrigin(display.width() * perPixel, display.height() * perPixel,
+    m_origin = centredOrigin(area.width() * perPixel, area.height() * perPixel,
                              outer.width() * perPixel, outer.height() * perPixel);
+    m_origin.left += area.left() * perPixel;
+    m_origin.top += area.top() * perPixel;
     // Placed by its client area, which every window manager reads the same
     // way, whether the window is mapped yet or not.
     const QPoint corner(qRound(m_origin.left / perPixel), qRound(m_origin.top / perPixel));
     setGeometry(QRect(corner + QPoint(frame.left(), frame.top()), size()));
+}
+
+QMargins Screen::frameMargins() const
+{
+    // The outer size counts the window manager's frame. Before the first
+    // window is mapped nobody knows it; after that the registry remembers it.
+    const QMargins frame = windowHandle() ? windowHandle()->frameMargins() : QMargins();
+    return frame.isNull() ? m_registry.frameMargins() : frame;
+}
+
+qreal Screen::zoom() const
+{
+    return m_registry.zoomFactor();
+}
+
+void Screen::applyZoom()
+{
+    const qreal factor = zoom();
+    setFixedSize(twips::size(m_designed.width(), m_designed.height(), factor));
+    for (const auto &[control, designed] : m_placed)
+        control->setGeometry(twips::rect(designed, factor));
+    for (const auto &[control, font] : m_fonts)
+        control->setFont(font.toQFont(factor));
+    for (Line *line : findChildren<Line *>())
+        line->setZoom(factor);
+    for (Shape *shape : findChildren<Shape *>())
+        shape->setZoom(factor);
+    for (ClickArea *area : findChildren<ClickArea *>())
+        area->setZoom(factor);
+    for (Picture *picture : findChildren<Picture *>())
+        picture->setZoom(factor);
+    for (PictureButton *button : findChildren<PictureButton *>())
+        button->setZoom(factor);
+    centreOn(screen());
+}
+
+bool Screen::fitsDisplay(qreal zoom) const
+{
+    const QSize outer =
+        twips::size(m_designed.width(), m_designed.height(), zoom).grownBy(frameMargins());
+    const QSize room = screen()->availableGeometry().size();
+    return outer.width() <= room.width() && outer.height() <= room.height();
 }
 
 void Screen::moveTo(const QString &screen)
@@ -110,7 +155,14 @@ void Screen::focusFirst()
 void Screen::place(QWidget *control, const char *name, int left, int top, int width, int height)
 {
     control->setObjectName(QString::fromLatin1(name));
-    control->setGeometry(twips::rect(left, top, width, height));
+    m_placed.emplace_back(control, QRect(left, top, width, height));
+    control->setGeometry(twips::rect(left, top, width, height, zoom()));
+}
+
+void Screen::setControlFont(QWidget *control, const Font &font)
+{
+    m_fonts.emplace_back(control, font);
+    control->setFont(font.toQFont(zoom()));
 }
 
 void Screen::paintBackground(QWidget *control, const QColor &colour)
@@ -126,7 +178,7 @@ QPushButton *Screen::button(const char *name, const QString &caption, int left, 
 {
     auto *control = new Button(caption, this);
     place(control, name, left, top, width, height);
-    control->setFont(font.toQFont());
+    setControlFont(control, font);
     m_tabOrder.emplace_back(tabIndex, control);
     return control;
 }
@@ -136,6 +188,7 @@ PictureButton *Screen::pictureButton(const char *name, const QString &picture, i
 {
     auto *control = new PictureButton(this, picture);
     place(control, name, left, top, width, height);
+    control->setZoom(zoom());
     control->setToolTip(toolTip);
     control->setAccessibleName(toolTip);
     m_tabOrder.emplace_back(tabIndex, control);
@@ -151,7 +204,7 @@ QLabel *Screen::label(const char *name, const QString &caption, int left, int to
     control->setTextFormat(Qt::PlainText);
     control->setWordWrap(true);
     control->setAlignment(alignment | Qt::AlignTop);
-    control->setFont(font.toQFont());
+    setControlFont(control, font);
     paintBackground(control, background.isValid() ? background : m_background);
     QPalette palette = control->palette();
     palette.setColor(QPalette::WindowText, text);
@@ -164,7 +217,7 @@ QLineEdit *Screen::textBox(const char *name, int left, int top, int width, int h
 {
     auto *control = new QLineEdit(this);
     place(control, name, left, top, width, height);
-    control->setFont(font.toQFont());
+    setControlFont(control, font);
     control->setAlignment(Qt::AlignCenter);
     control->setMaxLength(std::numeric_limits<int>::max());
     m_tabOrder.emplace_back(tabIndex, control);
@@ -184,6 +237,7 @@ Picture *Screen::image(const char *name, const QString &picture, int left, int t
 {
     auto *control = new Picture(this, picture);
     place(control, name, left, top, width, height);
+    control->setZoom(zoom());
     return control;
 }
 
@@ -191,6 +245,7 @@ ClickArea *Screen::clickArea(const char *name, int left, int top, int width, int
 {
     auto *control = new ClickArea(this);
     place(control, name, left, top, width, height);
+    control->setZoom(zoom());
     return control;
 }
 
@@ -204,7 +259,7 @@ void Screen::clickGroup(const std::vector<ClickArea *> &areas, int tabIndex)
 Line *Screen::line(const char *name, int x1, int y1, int x2, int y2, int width,
                    const QColor &colour)
 {
-    auto *control = new Line(this, x1, y1, x2, y2, width, colour);
+    auto *control = new Line(this, x1, y1, x2, y2, width, colour, zoom());
     control->setObjectName(QString::fromLatin1(name));
     return control;
 }
@@ -213,7 +268,7 @@ Shape *Screen::shape(const char *name, int left, int top, int width, int height,
                      const QColor &colour, int borderWidth, bool oval)
 {
     auto *control = new Shape(this, colour, borderWidth,
-                              oval ? Shape::Outline::Oval : Shape::Outline::Rectangle);
+                              oval ? Shape::Outline::Oval : Shape::Outline::Rectangle, zoom());
     place(control, name, left, top, width, height);
     return control;
 }
@@ -223,7 +278,7 @@ QGroupBox *Screen::frame(const char *name, const QString &caption, int left, int
 {
     auto *control = new QGroupBox(caption, this);
     place(control, name, left, top, width, height);
-    control->setFont(font.toQFont());
+    setControlFont(control, font);
     paintBackground(control, m_background);
     return control;
 }
@@ -233,7 +288,7 @@ QRadioButton *Screen::option(QGroupBox *frame, const char *name, const QString &
 {
     auto *control = new QRadioButton(caption, frame);
     place(control, name, left, top, width, height);
-    control->setFont(font.toQFont());
+    setControlFont(control, font);
     // An option shows its frame through it: a filled button would paint the
     // button colour, and even the frame's colour differs from the frame's
     // slightly shaded inside.
@@ -314,9 +369,11 @@ bool Screen::event(QEvent *event)
             && frame.top() >= frame.bottom() && frame.bottom() >= 0 && !frame.isNull();
         if (settled) {
             m_registry.setFrameMargins(frame);
-            centre();
+            centreOn(screen());
         }
     }
+    if (event->type() == QEvent::WindowActivate)
+        m_registry.setLastWindow(this);
     return QWidget::event(event);
 }
 

@@ -20,6 +20,7 @@ class QLabel;
 class QLineEdit;
 class QPushButton;
 class QRadioButton;
+class QScreen;
 class QTimer;
 class Registry;
 class Shape;
@@ -56,6 +57,12 @@ public:
     void finishBuilding();
     void focusFirst();
 
+    // Lays every control out again at the registry's zoom, keeping what the
+    // screen shows, and centres the window again on its display.
+    void applyZoom();
+    // Whether the window, its frame included, fits its display at a zoom.
+    bool fitsDisplay(qreal zoom) const;
+
 protected:
     Registry &registry() const { return m_registry; }
     void centre();
@@ -89,6 +96,8 @@ protected:
     QRadioButton *option(QGroupBox *frame, const char *name, const QString &caption, int left,
                          int top, int width, int height, const Font &font, int tabIndex);
     QTimer *timer(const char *name, int intervalMs);
+    // A control's font, kept to grow with the zoom.
+    void setControlFont(QWidget *control, const Font &font);
 
     // Has a screen reader say this without being asked. What one handler
     // says is spoken as one announcement, once the window is active, so
@@ -105,9 +114,15 @@ protected:
 private:
     void place(QWidget *control, const char *name, int left, int top, int width, int height);
     void paintBackground(QWidget *control, const QColor &colour);
+    void centreOn(const QScreen *display);
+    QMargins frameMargins() const;
+    qreal zoom() const;
     void speakWhenActive();
 
     Registry &m_registry;
+    QSize m_designed;
+    std::vector<std::pair<QWidget *, QRect>> m_placed;
+    std::vector<std::pair<QWidget *, Font>> m_fonts;
     QColor m_background;
     Origin m_origin {0, 0};
     bool m_frameUnknown = false;

@@ -14,7 +14,10 @@ class Shape : public QWidget
 public:
     enum class Outline { Rectangle, Oval };
 
-    Shape(QWidget *parent, const QColor &colour, int width, Outline outline);
+    // The border's width in pixels at a zoom of 1.
+    Shape(QWidget *parent, const QColor &colour, int width, Outline outline, qreal zoom = 1);
+
+    void setZoom(qreal zoom);
 
     QColor colour() const { return m_colour; }
     int borderWidth() const { return m_width; }
@@ -25,5 +28,6 @@ protected:
 private:
     QColor m_colour;
     int m_width;
+    int m_penWidth;
     Outline m_outline;
 };

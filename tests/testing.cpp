@@ -44,6 +44,15 @@ ScriptedRandom &script(Registry &registry)
     return handle;
 }
 
+void zoomTo(Registry &registry, int percent)
+{
+    registry.resetZoom();
+    for (int before = 0; registry.zoom() < percent && registry.zoom() != before;) {
+        before = registry.zoom();
+        registry.zoomIn();
+    }
+}
+
 void flushUnloaded()
 {
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);

@@ -47,6 +47,9 @@ std::unique_ptr<Registry> makeRegistry();
 // Hands the registry a scripted generator and returns it.
 ScriptedRandom &script(Registry &registry);
 
+// Sets the zoom before any screen is loaded, when every step is taken.
+void zoomTo(Registry &registry, int percent);
+
 // Deletes the screens that were unloaded.
 void flushUnloaded();
 

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-// Every label of every screen shows its whole text in the font it is drawn in.
+// Every label of every screen shows its whole text in the font it is drawn in,
+// at the program's zoom steps as at 100 %.
 #include "application.h"
 #include "screens.h"
 #include "testing.h"
@@ -13,6 +14,8 @@
 #include <QtMath>
 
 namespace {
+
+const int zoomSteps[] = {100, 125, 150, 175, 200, 250, 300};
 
 // What the label's text needs when the label lays it out: wrapped at word
 // boundaries within the label's width. The height is where the ink of the
@@ -59,14 +62,18 @@ private slots:
     void everyTextFitsItsLabel_data()
     {
         QTest::addColumn<QString>("screen");
+        QTest::addColumn<int>("percent");
         for (const QString &name : screenNames())
-            QTest::newRow(qPrintable(name)) << name;
+            for (int percent : zoomSteps)
+                QTest::addRow("%s %d%%", qPrintable(name), percent) << name << percent;
     }
 
     void everyTextFitsItsLabel()
     {
         QFETCH(QString, screen);
+        QFETCH(int, percent);
         auto registry = makeRegistry();
+        zoomTo(*registry, percent);
         registry->show(screen);
         QWidget *shown = registry->screen(screen);
         QVERIFY(shown);
@@ -102,10 +109,12 @@ private slots:
         QTest::addColumn<QString>("screen");
         QTest::addColumn<QString>("label");
         QTest::addColumn<QString>("text");
+        QTest::addColumn<int>("percent");
         const auto row = [](const char *screen, const char *label, const char *text) {
-            QTest::addRow("%s/%s %s", screen, label, text)
-                << QString::fromLatin1(screen) << QString::fromLatin1(label)
-                << QString::fromUtf8(text);
+            for (int percent : zoomSteps)
+                QTest::addRow("%s/%s %s %d%%", screen, label, text, percent)
+                    << QString::fromLatin1(screen) << QString::fromLatin1(label)
+                    << QString::fromUtf8(text) << percent;
         };
         for (const char *screen : {"frmcalcolo", "frmcalcolo99"}) {
             row(screen, "lblmess", "Bravissimo!");
@@ -135,7 +144,9 @@ private slots:
         QFETCH(QString, screen);
         QFETCH(QString, label);
         QFETCH(QString, text);
+        QFETCH(int, percent);
         auto registry = makeRegistry();
+        zoomTo(*registry, percent);
         registry->show(screen);
         auto *target = control<QLabel>(registry->screen(screen), qPrintable(label));
         QVERIFY(target);

@@ -313,10 +313,20 @@ private slots:
     }
 
     // Each picture button shows its drawing whole, centred on the button, at
-    // whatever device pixel ratio the display has.
+    // whatever device pixel ratio the display has, and at the zoom drawn
+    // afresh from the SVG at its larger size, not stretched.
+    void pictureButtonsCentreTheirDrawings_data()
+    {
+        QTest::addColumn<int>("percent");
+        QTest::newRow("100 %") << 100;
+        QTest::newRow("175 %") << 175;
+    }
     void pictureButtonsCentreTheirDrawings()
     {
+        QFETCH(int, percent);
+        const qreal zoom = percent / 100.0;
         auto registry = makeRegistry();
+        zoomTo(*registry, percent);
         registry->show(QStringLiteral("frminizio"));
         const auto buttons =
             registry->screen(QStringLiteral("frminizio"))->findChildren<PictureButton *>();
@@ -331,10 +341,11 @@ private slots:
             const qreal ratio = shown.devicePixelRatio();
             QSvgRenderer renderer(picturePath(files.at(button->objectName())));
             const QImage drawing =
-                rasterise(renderer, ratio).convertToFormat(QImage::Format_ARGB32);
+                rasterise(renderer, ratio, zoom).convertToFormat(QImage::Format_ARGB32);
+            const QSizeF size = naturalSizeOf(renderer) * zoom * ratio;
             const QPointF centre = QRectF(button->rect()).center() * ratio;
-            const QPoint corner(qRound(centre.x() - naturalSizeOf(renderer).width() * ratio / 2),
-                                qRound(centre.y() - naturalSizeOf(renderer).height() * ratio / 2));
+            const QPoint corner(qRound(centre.x() - size.width() / 2),
+                                qRound(centre.y() - size.height() / 2));
             int opaque = 0;
             int matching = 0;
             for (int y = 0; y < drawing.height(); ++y) {

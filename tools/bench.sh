@@ -6,7 +6,8 @@
 #    private Xvfb display, timing from process start to the first frame drawn
 #    into the window and reading the resident set of the idle window 1 s later;
 #  - runs tools/transitions (Show/Unload of every screen, every exercise's
-#    check, the idle CPU of an exercise with its timer ticking).
+#    check, the idle CPU of an exercise with its timer ticking), at 100 %
+#    and again at a zoom of 200 %.
 #   tools/bench.sh [--runs N] [--idle-seconds S]     (defaults 11 and 60)
 set -euo pipefail
 cd "$(dirname "$0")/.."
@@ -63,3 +64,5 @@ awk -v p="$program_kb" -v b="$baseline_kb" 'BEGIN {
 echo
 echo "in process (offscreen), goals: Show and Unload < 10 ms, check < 0.1 ms, idle < 0.1 %"
 QT_QPA_PLATFORM=offscreen build/tools/transitions 21 "$idle"
+echo
+QT_QPA_PLATFORM=offscreen build/tools/transitions 21 "$idle" 200

@@ -1,8 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 
 // Renders each of the twelve screens, as it looks right after loading, to
-// OUTDIR/<screen>.png. Run it with QT_QPA_PLATFORM=offscreen; set
-// QT_SCALE_FACTOR=2 for the high-DPI look.
+// OUTDIR/<screen>.png, at the program's zoom PERCENT (100 unless given). Run
+// it with QT_QPA_PLATFORM=offscreen; set QT_SCALE_FACTOR=2 for the high-DPI
+// look.
 #include "application.h"
 #include "random.h"
 #include "registry.h"
@@ -38,8 +39,9 @@ int main(int argc, char *argv[])
     QApplication app(argc, argv);
     prepareApplication();
     const QStringList arguments = QCoreApplication::arguments();
-    if (arguments.size() != 2) {
-        std::fprintf(stderr, "usage: snapshot OUTDIR\n");
+    const int percent = arguments.size() == 3 ? arguments.at(2).toInt() : 100;
+    if (arguments.size() < 2 || arguments.size() > 3 || percent < 100) {
+        std::fprintf(stderr, "usage: snapshot OUTDIR [PERCENT]\n");
         return 2;
     }
     const QDir out(arguments.at(1));
@@ -52,6 +54,13 @@ int main(int argc, char *argv[])
         Registry registry;
         addScreens(registry);
         registry.setRandom(std::make_unique<SteadyRandom>());
+        // With no window open yet every step is taken, however small the display.
+        while (registry.zoom() < percent) {
+            const int before = registry.zoom();
+            registry.zoomIn();
+            if (registry.zoom() == before)
+                break;
+        }
         registry.show(name);
         Screen *screen = registry.screen(name);
         QCoreApplication::processEvents();

@@ -5,8 +5,9 @@
 //   and deleted), medians in ms;
 // - the check of each exercise, a click() on its cmdconferma, median in ms;
 // - the CPU an exercise uses while it sits open with tmrtempo ticking, as a
-//   share of one core.
-//   transitions [RUNS] [IDLE_SECONDS]
+//   share of one core;
+// all at the program's zoom PERCENT (100 unless given).
+//   transitions [RUNS] [IDLE_SECONDS] [PERCENT]
 #include "application.h"
 #include "registry.h"
 #include "screen.h"
@@ -70,9 +71,16 @@ int main(int argc, char *argv[])
     const QStringList arguments = QCoreApplication::arguments();
     const int runs = arguments.size() > 1 ? arguments.at(1).toInt() : 21;
     const int idleSeconds = arguments.size() > 2 ? arguments.at(2).toInt() : 60;
+    const int percent = arguments.size() > 3 ? arguments.at(3).toInt() : 100;
 
     Registry registry;
     addScreens(registry);
+    // With no window open yet every step is taken, however small the display.
+    for (int before = 0; registry.zoom() < percent && registry.zoom() != before;) {
+        before = registry.zoom();
+        registry.zoomIn();
+    }
+    std::printf("zoom %d %%\n", registry.zoom());
     // The first showing of the menu pays for what start-up loads once.
     QElapsedTimer cold;
     cold.start();

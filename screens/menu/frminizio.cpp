@@ -13,7 +13,7 @@ frminizio::frminizio(Registry &registry)
 {
     cmdripassa = pictureButton("cmdripassa", QStringLiteral("book-quill-inkpot.svg"), 7200, 4440,
                                2055, 1935, 6, QStringLiteral("Ripasso le regole"));
-    cmdripassa->setFont(Font::sans(13.5).toQFont());
+    setControlFont(cmdripassa, Font::sans(13.5));
     cmdesci = button("cmdesci", QStringLiteral("&Esci"), 240, 6600, 855, 375, Font {}, 5);
     setCancel(cmdesci);
     cmdconfronto = pictureButton("cmdconfronto", QStringLiteral("ruler-and-pencil.svg"), 4080, 4440,

@@ -7,12 +7,13 @@ fail() {
     exit 1
 }
 
+# Starts a display of the size $1 (1024x768 unless given) with openbox.
 start_session() {
     # Xvfb picks a free display itself, so parallel sessions never collide.
     local fifo
     fifo=$(mktemp -u)
     mkfifo "$fifo"
-    Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp 3>"$fifo" >/dev/null 2>&1 &
+    Xvfb -displayfd 3 -screen 0 "${1:-1024x768}x24" -nolisten tcp 3>"$fifo" >/dev/null 2>&1 &
     xvfb_pid=$!
     local display
     read -r -t 10 display <"$fifo" || fail "Xvfb did not start"
