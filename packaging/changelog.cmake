@@ -10,28 +10,15 @@ cmake_minimum_required(VERSION 3.25)
 # stand-in until it is written.
 string(ASCII 31 semicolon)
 
-# An RFC 5322 date at noon UTC for a YYYY-MM-DD day; the weekday by
-# Sakamoto's method, as CMake has no calendar of its own.
+# An RFC 5322 date at noon UTC for a YYYY-MM-DD day.
 function(rfc5322_date day out)
-    if(NOT day MATCHES "^([0-9][0-9][0-9][0-9])-([0-9][0-9])-([0-9][0-9])$")
+    if(NOT day MATCHES "^[0-9][0-9][0-9][0-9]-[0-9][0-9]-[0-9][0-9]$")
         message(FATAL_ERROR "release date ${day} is not YYYY-MM-DD")
     endif()
-    math(EXPR y "${CMAKE_MATCH_1}")
-    math(EXPR m "1${CMAKE_MATCH_2} - 100")
-    math(EXPR d "1${CMAKE_MATCH_3} - 100")
-    set(offsets 0 3 2 5 0 3 5 1 4 6 2 4)
-    math(EXPR index "${m} - 1")
-    list(GET offsets ${index} offset)
-    set(year ${y})
-    if(m LESS 3)
-        math(EXPR year "${y} - 1")
-    endif()
-    math(EXPR weekday "(${year} + ${year} / 4 - ${year} / 100 + ${year} / 400 + ${offset} + ${d}) % 7")
-    set(weekdays Sun Mon Tue Wed Thu Fri Sat)
-    set(months Jan Feb Mar Apr May Jun Jul Aug Sep Oct Nov Dec)
-    list(GET weekdays ${weekday} weekdayName)
-    list(GET months ${index} monthName)
-    set(${out} "${weekdayName}, ${CMAKE_MATCH_3} ${monthName} ${y} 12:00:00 +0000" PARENT_SCOPE)
+    execute_process(COMMAND env LC_ALL=C date --utc --rfc-email --date "${day} 12:00:00Z"
+                    OUTPUT_VARIABLE date OUTPUT_STRIP_TRAILING_WHITESPACE
+                    COMMAND_ERROR_IS_FATAL ANY)
+    set(${out} "${date}" PARENT_SCOPE)
 endfunction()
 
 # One "  * " entry, wrapped to stay within 80 columns.
