@@ -1,8 +1,8 @@
 # SPDX-License-Identifier: GPL-3.0-or-later
 
 # The changelog script on releases whose dates, entities and lengths are
-# awkward: a leap day, a January, a
-# release without notes and a note too long for one line.
+# awkward: a leap day, a January, a release without notes and a note too
+# long for one line.
 set(metainfo ${WORK_DIR}/releases.metainfo.xml)
 file(WRITE ${metainfo} [[<component>
   <releases>
