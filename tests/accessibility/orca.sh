@@ -5,15 +5,6 @@
 set -u
 here=$(cd "$(dirname "$0")" && pwd)
 
-if [ -z "${QUOTELLE_SESSION:-}" ]; then
-    source "$here/../window/session.sh"
-    start_session
-    QUOTELLE_SESSION=1 dbus-run-session -- "$0" "$@"
-    exit $?
-fi
-
-/usr/libexec/at-spi-bus-launcher --launch-immediately >/dev/null 2>&1 &
-launcher_pid=$!
-trap 'kill $launcher_pid 2>/dev/null' EXIT
-export QT_QPA_PLATFORM=xcb
+source "$here/../window/session.sh"
+start_accessible_session 1024x768 "$@"
 /usr/bin/python3 "$here/orca_test.py" "$@"

@@ -30,6 +30,26 @@ start_session() {
     done
 }
 
+# Starts the display (size $1, as start_session takes it), then runs the
+# calling script again, with the rest of the arguments, inside a private D-Bus
+# session with the accessibility bus, as a desktop with a screen reader has
+# them. Returns only in that second run.
+start_accessible_session() {
+    if [ -z "${QUOTELLE_BUS:-}" ]; then
+        start_session "$1"
+        shift
+        QUOTELLE_BUS=1 dbus-run-session -- "$0" "$@"
+        exit $?
+    fi
+    /usr/libexec/at-spi-bus-launcher --launch-immediately >/dev/null 2>&1 &
+    launcher_pid=$!
+    trap 'kill ${pid:-} $launcher_pid 2>/dev/null' EXIT
+    export QT_QPA_PLATFORM=xcb
+    # Qt otherwise speaks to the accessibility bus only when the desktop says
+    # a screen reader is running.
+    export QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1
+}
+
 # Prints the id of the visible window titled exactly $1, waiting up to 30 s
 # (a loaded CI machine can be slow to start the first window).
 wait_window() {

@@ -9,17 +9,9 @@ program=$1
 here=$(cd "$(dirname "$0")" && pwd)
 source "$here/session.sh"
 
-if [ -z "${QUOTELLE_BUS:-}" ]; then
-    start_session 1600x1200
-    QUOTELLE_BUS=1 dbus-run-session -- "$0" "$@"
-    exit $?
-fi
-
-/usr/libexec/at-spi-bus-launcher --launch-immediately >/dev/null 2>&1 &
-launcher=$!
-QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1 "$program" &
+start_accessible_session 1600x1200 "$@"
+"$program" &
 pid=$!
-trap 'kill $pid $launcher 2>/dev/null' EXIT
 
 # Waits until window $1 has the client size $2 x $3 and its frame is centred
 # on the 1600 x 1200 display, within a pixel, and lies wholly on it.
