@@ -317,11 +317,12 @@ void Screen::speak(const QString &text)
 
 void Screen::speakWhenActive()
 {
-    if (m_toSay.isEmpty() || m_sayingPosted || !isActiveWindow())
+    if (m_toSay.isEmpty() || !isActiveWindow())
         return;
-    m_sayingPosted = true;
+    // Whatever else this handler says joins the same announcement.
     QTimer::singleShot(0, this, [this] {
-        m_sayingPosted = false;
+        if (m_toSay.isEmpty())
+            return;
         if (!m_announcer)
             m_announcer = new Announcer(this);
         m_announcer->announce(m_toSay.join(QLatin1Char(' ')));
@@ -357,8 +358,10 @@ void Screen::closeEvent(QCloseEvent *event)
 
 bool Screen::event(QEvent *event)
 {
-    if (event->type() == QEvent::WindowActivate)
+    if (event->type() == QEvent::WindowActivate) {
+        m_registry.setLastWindow(this);
         speakWhenActive();
+    }
     // The first window is centred before the window manager has framed it.
     // Once it is on the screen and the frame reads sensibly (window managers
     // report transient values while they reparent), centre it again and tell
@@ -372,8 +375,6 @@ bool Screen::event(QEvent *event)
             centreOn(screen());
         }
     }
-    if (event->type() == QEvent::WindowActivate)
-        m_registry.setLastWindow(this);
     return QWidget::event(event);
 }
 

@@ -130,7 +130,6 @@ private:
     std::vector<std::pair<int, QWidget *>> m_tabOrder;
     Announcer *m_announcer = nullptr;
     QStringList m_toSay;
-    bool m_sayingPosted = false;
 };
 
 // A screen with a way back to the main menu: "&Fine", also pressed by Esc.
