@@ -19,10 +19,8 @@ void ClickArea::setVisible(bool visible)
 {
     // A chosen fraction may vanish under the keyboard's focus: the focus
     // goes on to the next choice, not out of the group.
-    if (!visible && m_group && hasFocus()) {
-        if (ClickArea *next = m_group->neighbour(this, 1))
-            next->setFocus(Qt::TabFocusReason);
-    }
+    if (!visible && m_group && hasFocus())
+        m_group->moveFocus(this, 1);
     QWidget::setVisible(visible);
     if (m_group)
         m_group->update();
