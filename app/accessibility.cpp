@@ -3,51 +3,15 @@
 #include "accessibility.h"
 
 #include "clickarea.h"
-#include "screen.h"
+#include "spoken.h"
 
 #include <QAccessible>
 #include <QAccessibleWidget>
+#include <QEvent>
 #include <QLabel>
-
-#include <array>
+#include <QTimer>
 
 namespace {
-
-const std::array<const char *, 20> cardinals {
-    "",         "uno",    "due",         "tre",      "quattro",
-    "cinque",   "sei",    "sette",       "otto",     "nove",
-    "dieci",    "undici", "dodici",      "tredici",  "quattordici",
-    "quindici", "sedici", "diciassette", "diciotto", "diciannove"};
-const std::array<const char *, 10> tens {"",          "",         "venti",    "trenta",  "quaranta",
-                                         "cinquanta", "sessanta", "settanta", "ottanta", "novanta"};
-const std::array<const char *, 11> firstOrdinals {
-    "", "", "mezz", "terz", "quart", "quint", "sest", "settim", "ottav", "non", "decim"};
-
-// The Italian word for 1 to 99: the tens lose their vowel before "uno" and
-// "otto" (ventuno, trentotto).
-QString cardinal(int n)
-{
-    if (n < 20)
-        return QString::fromLatin1(cardinals[n]);
-    QString word = QString::fromLatin1(tens[n / 10]);
-    const int unit = n % 10;
-    if (unit == 1 || unit == 8)
-        word.chop(1);
-    return word + QString::fromLatin1(cardinals[unit]);
-}
-
-// The ordinal's stem, to which "o" or "i" is added: up to ten a word of
-// its own, then the number word without its last vowel and "esim", except
-// that a final "tre" or "sei" keeps its vowel (ventitreesimo, trentaseiesimo).
-QString ordinalStem(int n)
-{
-    if (n <= 10)
-        return QString::fromLatin1(firstOrdinals[n]);
-    QString word = cardinal(n);
-    if (!(n > 20 && (n % 10 == 3 || n % 10 == 6)))
-        word.chop(1);
-    return word + QStringLiteral("esim");
-}
 
 class AnnouncerAccessible : public QAccessibleWidget
 {
@@ -106,22 +70,14 @@ QAccessibleInterface *accessibleFor(const QString &, QObject *object)
         return new ClickAreaAccessible(area);
     if (auto *announcer = qobject_cast<Announcer *>(object))
         return new AnnouncerAccessible(announcer);
-    if (auto *screen = qobject_cast<Screen *>(object))
-        return new WindowAccessible(screen);
+    // A top-level window is one of the screens; tooltips and menus are not.
+    if (auto *window = qobject_cast<QWidget *>(object);
+        window && window->windowType() == Qt::Window)
+        return new WindowAccessible(window);
     return nullptr;
 }
 
 } // namespace
-
-QString spokenFraction(int numerator, int denominator)
-{
-    if (denominator < 2 || denominator > 99 || numerator < 0)
-        return QStringLiteral("%1 su %2").arg(numerator).arg(denominator);
-    if (numerator == 1)
-        return QStringLiteral("un ") + ordinalStem(denominator) + QLatin1Char('o');
-    return QString::number(numerator) + QLatin1Char(' ') + ordinalStem(denominator)
-        + QLatin1Char('i');
-}
 
 void describeFraction(QLabel *numerator, QLabel *denominator)
 {
@@ -134,12 +90,39 @@ void describeFraction(QLabel *numerator, QLabel *denominator)
     denominator->setAccessibleDescription(fraction);
 }
 
-Announcer::Announcer(QWidget *screen) : QWidget(screen)
+Announcer::Announcer(QWidget *window) : QWidget(window)
 {
     setObjectName(QStringLiteral("announcer"));
     setAttribute(Qt::WA_TransparentForMouseEvents);
     setGeometry(0, 0, 0, 0);
     hide();
+    window->installEventFilter(this);
+}
+
+void Announcer::say(const QString &text)
+{
+    m_toSay << text;
+    sayWhenActive();
+}
+
+bool Announcer::eventFilter(QObject *watched, QEvent *event)
+{
+    if (event->type() == QEvent::WindowActivate && watched == parent())
+        sayWhenActive();
+    return false;
+}
+
+void Announcer::sayWhenActive()
+{
+    if (m_toSay.isEmpty() || !window()->isActiveWindow())
+        return;
+    // Whatever else this handler says joins the same announcement.
+    QTimer::singleShot(0, this, [this] {
+        if (m_toSay.isEmpty())
+            return;
+        announce(m_toSay.join(QLatin1Char(' ')));
+        m_toSay.clear();
+    });
 }
 
 void Announcer::announce(const QString &text)

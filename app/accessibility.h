@@ -3,14 +3,10 @@
 #pragma once
 
 #include <QString>
+#include <QStringList>
 #include <QWidget>
 
 class QLabel;
-
-// How a fraction is read aloud, the way a teacher says it: "un mezzo",
-// "3 quarti", "7 ventitreesimi". Outside the denominators 2 to 99, which
-// the screens never show, it falls back to "3 su 100".
-QString spokenFraction(int numerator, int denominator);
 
 // Only the layout says that a number stands over a bar over another number.
 // Both labels keep their number as their name and get the whole fraction as
@@ -25,12 +21,24 @@ class Announcer : public QWidget
     Q_OBJECT
 
 public:
-    explicit Announcer(QWidget *screen);
+    explicit Announcer(QWidget *window);
 
+    // What one handler says is spoken as one announcement, once the window
+    // is active, so that it comes after the screen reader has named the
+    // window.
+    void say(const QString &text);
+
+    // The last announcement made.
     QString text() const { return m_text; }
-    void announce(const QString &text);
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
+    void sayWhenActive();
+    void announce(const QString &text);
+
+    QStringList m_toSay;
     QString m_text;
 };
 

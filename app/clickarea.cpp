@@ -23,7 +23,7 @@ void ClickArea::setVisible(bool visible)
         m_group->moveFocus(this, 1);
     QWidget::setVisible(visible);
     if (m_group)
-        m_group->update();
+        m_group->updateTabStop();
 }
 
 void ClickArea::setChosen(bool chosen)
@@ -89,7 +89,7 @@ void ClickArea::focusInEvent(QFocusEvent *event)
 {
     if (m_group) {
         m_group->m_current = this;
-        m_group->update();
+        m_group->updateTabStop();
     }
     QWidget::focusInEvent(event);
     update();
@@ -120,7 +120,7 @@ ClickGroup::ClickGroup(QObject *parent, std::vector<ClickArea *> areas)
     for (ClickArea *area : m_areas)
         area->m_group = this;
     m_current = m_areas.empty() ? nullptr : m_areas.front();
-    update();
+    updateTabStop();
 }
 
 ClickArea *ClickGroup::neighbour(const ClickArea *area, int step) const
@@ -145,7 +145,7 @@ void ClickGroup::moveFocus(ClickArea *from, int step)
         next->setFocus(Qt::TabFocusReason);
 }
 
-void ClickGroup::update()
+void ClickGroup::updateTabStop()
 {
     if (m_current && m_current->isHidden()) {
         if (ClickArea *next = neighbour(m_current, 1))

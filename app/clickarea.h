@@ -72,7 +72,7 @@ private:
     void moveFocus(ClickArea *from, int step);
     // Only the current choice takes the focus from Tab; a hidden one hands
     // that on.
-    void update();
+    void updateTabStop();
 
     std::vector<ClickArea *> m_areas;
     ClickArea *m_current = nullptr;

@@ -6,13 +6,12 @@
 
 #include <QPainter>
 
-Line::Line(QWidget *parent, int x1, int y1, int x2, int y2, int width, const QColor &colour,
-           qreal zoom)
+Line::Line(QWidget *parent, int x1, int y1, int x2, int y2, int width, const QColor &colour)
     : QWidget(parent), m_twipsFrom(x1, y1), m_twipsTo(x2, y2), m_width(width), m_penWidth(width),
       m_colour(colour)
 {
     setAttribute(Qt::WA_TransparentForMouseEvents);
-    setZoom(zoom);
+    setZoom(1);
 }
 
 void Line::setZoom(qreal zoom)

@@ -13,8 +13,7 @@ class Line : public QWidget
 
 public:
     // End points in twips, width in pixels at a zoom of 1.
-    Line(QWidget *parent, int x1, int y1, int x2, int y2, int width, const QColor &colour,
-         qreal zoom = 1);
+    Line(QWidget *parent, int x1, int y1, int x2, int y2, int width, const QColor &colour);
 
     // Places it again, end points and width grown with the zoom.
     void setZoom(qreal zoom);

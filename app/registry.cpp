@@ -3,51 +3,9 @@
 #include "registry.h"
 
 #include "screen.h"
+#include "zoom.h"
 
-#include <QCoreApplication>
-#include <QGuiApplication>
-#include <QKeyEvent>
-
-#include <algorithm>
-#include <iterator>
-
-namespace {
-
-constexpr int zoomSteps[] = {100, 125, 150, 175, 200, 250, 300};
-
-enum class ZoomKey { None, In, Out, Reset };
-
-// The keys every browser zooms with, told apart by what they type, so that
-// + works as its own key (Italian keyboards), as Shift and = (American ones)
-// and on the keypad alike.
-ZoomKey zoomKey(const QKeyEvent &event)
-{
-    const Qt::KeyboardModifiers modifiers =
-        event.modifiers() & ~(Qt::ShiftModifier | Qt::KeypadModifier);
-    if (modifiers != Qt::ControlModifier)
-        return ZoomKey::None;
-    switch (event.key()) {
-    case Qt::Key_Plus:
-    case Qt::Key_Equal:
-        return ZoomKey::In;
-    case Qt::Key_Minus:
-    case Qt::Key_Underscore:
-        return ZoomKey::Out;
-    case Qt::Key_0:
-        return ZoomKey::Reset;
-    default:
-        return ZoomKey::None;
-    }
-}
-
-} // namespace
-
-Registry::Registry() : m_random(std::make_unique<Random>())
-{
-    // Seen before any control, so that a text box never types the key.
-    if (QCoreApplication *application = QCoreApplication::instance())
-        application->installEventFilter(this);
-}
+Registry::Registry() : m_random(std::make_unique<Random>()), m_zoom(new Zoom(*this)) { }
 
 Registry::~Registry() = default;
 
@@ -73,18 +31,20 @@ void Registry::show(const QString &name)
         if (factory == m_factories.end())
             qFatal("Registry::show: no screen is called %s", qPrintable(name));
         std::unique_ptr<Screen> screen = factory->second(*this);
+        if (m_zoom->percent() != 100)
+            screen->setZoom(m_zoom->factor());
         screen->finishBuilding();
         screen->Form_Load();
         Screen *shown = screen.get();
         m_screens.emplace(name, std::move(screen));
-        m_last = shown;
+        m_placement.setLastWindow(shown);
         shown->show();
         shown->focusFirst();
         shown->activateWindow();
         return;
     }
     Screen *screen = loaded->second.get();
-    m_last = screen;
+    m_placement.setLastWindow(screen);
     screen->raise();
     screen->activateWindow();
 }
@@ -125,6 +85,14 @@ Screen *Registry::screen(const QString &name) const
     return loaded == m_screens.end() ? nullptr : loaded->second.get();
 }
 
+std::vector<Screen *> Registry::screens() const
+{
+    std::vector<Screen *> screens;
+    for (const auto &entry : m_screens)
+        screens.push_back(entry.second.get());
+    return screens;
+}
+
 QStringList Registry::loaded() const
 {
     QStringList names;
@@ -140,77 +108,5 @@ void Registry::setRandom(std::unique_ptr<Random> random)
 
 QScreen *Registry::display() const
 {
-    const Screen *last = m_last;
-    if (!last && !m_screens.empty())
-        last = m_screens.begin()->second.get();
-    QScreen *display = last ? last->screen() : nullptr;
-    return display ? display : QGuiApplication::primaryScreen();
-}
-
-bool Registry::eventFilter(QObject *watched, QEvent *event)
-{
-    if (event->type() != QEvent::KeyPress && event->type() != QEvent::ShortcutOverride)
-        return false;
-    // Each key reaches the window's handle first, then the focused control:
-    // it is taken at the control.
-    const auto *control = qobject_cast<const QWidget *>(watched);
-    const ZoomKey key = zoomKey(*static_cast<const QKeyEvent *>(event));
-    if (!control || key == ZoomKey::None)
-        return false;
-    const bool ours = std::any_of(m_screens.begin(), m_screens.end(), [control](const auto &entry) {
-        return entry.second.get() == control->window();
-    });
-    if (!ours)
-        return false;
-    // Taken as a key press, not as a shortcut of some control.
-    if (event->type() == QEvent::ShortcutOverride) {
-        event->accept();
-        return true;
-    }
-    if (key == ZoomKey::In)
-        zoomIn();
-    else if (key == ZoomKey::Out)
-        zoomOut();
-    else
-        resetZoom();
-    return true;
-}
-
-void Registry::setLastWindow(Screen *screen)
-{
-    m_last = screen;
-}
-
-void Registry::zoomIn()
-{
-    const auto *next = std::upper_bound(std::begin(zoomSteps), std::end(zoomSteps), m_zoom);
-    if (next == std::end(zoomSteps))
-        return;
-    const qreal factor = *next / 100.0;
-    for (const auto &entry : m_screens) {
-        if (!entry.second->fitsDisplay(factor))
-            return;
-    }
-    setZoom(*next);
-}
-
-void Registry::zoomOut()
-{
-    const auto *current = std::lower_bound(std::begin(zoomSteps), std::end(zoomSteps), m_zoom);
-    if (current != std::begin(zoomSteps))
-        setZoom(*std::prev(current));
-}
-
-void Registry::resetZoom()
-{
-    setZoom(zoomSteps[0]);
-}
-
-void Registry::setZoom(int percent)
-{
-    if (percent == m_zoom)
-        return;
-    m_zoom = percent;
-    for (const auto &entry : m_screens)
-        entry.second->applyZoom();
+    return m_placement.display(m_screens.empty() ? nullptr : m_screens.begin()->second.get());
 }

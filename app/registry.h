@@ -2,24 +2,24 @@
 
 #pragma once
 
+#include "placement.h"
 #include "random.h"
 
-#include <QMargins>
 #include <QObject>
-#include <QPointer>
 #include <QStringList>
 
 #include <functional>
 #include <map>
 #include <memory>
+#include <vector>
 
-class QScreen;
 class Screen;
+class Zoom;
 
 // Owns the loaded screens, one instance per screen name, and moves between
 // them: show loads a screen on first use, unload discards it, end stops the
-// program. It also hands the exercises their random generator, and keeps the
-// zoom every screen is drawn at until the program ends.
+// program. It hands the exercises their random generator, and keeps where
+// windows go and how large they are drawn until the program ends.
 class Registry : public QObject
 {
     Q_OBJECT
@@ -38,32 +38,18 @@ public:
     void end();
 
     Screen *screen(const QString &name) const;
+    std::vector<Screen *> screens() const;
     QStringList loaded() const;
     bool hasEnded() const { return m_ended; }
 
     Random &random() { return *m_random; }
     void setRandom(std::unique_ptr<Random> random);
 
-    // The window manager's frame around a screen, once a shown window has told.
-    QMargins frameMargins() const { return m_frameMargins; }
-    void setFrameMargins(const QMargins &margins) { m_frameMargins = margins; }
-
-    // The display a screen that loads now is centred on: the one the
-    // program's last window is on, wherever the teacher dragged it.
+    Placement &placement() { return m_placement; }
+    // The display a screen that loads now is centred on.
     QScreen *display() const;
-    void setLastWindow(Screen *screen);
 
-    // Magnification in percent, one of the steps 100 to 300. A step that
-    // would not let every loaded window fit its display is not taken.
-    int zoom() const { return m_zoom; }
-    qreal zoomFactor() const { return m_zoom / 100.0; }
-    void zoomIn();
-    void zoomOut();
-    void resetZoom();
-
-protected:
-    // The zoom keys, wherever the focus is on one of the screens.
-    bool eventFilter(QObject *watched, QEvent *event) override;
+    Zoom &zoom() { return *m_zoom; }
 
 signals:
     // The program is over: "&Esci" was pressed or the last window was closed.
@@ -73,10 +59,7 @@ private:
     std::map<QString, Factory> m_factories;
     std::map<QString, std::unique_ptr<Screen>> m_screens;
     std::unique_ptr<Random> m_random;
-    void setZoom(int percent);
-
-    QMargins m_frameMargins;
-    QPointer<Screen> m_last;
-    int m_zoom = 100;
+    Placement m_placement;
+    Zoom *m_zoom;
     bool m_ended = false;
 };

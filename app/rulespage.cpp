@@ -2,7 +2,7 @@
 
 #include "rulespage.h"
 
-#include "accessibility.h"
+#include "spoken.h"
 
 #include <QLabel>
 #include <QPushButton>
@@ -25,7 +25,7 @@ void RulesPage::Form_Load()
     for (const Reading &piece : m_reading) {
         text << (piece.denominator
                      ? spokenFraction(piece.text->text().toInt(), piece.denominator->text().toInt())
-                     : piece.text->text());
+                     : spokenSigns(piece.text->text()));
     }
     speak(text.join(QLatin1Char(' ')));
 }

@@ -13,23 +13,15 @@
 
 #include <QCloseEvent>
 #include <QGroupBox>
-#include <QGuiApplication>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
-#include <QScreen>
 #include <QTimer>
-#include <QWindow>
 
 #include <algorithm>
 #include <limits>
-
-Origin centredOrigin(float screenWidth, float screenHeight, float outerWidth, float outerHeight)
-{
-    return {(screenWidth - outerWidth) / 2.0f, (screenHeight - outerHeight) / 2.0f};
-}
 
 Screen::Screen(Registry &registry, const QString &name, const QString &caption, int width,
                int height, const QColor &background)
@@ -38,7 +30,7 @@ Screen::Screen(Registry &registry, const QString &name, const QString &caption, 
     setObjectName(name);
     setWindowTitle(caption);
     setWindowIcon(QIcon(picturePath(QStringLiteral("icon.png"))));
-    setFixedSize(twips::size(width, height, zoom()));
+    setFixedSize(twips::size(width, height));
     paintBackground(this, background);
 }
 
@@ -54,62 +46,32 @@ void Screen::centre()
 
 void Screen::centreOn(const QScreen *display)
 {
-    const QRect area = display->geometry();
     create();
-    const QMargins frame = frameMargins();
-    m_frameUnknown = frame.isNull();
-    const QSize outer = size().grownBy(frame);
-    const float perPixel = twips::PerPixel;
-    m_origin = centredOrigin(area.width() * perPixel, area.height() * perPixel,
-                             outer.width() * perPixel, outer.height() * perPixel);
-    m_origin.left += area.left() * perPixel;
-    m_origin.top += area.top() * perPixel;
-    // Placed by its client area, which every window manager reads the same
-    // way, whether the window is mapped yet or not.
-    const QPoint corner(qRound(m_origin.left / perPixel), qRound(m_origin.top / perPixel));
-    setGeometry(QRect(corner + QPoint(frame.left(), frame.top()), size()));
+    m_origin = m_registry.placement().centre(this, display, [this] { centreOn(screen()); });
 }
 
-QMargins Screen::frameMargins() const
+void Screen::setZoom(qreal factor)
 {
-    // The outer size counts the window manager's frame. Before the first
-    // window is mapped nobody knows it; after that the registry remembers it.
-    const QMargins frame = windowHandle() ? windowHandle()->frameMargins() : QMargins();
-    return frame.isNull() ? m_registry.frameMargins() : frame;
-}
-
-qreal Screen::zoom() const
-{
-    return m_registry.zoomFactor();
-}
-
-void Screen::applyZoom()
-{
-    const qreal factor = zoom();
+    m_zoom = factor;
     setFixedSize(twips::size(m_designed.width(), m_designed.height(), factor));
-    for (const auto &[control, designed] : m_placed)
-        control->setGeometry(twips::rect(designed, factor));
-    for (const auto &[control, font] : m_fonts)
-        control->setFont(font.toQFont(factor));
-    for (Line *line : findChildren<Line *>())
-        line->setZoom(factor);
-    for (Shape *shape : findChildren<Shape *>())
-        shape->setZoom(factor);
-    for (ClickArea *area : findChildren<ClickArea *>())
-        area->setZoom(factor);
-    for (Picture *picture : findChildren<Picture *>())
-        picture->setZoom(factor);
-    for (PictureButton *button : findChildren<PictureButton *>())
-        button->setZoom(factor);
+    for (const Placed &placed : m_placed)
+        layOut(placed);
+}
+
+void Screen::applyZoom(qreal factor)
+{
+    setZoom(factor);
     centreOn(screen());
 }
 
-bool Screen::fitsDisplay(qreal zoom) const
+void Screen::layOut(const Placed &placed) const
 {
-    const QSize outer =
-        twips::size(m_designed.width(), m_designed.height(), zoom).grownBy(frameMargins());
-    const QSize room = screen()->availableGeometry().size();
-    return outer.width() <= room.width() && outer.height() <= room.height();
+    if (!placed.designed.isNull())
+        placed.control->setGeometry(twips::rect(placed.designed, m_zoom));
+    if (placed.font)
+        placed.control->setFont(placed.font->toQFont(m_zoom));
+    if (placed.redraw)
+        placed.redraw(m_zoom);
 }
 
 void Screen::moveTo(const QString &screen)
@@ -152,17 +114,26 @@ void Screen::focusFirst()
     }
 }
 
-void Screen::place(QWidget *control, const char *name, int left, int top, int width, int height)
+template<typename Control>
+Control *Screen::place(Control *control, const char *name, const QRect &designed,
+                       std::optional<Font> font)
 {
     control->setObjectName(QString::fromLatin1(name));
-    m_placed.emplace_back(control, QRect(left, top, width, height));
-    control->setGeometry(twips::rect(left, top, width, height, zoom()));
+    Placed placed {control, designed, std::move(font), {}};
+    if constexpr (requires { control->setZoom(qreal()); })
+        placed.redraw = [control](qreal factor) { control->setZoom(factor); };
+    layOut(placed);
+    m_placed.push_back(std::move(placed));
+    return control;
 }
 
 void Screen::setControlFont(QWidget *control, const Font &font)
 {
-    m_fonts.emplace_back(control, font);
-    control->setFont(font.toQFont(zoom()));
+    const auto placed = std::find_if(m_placed.begin(), m_placed.end(),
+                                     [control](const Placed &p) { return p.control == control; });
+    Q_ASSERT(placed != m_placed.end());
+    placed->font = font;
+    layOut(*placed);
 }
 
 void Screen::paintBackground(QWidget *control, const QColor &colour)
@@ -176,9 +147,7 @@ void Screen::paintBackground(QWidget *control, const QColor &colour)
 QPushButton *Screen::button(const char *name, const QString &caption, int left, int top, int width,
                             int height, const Font &font, int tabIndex)
 {
-    auto *control = new Button(caption, this);
-    place(control, name, left, top, width, height);
-    setControlFont(control, font);
+    auto *control = place(new Button(caption, this), name, {left, top, width, height}, font);
     m_tabOrder.emplace_back(tabIndex, control);
     return control;
 }
@@ -186,9 +155,8 @@ QPushButton *Screen::button(const char *name, const QString &caption, int left, 
 PictureButton *Screen::pictureButton(const char *name, const QString &picture, int left, int top,
                                      int width, int height, int tabIndex, const QString &toolTip)
 {
-    auto *control = new PictureButton(this, picture);
-    place(control, name, left, top, width, height);
-    control->setZoom(zoom());
+    auto *control =
+        place(new PictureButton(this, picture), name, {left, top, width, height});
     control->setToolTip(toolTip);
     control->setAccessibleName(toolTip);
     m_tabOrder.emplace_back(tabIndex, control);
@@ -199,12 +167,10 @@ QLabel *Screen::label(const char *name, const QString &caption, int left, int to
                       int height, const Font &font, Qt::Alignment alignment, const QColor &text,
                       const QColor &background)
 {
-    auto *control = new QLabel(caption, this);
-    place(control, name, left, top, width, height);
+    auto *control = place(new QLabel(caption, this), name, {left, top, width, height}, font);
     control->setTextFormat(Qt::PlainText);
     control->setWordWrap(true);
     control->setAlignment(alignment | Qt::AlignTop);
-    setControlFont(control, font);
     paintBackground(control, background.isValid() ? background : m_background);
     QPalette palette = control->palette();
     palette.setColor(QPalette::WindowText, text);
@@ -215,9 +181,7 @@ QLabel *Screen::label(const char *name, const QString &caption, int left, int to
 QLineEdit *Screen::textBox(const char *name, int left, int top, int width, int height,
                            const Font &font, int tabIndex)
 {
-    auto *control = new QLineEdit(this);
-    place(control, name, left, top, width, height);
-    setControlFont(control, font);
+    auto *control = place(new QLineEdit(this), name, {left, top, width, height}, font);
     control->setAlignment(Qt::AlignCenter);
     control->setMaxLength(std::numeric_limits<int>::max());
     m_tabOrder.emplace_back(tabIndex, control);
@@ -235,18 +199,12 @@ Picture *Screen::pictureBox(const char *name, const QString &picture, int left, 
 Picture *Screen::image(const char *name, const QString &picture, int left, int top, int width,
                        int height)
 {
-    auto *control = new Picture(this, picture);
-    place(control, name, left, top, width, height);
-    control->setZoom(zoom());
-    return control;
+    return place(new Picture(this, picture), name, {left, top, width, height});
 }
 
 ClickArea *Screen::clickArea(const char *name, int left, int top, int width, int height)
 {
-    auto *control = new ClickArea(this);
-    place(control, name, left, top, width, height);
-    control->setZoom(zoom());
-    return control;
+    return place(new ClickArea(this), name, {left, top, width, height});
 }
 
 void Screen::clickGroup(const std::vector<ClickArea *> &areas, int tabIndex)
@@ -259,26 +217,21 @@ void Screen::clickGroup(const std::vector<ClickArea *> &areas, int tabIndex)
 Line *Screen::line(const char *name, int x1, int y1, int x2, int y2, int width,
                    const QColor &colour)
 {
-    auto *control = new Line(this, x1, y1, x2, y2, width, colour, zoom());
-    control->setObjectName(QString::fromLatin1(name));
-    return control;
+    return place(new Line(this, x1, y1, x2, y2, width, colour), name, QRect());
 }
 
 Shape *Screen::shape(const char *name, int left, int top, int width, int height,
                      const QColor &colour, int borderWidth, bool oval)
 {
-    auto *control = new Shape(this, colour, borderWidth,
-                              oval ? Shape::Outline::Oval : Shape::Outline::Rectangle, zoom());
-    place(control, name, left, top, width, height);
-    return control;
+    const Shape::Outline outline = oval ? Shape::Outline::Oval : Shape::Outline::Rectangle;
+    return place(new Shape(this, colour, borderWidth, outline), name,
+                 {left, top, width, height});
 }
 
 QGroupBox *Screen::frame(const char *name, const QString &caption, int left, int top, int width,
                          int height, const Font &font)
 {
-    auto *control = new QGroupBox(caption, this);
-    place(control, name, left, top, width, height);
-    setControlFont(control, font);
+    auto *control = place(new QGroupBox(caption, this), name, {left, top, width, height}, font);
     paintBackground(control, m_background);
     return control;
 }
@@ -286,9 +239,8 @@ QGroupBox *Screen::frame(const char *name, const QString &caption, int left, int
 QRadioButton *Screen::option(QGroupBox *frame, const char *name, const QString &caption, int left,
                              int top, int width, int height, const Font &font, int tabIndex)
 {
-    auto *control = new QRadioButton(caption, frame);
-    place(control, name, left, top, width, height);
-    setControlFont(control, font);
+    auto *control =
+        place(new QRadioButton(caption, frame), name, {left, top, width, height}, font);
     // An option shows its frame through it: a filled button would paint the
     // button colour, and even the frame's colour differs from the frame's
     // slightly shaded inside.
@@ -311,23 +263,9 @@ QTimer *Screen::timer(const char *name, int intervalMs)
 
 void Screen::speak(const QString &text)
 {
-    m_toSay << text;
-    speakWhenActive();
-}
-
-void Screen::speakWhenActive()
-{
-    if (m_toSay.isEmpty() || !isActiveWindow())
-        return;
-    // Whatever else this handler says joins the same announcement.
-    QTimer::singleShot(0, this, [this] {
-        if (m_toSay.isEmpty())
-            return;
-        if (!m_announcer)
-            m_announcer = new Announcer(this);
-        m_announcer->announce(m_toSay.join(QLatin1Char(' ')));
-        m_toSay.clear();
-    });
+    if (!m_announcer)
+        m_announcer = new Announcer(this);
+    m_announcer->say(text);
 }
 
 void Screen::keyPressEvent(QKeyEvent *event)
@@ -354,28 +292,6 @@ void Screen::closeEvent(QCloseEvent *event)
     event->accept();
     if (m_registry.screen(name()) == this)
         m_registry.unload(name());
-}
-
-bool Screen::event(QEvent *event)
-{
-    if (event->type() == QEvent::WindowActivate) {
-        m_registry.setLastWindow(this);
-        speakWhenActive();
-    }
-    // The first window is centred before the window manager has framed it.
-    // Once it is on the screen and the frame reads sensibly (window managers
-    // report transient values while they reparent), centre it again and tell
-    // the registry, so that every later screen counts the frame from the start.
-    if (m_frameUnknown && isActiveWindow() && windowHandle()) {
-        const QMargins frame = windowHandle()->frameMargins();
-        const bool settled = frame.left() >= 0 && frame.left() == frame.right()
-            && frame.top() >= frame.bottom() && frame.bottom() >= 0 && !frame.isNull();
-        if (settled) {
-            m_registry.setFrameMargins(frame);
-            centreOn(screen());
-        }
-    }
-    return QWidget::event(event);
 }
 
 QPushButton *Page::fineButton(int tabIndex)

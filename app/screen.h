@@ -3,11 +3,13 @@
 #pragma once
 
 #include "font.h"
+#include "placement.h"
 
 #include <QColor>
-#include <QStringList>
 #include <QWidget>
 
+#include <functional>
+#include <optional>
 #include <vector>
 
 class Announcer;
@@ -24,16 +26,6 @@ class QScreen;
 class QTimer;
 class Registry;
 class Shape;
-
-// Where a window of a given outer size lands when centred on a display, in
-// twips: single precision with a true division, so half twips are kept and a
-// window larger than the display gets a negative Left or Top.
-struct Origin
-{
-    float left;
-    float top;
-};
-Origin centredOrigin(float screenWidth, float screenHeight, float outerWidth, float outerHeight);
 
 // One of the program's windows: a caption, a client area in twips, a
 // background colour, the shared icon and a fixed table of named controls.
@@ -57,11 +49,12 @@ public:
     void finishBuilding();
     void focusFirst();
 
-    // Lays every control out again at the registry's zoom, keeping what the
-    // screen shows, and centres the window again on its display.
-    void applyZoom();
-    // Whether the window, its frame included, fits its display at a zoom.
-    bool fitsDisplay(qreal zoom) const;
+    // The client area as designed, in twips.
+    QSize designedSize() const { return m_designed; }
+    // Lays every control out again at a zoom, keeping what the screen shows.
+    void setZoom(qreal factor);
+    // The same, then centres the window again on its display.
+    void applyZoom(qreal factor);
 
 protected:
     Registry &registry() const { return m_registry; }
@@ -99,9 +92,8 @@ protected:
     // A control's font, kept to grow with the zoom.
     void setControlFont(QWidget *control, const Font &font);
 
-    // Has a screen reader say this without being asked. What one handler
-    // says is spoken as one announcement, once the window is active, so
-    // that it comes after the screen reader has named the window.
+    // Has a screen reader say this without being asked, once the window is
+    // active; what one handler says is one announcement.
     void speak(const QString &text);
 
     // The button that Esc presses anywhere on the screen.
@@ -109,27 +101,34 @@ protected:
 
     void keyPressEvent(QKeyEvent *event) override;
     void closeEvent(QCloseEvent *event) override;
-    bool event(QEvent *event) override;
 
 private:
-    void place(QWidget *control, const char *name, int left, int top, int width, int height);
+    // A control as the screen was designed: where it lies in twips (none for
+    // a line, which places itself by its end points), its font, and how it
+    // redraws itself at a zoom. Every zoom is applied from here.
+    struct Placed
+    {
+        QWidget *control;
+        QRect designed;
+        std::optional<Font> font;
+        std::function<void(qreal)> redraw;
+    };
+    template<typename Control>
+    Control *place(Control *control, const char *name, const QRect &designed,
+                   std::optional<Font> font = {});
+    void layOut(const Placed &placed) const;
     void paintBackground(QWidget *control, const QColor &colour);
     void centreOn(const QScreen *display);
-    QMargins frameMargins() const;
-    qreal zoom() const;
-    void speakWhenActive();
 
     Registry &m_registry;
     QSize m_designed;
-    std::vector<std::pair<QWidget *, QRect>> m_placed;
-    std::vector<std::pair<QWidget *, Font>> m_fonts;
+    qreal m_zoom = 1;
+    std::vector<Placed> m_placed;
     QColor m_background;
     Origin m_origin {0, 0};
-    bool m_frameUnknown = false;
     QPushButton *m_cancel = nullptr;
     std::vector<std::pair<int, QWidget *>> m_tabOrder;
     Announcer *m_announcer = nullptr;
-    QStringList m_toSay;
 };
 
 // A screen with a way back to the main menu: "&Fine", also pressed by Esc.

@@ -6,8 +6,8 @@
 
 #include <QPainter>
 
-Shape::Shape(QWidget *parent, const QColor &colour, int width, Outline outline, qreal zoom)
-    : QWidget(parent), m_colour(colour), m_width(width), m_penWidth(twips::penWidth(width, zoom)),
+Shape::Shape(QWidget *parent, const QColor &colour, int width, Outline outline)
+    : QWidget(parent), m_colour(colour), m_width(width), m_penWidth(twips::penWidth(width, 1)),
       m_outline(outline)
 {
     setAttribute(Qt::WA_TransparentForMouseEvents);

@@ -15,7 +15,7 @@ public:
     enum class Outline { Rectangle, Oval };
 
     // The border's width in pixels at a zoom of 1.
-    Shape(QWidget *parent, const QColor &colour, int width, Outline outline, qreal zoom = 1);
+    Shape(QWidget *parent, const QColor &colour, int width, Outline outline);
 
     void setZoom(qreal zoom);
 

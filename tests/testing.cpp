@@ -2,6 +2,8 @@
 
 #include "testing.h"
 
+#include "zoom.h"
+
 #include "screens.h"
 
 #include <QCoreApplication>
@@ -46,11 +48,8 @@ ScriptedRandom &script(Registry &registry)
 
 void zoomTo(Registry &registry, int percent)
 {
-    registry.resetZoom();
-    for (int before = 0; registry.zoom() < percent && registry.zoom() != before;) {
-        before = registry.zoom();
-        registry.zoomIn();
-    }
+    registry.zoom().reset();
+    registry.zoom().upTo(percent);
 }
 
 void flushUnloaded()

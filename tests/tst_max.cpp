@@ -2,6 +2,7 @@
 
 // The larger-fraction exercise: four fractions, the ring, the check.
 #include "accessibility.h"
+#include "spoken.h"
 #include "application.h"
 #include "clickarea.h"
 #include "frmmax.h"

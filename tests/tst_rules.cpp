@@ -2,6 +2,7 @@
 
 // The three rules pages: what they show and how they link to one another.
 #include "accessibility.h"
+#include "spoken.h"
 #include "application.h"
 #include "frmregolecalcola.h"
 #include "frmregolecomplementare.h"

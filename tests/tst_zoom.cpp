@@ -8,6 +8,7 @@
 #include "frmcalcolo.h"
 #include "line.h"
 #include "testing.h"
+#include "zoom.h"
 #include "twips.h"
 
 #include <QGuiApplication>
@@ -100,15 +101,15 @@ private slots:
         QTest::keyClicks(screen->txtiniz, QStringLiteral("8"));
         // From 125 %, so that every key has a step to take.
         QTest::keyClick(screen->txtiniz, Qt::Key_Plus, Qt::ControlModifier);
-        QCOMPARE(registry->zoom(), 125);
+        QCOMPARE(registry->zoom().percent(), 125);
         QTest::keyClick(screen->txtiniz, Qt::Key(key), modifiers);
-        QCOMPARE(registry->zoom(), step > 0 ? 150 : 100);
+        QCOMPARE(registry->zoom().percent(), step > 0 ? 150 : 100);
         QCOMPARE(screen->txtiniz->text(), QStringLiteral("8"));
         QCOMPARE(screen->focusWidget(), screen->txtiniz);
         // Nothing below 100 %.
         for (int k = 0; k < 3; ++k)
             QTest::keyClick(screen->txtiniz, Qt::Key_Minus, Qt::ControlModifier);
-        QCOMPARE(registry->zoom(), 100);
+        QCOMPARE(registry->zoom().percent(), 100);
         QCOMPARE(screen->size(), QSize(708, 479));
     }
 
@@ -121,7 +122,7 @@ private slots:
         QCOMPARE(control<QLabel>(screen, "lblmess")->text(), QStringLiteral("Sbagliato!"));
         QTest::keyClick(screen, Qt::Key_Plus, Qt::ControlModifier);
         QTest::keyClick(screen, Qt::Key_Plus, Qt::ControlModifier);
-        QCOMPARE(registry->zoom(), 150);
+        QCOMPARE(registry->zoom().percent(), 150);
 
         QCOMPARE(screen->size(), QSize(1062, 719));
         QVERIFY(centredOn(screen, display("laptop")));
@@ -155,7 +156,7 @@ private slots:
         // 175 % needs 842 pixels of height with the frame: the laptop has 768.
         for (int k = 0; k < 4; ++k)
             QTest::keyClick(menu, Qt::Key_Plus, Qt::ControlModifier);
-        QCOMPARE(registry->zoom(), 150);
+        QCOMPARE(registry->zoom().percent(), 150);
         QCOMPARE(menu->size(), QSize(1062, 719));
         QVERIFY(centredOn(menu, display("laptop")));
     }
@@ -168,7 +169,7 @@ private slots:
         QTRY_COMPARE(menu->screen(), display("projector"));
         for (int k = 0; k < 5; ++k)
             QTest::keyClick(menu, Qt::Key_Plus, Qt::ControlModifier);
-        QCOMPARE(registry->zoom(), 200);
+        QCOMPARE(registry->zoom().percent(), 200);
         QVERIFY(centredOn(menu, display("projector")));
 
         control<QPushButton>(menu, "cmdcalcolo")->click();

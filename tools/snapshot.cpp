@@ -7,6 +7,7 @@
 #include "application.h"
 #include "random.h"
 #include "registry.h"
+#include "zoom.h"
 #include "screen.h"
 #include "screens.h"
 
@@ -55,12 +56,7 @@ int main(int argc, char *argv[])
         addScreens(registry);
         registry.setRandom(std::make_unique<SteadyRandom>());
         // With no window open yet every step is taken, however small the display.
-        while (registry.zoom() < percent) {
-            const int before = registry.zoom();
-            registry.zoomIn();
-            if (registry.zoom() == before)
-                break;
-        }
+        registry.zoom().upTo(percent);
         registry.show(name);
         Screen *screen = registry.screen(name);
         QCoreApplication::processEvents();

@@ -10,6 +10,7 @@
 //   transitions [RUNS] [IDLE_SECONDS] [PERCENT]
 #include "application.h"
 #include "registry.h"
+#include "zoom.h"
 #include "screen.h"
 #include "screens.h"
 
@@ -76,11 +77,8 @@ int main(int argc, char *argv[])
     Registry registry;
     addScreens(registry);
     // With no window open yet every step is taken, however small the display.
-    for (int before = 0; registry.zoom() < percent && registry.zoom() != before;) {
-        before = registry.zoom();
-        registry.zoomIn();
-    }
-    std::printf("zoom %d %%\n", registry.zoom());
+    registry.zoom().upTo(percent);
+    std::printf("zoom %d %%\n", registry.zoom().percent());
     // The first showing of the menu pays for what start-up loads once.
     QElapsedTimer cold;
     cold.start();

@@ -1,0 +1,86 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+#include "spoken.h"
+
+#include <QRegularExpression>
+#include <QStringList>
+
+#include <array>
+
+namespace {
+
+const std::array<const char *, 20> cardinals {
+    "",         "uno",    "due",         "tre",      "quattro",
+    "cinque",   "sei",    "sette",       "otto",     "nove",
+    "dieci",    "undici", "dodici",      "tredici",  "quattordici",
+    "quindici", "sedici", "diciassette", "diciotto", "diciannove"};
+const std::array<const char *, 10> tens {"",          "",         "venti",    "trenta",  "quaranta",
+                                         "cinquanta", "sessanta", "settanta", "ottanta", "novanta"};
+const std::array<const char *, 11> firstOrdinals {
+    "", "", "mezz", "terz", "quart", "quint", "sest", "settim", "ottav", "non", "decim"};
+
+// The Italian word for 1 to 99: the tens lose their vowel before "uno" and
+// "otto" (ventuno, trentotto).
+QString cardinal(int n)
+{
+    if (n < 20)
+        return QString::fromLatin1(cardinals[n]);
+    QString word = QString::fromLatin1(tens[n / 10]);
+    const int unit = n % 10;
+    if (unit == 1 || unit == 8)
+        word.chop(1);
+    return word + QString::fromLatin1(cardinals[unit]);
+}
+
+// The ordinal's stem, to which "o" or "i" is added: up to ten a word of
+// its own, then the number word without its last vowel and "esim", except
+// that a final "tre" or "sei" keeps its vowel (ventitreesimo, trentaseiesimo).
+QString ordinalStem(int n)
+{
+    if (n <= 10)
+        return QString::fromLatin1(firstOrdinals[n]);
+    QString word = cardinal(n);
+    if (!(n > 20 && (n % 10 == 3 || n % 10 == 6)))
+        word.chop(1);
+    return word + QStringLiteral("esim");
+}
+
+} // namespace
+
+QString spokenFraction(int numerator, int denominator)
+{
+    if (denominator < 2 || denominator > 99 || numerator < 0)
+        return QStringLiteral("%1 su %2").arg(numerator).arg(denominator);
+    if (numerator == 1)
+        return QStringLiteral("un ") + ordinalStem(denominator) + QLatin1Char('o');
+    return QString::number(numerator) + QLatin1Char(' ') + ordinalStem(denominator)
+        + QLatin1Char('i');
+}
+
+QString spokenFractionOf(int numerator, int denominator, int whole)
+{
+    return spokenFraction(numerator, denominator) + QStringLiteral(" di ") + QString::number(whole);
+}
+
+QString spokenSigns(const QString &text)
+{
+    // A wide gap between two parts of a line is a pause too.
+    QString line = text;
+    line.replace(QRegularExpression(QStringLiteral(" {3,}")), QStringLiteral(" → "));
+    QStringList words;
+    for (const QString &word : line.split(QLatin1Char(' '), Qt::SkipEmptyParts)) {
+        if (word == QLatin1String(":"))
+            words << QStringLiteral("diviso");
+        else if (word == QLatin1String("x"))
+            words << QStringLiteral("per");
+        else if (word == QLatin1String("="))
+            words << QStringLiteral("uguale a");
+        else if (word == QLatin1String("+"))
+            words << QStringLiteral("più");
+        else if (word != QStringLiteral("→"))
+            words << word;
+        else if (!words.isEmpty() && !words.last().back().isPunct())
+            words.last() += QLatin1Char(',');
+    }
+    return words.join(QLatin1Char(' '));
+}

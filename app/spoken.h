@@ -1,0 +1,20 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+#pragma once
+
+#include <QString>
+
+// The Italian words a teacher reads the screens with, for a screen reader
+// and for the program's own voice alike.
+
+// A fraction: "un mezzo", "3 quarti", "7 ventitreesimi". Outside the
+// denominators 2 to 99, which the screens never show, "3 su 100".
+QString spokenFraction(int numerator, int denominator);
+
+// A fraction of a number: "3 quarti di 80".
+QString spokenFractionOf(int numerator, int denominator, int whole);
+
+// A line of a rules page with its signs read as words: "12 : 3 = 4" is
+// "12 diviso 3 uguale a 4", "4 x 2" is "4 per 2", an arrow or a wide gap
+// a pause.
+QString spokenSigns(const QString &text);

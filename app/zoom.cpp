@@ -1,0 +1,127 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+#include "zoom.h"
+
+#include "registry.h"
+#include "screen.h"
+#include "twips.h"
+
+#include <QCoreApplication>
+#include <QKeyEvent>
+#include <QScreen>
+
+#include <algorithm>
+#include <iterator>
+
+namespace {
+
+constexpr int steps[] = {100, 125, 150, 175, 200, 250, 300};
+
+enum class Key { None, In, Out, Reset };
+
+// The keys every browser zooms with, told apart by what they type, so that
+// + works as its own key (Italian keyboards), as Shift and = (American ones)
+// and on the keypad alike.
+Key zoomKey(const QKeyEvent &event)
+{
+    const Qt::KeyboardModifiers modifiers =
+        event.modifiers() & ~(Qt::ShiftModifier | Qt::KeypadModifier);
+    if (modifiers != Qt::ControlModifier)
+        return Key::None;
+    switch (event.key()) {
+    case Qt::Key_Plus:
+    case Qt::Key_Equal:
+        return Key::In;
+    case Qt::Key_Minus:
+    case Qt::Key_Underscore:
+        return Key::Out;
+    case Qt::Key_0:
+        return Key::Reset;
+    default:
+        return Key::None;
+    }
+}
+
+} // namespace
+
+Zoom::Zoom(Registry &registry) : QObject(&registry), m_registry(registry)
+{
+    // Seen before any control, so that a text box never types the key.
+    if (QCoreApplication *application = QCoreApplication::instance())
+        application->installEventFilter(this);
+}
+
+void Zoom::in()
+{
+    const auto *next = std::upper_bound(std::begin(steps), std::end(steps), m_percent);
+    if (next != std::end(steps) && fits(*next / 100.0))
+        set(*next);
+}
+
+void Zoom::out()
+{
+    const auto *current = std::lower_bound(std::begin(steps), std::end(steps), m_percent);
+    if (current != std::begin(steps))
+        set(*std::prev(current));
+}
+
+void Zoom::reset()
+{
+    set(steps[0]);
+}
+
+void Zoom::upTo(int percent)
+{
+    for (int before = 0; m_percent < percent && m_percent != before;) {
+        before = m_percent;
+        in();
+    }
+}
+
+bool Zoom::fits(qreal factor) const
+{
+    const std::vector<Screen *> screens = m_registry.screens();
+    return std::all_of(screens.begin(), screens.end(), [this, factor](const Screen *screen) {
+        const QSize designed = screen->designedSize();
+        const QSize outer = twips::size(designed.width(), designed.height(), factor)
+                                .grownBy(m_registry.placement().frameMargins(screen));
+        const QSize room = screen->screen()->availableGeometry().size();
+        return outer.width() <= room.width() && outer.height() <= room.height();
+    });
+}
+
+void Zoom::set(int percent)
+{
+    if (percent == m_percent)
+        return;
+    m_percent = percent;
+    for (Screen *screen : m_registry.screens())
+        screen->applyZoom(factor());
+}
+
+bool Zoom::eventFilter(QObject *watched, QEvent *event)
+{
+    if (event->type() != QEvent::KeyPress && event->type() != QEvent::ShortcutOverride)
+        return false;
+    // Each key reaches the window's handle first, then the focused control:
+    // it is taken at the control.
+    const auto *control = qobject_cast<const QWidget *>(watched);
+    const Key key = zoomKey(*static_cast<const QKeyEvent *>(event));
+    if (!control || key == Key::None)
+        return false;
+    const std::vector<Screen *> screens = m_registry.screens();
+    if (std::find(screens.begin(), screens.end(), control->window()) == screens.end())
+        return false;
+    // Taken as a key press, not as a shortcut of some control.
+    if (event->type() == QEvent::ShortcutOverride) {
+        event->accept();
+        return true;
+    }
+    if (key == Key::In)
+        in();
+    else if (key == Key::Out)
+        out();
+    else
+        reset();
+    return true;
+}

@@ -1,0 +1,40 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+#pragma once
+
+#include <QObject>
+
+class Registry;
+
+// How large every screen is drawn, for the whiteboard or for a child who
+// sees little: one of the steps 100 to 300 %, changed with Ctrl and + or −
+// and back with Ctrl and 0, for as long as the program runs. A step that
+// would not let every loaded window, frame included, fit its display is not
+// taken.
+class Zoom : public QObject
+{
+    Q_OBJECT
+
+public:
+    explicit Zoom(Registry &registry);
+
+    int percent() const { return m_percent; }
+    qreal factor() const { return m_percent / 100.0; }
+
+    void in();
+    void out();
+    void reset();
+    // Steps in up to percent, as far as the windows fit.
+    void upTo(int percent);
+
+protected:
+    // The zoom keys, wherever the focus is on one of the screens.
+    bool eventFilter(QObject *watched, QEvent *event) override;
+
+private:
+    bool fits(qreal factor) const;
+    void set(int percent);
+
+    Registry &m_registry;
+    int m_percent = 100;
+};

@@ -1,0 +1,97 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+#include "spoken.h"
+
+#include <QRegularExpression>
+#include <QTest>
+
+class SpokenTest : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void fractionsAreReadAsATeacherSaysThem_data()
+    {
+        QTest::addColumn<int>("numerator");
+        QTest::addColumn<int>("denominator");
+        QTest::addColumn<QString>("spoken");
+        const struct
+        {
+            int n, d;
+            const char *spoken;
+        } examples[] = {{1, 2, "un mezzo"},
+                        {3, 4, "3 quarti"},
+                        {2, 3, "2 terzi"},
+                        {1, 9, "un nono"},
+                        {7, 10, "7 decimi"},
+                        {2, 11, "2 undicesimi"},
+                        {5, 13, "5 tredicesimi"},
+                        {7, 16, "7 sedicesimi"},
+                        {1, 17, "un diciassettesimo"},
+                        {1, 20, "un ventesimo"},
+                        {4, 21, "4 ventunesimi"},
+                        {9, 23, "9 ventitreesimi"},
+                        {2, 26, "2 ventiseiesimi"},
+                        {3, 28, "3 ventottesimi"},
+                        {1, 33, "un trentatreesimo"},
+                        {5, 36, "5 trentaseiesimi"},
+                        {8, 81, "8 ottantunesimi"},
+                        {50, 88, "50 ottantottesimi"},
+                        {98, 99, "98 novantanovesimi"},
+                        {17, 100, "17 su 100"},
+                        {3, 1, "3 su 1"}};
+        for (const auto &e : examples)
+            QTest::addRow("%d/%d", e.n, e.d) << e.n << e.d << QString::fromUtf8(e.spoken);
+    }
+
+    void fractionsAreReadAsATeacherSaysThem()
+    {
+        QFETCH(int, numerator);
+        QFETCH(int, denominator);
+        QFETCH(QString, spoken);
+        QCOMPARE(spokenFraction(numerator, denominator), spoken);
+    }
+
+    void everyDenominatorHasAWellFormedOrdinal()
+    {
+        // From eleven on, the number word loses its last vowel before
+        // "esimi" ("ventiduesimi" keeps the u of due), except a final "tre"
+        // or "sei" above twenty.
+        const QRegularExpression word(QStringLiteral("^2 [a-z]+i$"));
+        for (int d = 11; d <= 99; ++d) {
+            const QString spoken = spokenFraction(2, d);
+            QVERIFY2(word.match(spoken).hasMatch() && spoken.endsWith(QStringLiteral("esimi")),
+                     qPrintable(spoken));
+            const bool keepsVowel = d > 20 && (d % 10 == 3 || d % 10 == 6);
+            const QString beforeEnding = spoken.chopped(5).right(1);
+            QVERIFY2(QStringLiteral("aeio").contains(beforeEnding) == keepsVowel,
+                     qPrintable(spoken));
+        }
+    }
+
+    void signsAreReadAsWords_data()
+    {
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<QString>("spoken");
+        QTest::newRow("division") << QStringLiteral("di 12 → 12 : 3 = 4    In questo modo")
+                                  << QStringLiteral("di 12, 12 diviso 3 uguale a 4, In questo modo");
+        QTest::newRow("product") << QStringLiteral("moltiplicare 4 x 2 = 8.")
+                                 << QStringLiteral("moltiplicare 4 per 2 uguale a 8.");
+        QTest::newRow("sum") << QStringLiteral("+") << QStringLiteral("più");
+        QTest::newRow("pause after a comma") << QStringLiteral("così, → poi")
+                                             << QStringLiteral("così, poi");
+        QTest::newRow("words stay") << QStringLiteral("dividerlo: 12:3 xx")
+                                    << QStringLiteral("dividerlo: 12:3 xx");
+    }
+
+    void signsAreReadAsWords()
+    {
+        QFETCH(QString, text);
+        QFETCH(QString, spoken);
+        QCOMPARE(spokenSigns(text), spoken);
+        QCOMPARE(spokenFractionOf(3, 4, 80), QStringLiteral("3 quarti di 80"));
+    }
+};
+
+QTEST_APPLESS_MAIN(SpokenTest)
+#include "tst_spoken.moc"
