@@ -12,8 +12,8 @@ int main(int argc, char *argv[])
     if (const auto status = prepareStart(argc, argv))
         return *status;
     QApplication app(argc, argv);
-    if (const CommandLine options = parseCommandLine(QCoreApplication::arguments());
-        options.action != CommandLine::Action::Run)
+    const CommandLine options = parseCommandLine(QCoreApplication::arguments());
+    if (options.action != CommandLine::Action::Run)
         return options.reply();
     prepareApplication();
 
