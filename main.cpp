@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 
 #include "application.h"
+#include "commandline.h"
 #include "registry.h"
 #include "screens.h"
 
@@ -8,7 +9,12 @@
 
 int main(int argc, char *argv[])
 {
+    if (const auto status = prepareStart(argc, argv))
+        return *status;
     QApplication app(argc, argv);
+    const CommandLine options = parseCommandLine(QCoreApplication::arguments());
+    if (options.action != CommandLine::Action::Run)
+        return options.reply();
     prepareApplication();
 
     Registry registry;

@@ -154,11 +154,19 @@ private slots:
         QTest::mouseClick(cmdconferma, Qt::LeftButton);
         QTRY_COMPARE(heard.size(), 2);
         QCOMPARE(heard.last(), QStringLiteral("Sbagliato!"));
-        for (const auto &[box, answer] :
-             {std::pair {"txtiniz", "20"}, std::pair {"txtden", "4"}, std::pair {"txtsris", "5"},
-              std::pair {"txtsris2", "5"}, std::pair {"txtnum", "3"}, std::pair {"txtris2", "15"},
-              std::pair {"txtris", "15"}})
-            QTest::keyClicks(control<QLineEdit>(screen, box), QString::fromLatin1(answer));
+        // The boxes as Tab reaches them, from the first, each answered as
+        // its name says: 20 : 4 = 5, 5 x 3 = 15, 15.
+        for (const auto &[name, answer] :
+             {std::pair {"divisione, dividendo", "20"}, std::pair {"divisione, divisore", "4"},
+              std::pair {"divisione, quoziente", "5"},
+              std::pair {"moltiplicazione, primo fattore", "5"},
+              std::pair {"moltiplicazione, secondo fattore", "3"},
+              std::pair {"moltiplicazione, prodotto", "15"}, std::pair {"risultato", "15"}}) {
+            QWidget *box = QApplication::focusWidget();
+            QCOMPARE(accessible(box)->text(QAccessible::Name), QString::fromUtf8(name));
+            QTest::keyClicks(box, QString::fromLatin1(answer));
+            QTest::keyClick(box, Qt::Key_Tab);
+        }
         QTest::mouseClick(cmdconferma, Qt::LeftButton);
         QTRY_COMPARE(heard.size(), 3);
         QCOMPARE(heard.last(), QStringLiteral("Bravissimo! un mezzo di 8"));

@@ -3,7 +3,9 @@
 // Renders each of the twelve screens, as it looks right after loading, to
 // OUTDIR/<screen>.png, at the program's zoom PERCENT (100 unless given). Run
 // it with QT_QPA_PLATFORM=offscreen; set QT_SCALE_FACTOR=2 for the high-DPI
-// look.
+// look. With --screenshots it renders the screens the AppStream metadata
+// shows, under the names it lists them by:
+//   QT_QPA_PLATFORM=offscreen build/tools/snapshot --screenshots packaging/screenshots
 #include "application.h"
 #include "random.h"
 #include "registry.h"
@@ -18,8 +20,19 @@
 #include <cstdio>
 #include <memory>
 #include <random>
+#include <utility>
+#include <vector>
 
 namespace {
+
+// The metadata's screenshots, as packaging/screenshots/ holds them.
+const std::pair<const char *, const char *> screenshots[] = {
+    {"frmcalcolo", "fraction-of-a-number"},
+    {"frmordine", "ordering"},
+    {"frmregolecalcola", "rules-fraction-of-a-number"},
+    {"frmregoleconfronto", "rules-comparing"},
+    {"frminizio", "menu"},
+};
 
 // The same tasks on every run, so that two builds' snapshots compare pixel
 // for pixel.
@@ -40,18 +53,30 @@ int main(int argc, char *argv[])
     QApplication app(argc, argv);
     prepareApplication();
     const QStringList arguments = QCoreApplication::arguments();
-    const int percent = arguments.size() == 3 ? arguments.at(2).toInt() : 100;
+    const bool forMetadata =
+        arguments.size() == 3 && arguments.at(1) == QLatin1String("--screenshots");
+    const int percent = arguments.size() == 3 && !forMetadata ? arguments.at(2).toInt() : 100;
     if (arguments.size() < 2 || arguments.size() > 3 || percent < 100) {
-        std::fprintf(stderr, "usage: snapshot OUTDIR [PERCENT]\n");
+        std::fprintf(stderr,
+                     "usage: snapshot OUTDIR [PERCENT]\n"
+                     "       snapshot --screenshots OUTDIR\n");
         return 2;
     }
-    const QDir out(arguments.at(1));
+    const QDir out(arguments.constLast());
     if (!out.mkpath(QStringLiteral(".")))
         return 1;
 
-    const QStringList names = screenNames();
+    // Each screen to render, and the file it goes to.
+    std::vector<std::pair<QString, QString>> files;
+    if (forMetadata) {
+        for (const auto &[screen, file] : screenshots)
+            files.emplace_back(QLatin1String(screen), QLatin1String(file));
+    } else {
+        for (const QString &name : screenNames())
+            files.emplace_back(name, name);
+    }
     int failures = 0;
-    for (const QString &name : names) {
+    for (const auto &[name, fileName] : files) {
         Registry registry;
         addScreens(registry);
         registry.setRandom(std::make_unique<SteadyRandom>());
@@ -60,7 +85,7 @@ int main(int argc, char *argv[])
         registry.show(name);
         Screen *screen = registry.screen(name);
         QCoreApplication::processEvents();
-        const QString file = out.filePath(name + QStringLiteral(".png"));
+        const QString file = out.filePath(fileName + QStringLiteral(".png"));
         if (!screen || !screen->grab().save(file)) {
             std::fprintf(stderr, "could not render %s\n", qPrintable(name));
             ++failures;

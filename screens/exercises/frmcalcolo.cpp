@@ -62,12 +62,14 @@ frmcalcolo::frmcalcolo(Registry &registry, const Range &range)
         button("cmdconferma", QStringLiteral("&Conferma"), 2280, 6000, 1455, 495, Font {}, 7);
     fineButton(8);
 
-    // Each box named for its place in the two steps of the calculation.
-    txtiniz->setAccessibleName(QStringLiteral("divisione, numero da dividere"));
+    // Each box named for its place in the two steps of the calculation, in
+    // the words of an exercise book: txtiniz : txtden = txtsris, then
+    // txtsris2 x txtnum = txtris2, then txtris in the task's row.
+    txtiniz->setAccessibleName(QStringLiteral("divisione, dividendo"));
     txtden->setAccessibleName(QStringLiteral("divisione, divisore"));
     txtsris->setAccessibleName(QStringLiteral("divisione, quoziente"));
-    txtsris2->setAccessibleName(QStringLiteral("moltiplicazione, quoziente"));
-    txtnum->setAccessibleName(QStringLiteral("moltiplicazione, per quanto"));
+    txtsris2->setAccessibleName(QStringLiteral("moltiplicazione, primo fattore"));
+    txtnum->setAccessibleName(QStringLiteral("moltiplicazione, secondo fattore"));
     txtris2->setAccessibleName(QStringLiteral("moltiplicazione, prodotto"));
     txtris->setAccessibleName(QStringLiteral("risultato"));
 

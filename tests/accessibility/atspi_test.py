@@ -190,9 +190,9 @@ def calcolo(app, menu):
     press(choice, "1000")
     screen = window(app, "Calcolo le quotelle entro il 1000")
     names = sorted(box.get_name() for box in boxes(screen))
-    check(names == sorted(["risultato", "divisione, numero da dividere", "divisione, divisore",
-                           "divisione, quoziente", "moltiplicazione, quoziente",
-                           "moltiplicazione, per quanto", "moltiplicazione, prodotto"]),
+    check(names == sorted(["risultato", "divisione, dividendo", "divisione, divisore",
+                           "divisione, quoziente", "moltiplicazione, primo fattore",
+                           "moltiplicazione, secondo fattore", "moltiplicazione, prodotto"]),
           "frmcalcolo: boxes named " + repr(names))
     check_fractions(screen, "frmcalcolo", 2)
     check(verdict_after_confirm(screen, {"Sbagliato!"}) == "Sbagliato!", "frmcalcolo verdict")
@@ -206,9 +206,9 @@ def calcolo(app, menu):
     start = next(int(label.get_name()) for label in labels(screen)
                  if re.fullmatch(r"\d+", label.get_name()) and not label.get_description())
     quotient = start // denominator
-    answers = {"divisione, numero da dividere": start, "divisione, divisore": denominator,
-               "divisione, quoziente": quotient, "moltiplicazione, quoziente": quotient,
-               "moltiplicazione, per quanto": numerator,
+    answers = {"divisione, dividendo": start, "divisione, divisore": denominator,
+               "divisione, quoziente": quotient, "moltiplicazione, primo fattore": quotient,
+               "moltiplicazione, secondo fattore": numerator,
                "moltiplicazione, prodotto": quotient * numerator, "risultato": quotient * numerator}
     for box in boxes(screen):
         set_text(box, str(answers[box.get_name()]))

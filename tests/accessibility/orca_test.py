@@ -99,7 +99,7 @@ def main():
         opening = orca.said()[mark:]
         print("opening frmcalcolo99:", " | ".join(opening))
         assert "Calcolo le quotelle entro il 100 frame." in opening, opening
-        assert "divisione, numero da dividere text." in opening, opening
+        assert "divisione, dividendo text." in opening, opening
         assert opening.count(task) == 1, opening
 
         mark = len(orca.said())

@@ -1,0 +1,44 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
+
+# The command line as a teacher meets it in a terminal: the version and the
+# help with no display at all, as over ssh, and at once a refusal of what the
+# program does not take. A window opened would keep it running past the timeout.
+function(run expected output error)
+    execute_process(COMMAND ${ARGN} RESULT_VARIABLE status OUTPUT_VARIABLE out
+                    ERROR_VARIABLE err TIMEOUT 30)
+    if(NOT status STREQUAL expected)
+        message(FATAL_ERROR "${ARGN}: status ${status}, not ${expected}\n${out}${err}")
+    endif()
+    set(${output} "${out}" PARENT_SCOPE)
+    set(${error} "${err}" PARENT_SCOPE)
+endfunction()
+
+# A session's private runtime directory, so that Qt has nothing to say of its own.
+file(MAKE_DIRECTORY ${WORK_DIR}/runtime)
+file(CHMOD ${WORK_DIR}/runtime DIRECTORY_PERMISSIONS OWNER_READ OWNER_WRITE OWNER_EXECUTE)
+set(ENV{XDG_RUNTIME_DIR} ${WORK_DIR}/runtime)
+
+set(headless ${CMAKE_COMMAND} -E env --unset=DISPLAY --unset=WAYLAND_DISPLAY --unset=QT_QPA_PLATFORM)
+foreach(option --version -v -version)
+    run(0 output error ${headless} ${PROGRAM} ${option})
+    if(NOT output STREQUAL "Le quotelle ${VERSION}\n" OR NOT error STREQUAL "")
+        message(FATAL_ERROR "${option} printed:\n${output}${error}")
+    endif()
+endforeach()
+run(0 help error ${headless} ${PROGRAM} --help)
+foreach(line "Uso: quotelle [opzioni]" "\n  -h, --help " "\n  -v, --version ")
+    string(FIND "${help}" "${line}" found)
+    if(found EQUAL -1)
+        message(FATAL_ERROR "--help lacks \"${line}\":\n${help}")
+    endif()
+endforeach()
+
+# Qt's own options are taken as ever.
+run(0 output error ${PROGRAM} -platform offscreen --version)
+foreach(argument --nonesiste -x compito)
+    run(2 output error ${PROGRAM} ${argument})
+    if(NOT error MATCHES "^quotelle: [^\n]+ «${argument}»\nPer l’elenco delle opzioni: quotelle --help\n$"
+       OR NOT output STREQUAL "")
+        message(FATAL_ERROR "${argument} refused with:\n${output}${error}")
+    endif()
+endforeach()
