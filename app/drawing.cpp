@@ -5,7 +5,9 @@
 #include <QPaintDevice>
 #include <QPainter>
 #include <QPixmapCache>
+#include <QScreen>
 #include <QSvgRenderer>
+#include <QWidget>
 
 #include <cmath>
 
@@ -66,10 +68,48 @@ void Drawing::paintDrawing(QPainter &painter, QPointF topLeft) const
     const QString key = QStringLiteral("quotelle/%1/%2/%3").arg(m_file).arg(ratio).arg(m_zoom);
     QPixmap pixmap;
     if (!QPixmapCache::find(key, &pixmap)) {
-        if (!isValid())
-            return;
-        pixmap = QPixmap::fromImage(rasterise(renderer(), ratio, m_zoom));
-        QPixmapCache::insert(key, pixmap);
+        if (m_prepared.valid() && ratio == m_preparedRatio && m_zoom == m_preparedZoom)
+            pixmap = QPixmap::fromImage(m_prepared.get()[m_preparedIndex]);
+        else if (isValid())
+            pixmap = QPixmap::fromImage(rasterise(renderer(), ratio, m_zoom));
+        if (!pixmap.isNull())
+            QPixmapCache::insert(key, pixmap);
     }
-    painter.drawPixmap(topLeft, pixmap);
+    m_prepared = {};
+    if (!pixmap.isNull())
+        painter.drawPixmap(topLeft, pixmap);
+}
+
+void prepareDrawings(const QWidget *window)
+{
+    const qreal ratio = window->screen()->devicePixelRatio();
+    std::vector<Drawing *> drawings;
+    std::vector<std::pair<QString, qreal>> jobs;
+    // Children are painted from the bottom of the stack up.
+    for (QWidget *child : window->findChildren<QWidget *>(Qt::FindDirectChildrenOnly)) {
+        auto *drawing = dynamic_cast<Drawing *>(child);
+        if (!drawing || child->isHidden() || !window->rect().intersects(child->geometry()))
+            continue;
+        drawing->m_preparedIndex = drawings.size();
+        drawing->m_preparedRatio = ratio;
+        drawing->m_preparedZoom = drawing->m_zoom;
+        drawings.push_back(drawing);
+        jobs.emplace_back(picturePath(drawing->m_file), drawing->m_zoom);
+    }
+    if (jobs.empty())
+        return;
+    // The last drawing to let go of the result waits for the worker, if it
+    // has not finished yet.
+    const std::shared_future<std::vector<QImage>> images =
+        std::async(std::launch::async, [jobs, ratio] {
+            std::vector<QImage> images;
+            for (const auto &[path, zoom] : jobs) {
+                QSvgRenderer renderer(path);
+                renderer.setAspectRatioMode(Qt::KeepAspectRatio);
+                images.push_back(renderer.isValid() ? rasterise(renderer, ratio, zoom) : QImage());
+            }
+            return images;
+        }).share();
+    for (Drawing *drawing : drawings)
+        drawing->m_prepared = images;
 }

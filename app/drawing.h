@@ -7,10 +7,14 @@
 #include <QSizeF>
 #include <QString>
 
+#include <cstddef>
+#include <future>
 #include <memory>
+#include <vector>
 
 class QPainter;
 class QSvgRenderer;
+class QWidget;
 
 // One of our drawings (resources/pictures/FILE), drawn at its natural size:
 // our drawings give it in pixels with fractions (twips / 15), as their view
@@ -37,12 +41,23 @@ protected:
     void paintDrawing(QPainter &painter, QPointF topLeft) const;
 
 private:
+    friend void prepareDrawings(const QWidget *window);
     QSvgRenderer &renderer() const;
 
     QString m_file;
     qreal m_zoom = 1;
     mutable std::unique_ptr<QSvgRenderer> m_renderer;
+    // Rasterised ahead on a worker thread, for this ratio and zoom.
+    mutable std::shared_future<std::vector<QImage>> m_prepared;
+    std::size_t m_preparedIndex = 0;
+    qreal m_preparedRatio = 0;
+    qreal m_preparedZoom = 0;
 };
+
+// Starts rasterising, on one worker thread and in the order they are
+// painted, the drawings a window not yet shown will paint first, while the
+// window is being created and mapped. Their first paint takes the result.
+void prepareDrawings(const QWidget *window);
 
 QString picturePath(const QString &file);
 

@@ -2,8 +2,11 @@
 
 #include "registry.h"
 
+#include "drawing.h"
 #include "screen.h"
 #include "zoom.h"
+
+#include <utility>
 
 Registry::Registry() : m_random(std::make_unique<Random>()), m_zoom(new Zoom(*this)) { }
 
@@ -34,6 +37,10 @@ void Registry::show(const QString &name)
         if (m_zoom->percent() != 100)
             screen->setZoom(m_zoom->factor());
         screen->finishBuilding();
+        // The program's first window is on the screen sooner with its
+        // drawings rasterised beside its creation.
+        if (std::exchange(m_firstLoad, false))
+            prepareDrawings(screen.get());
         screen->Form_Load();
         Screen *shown = screen.get();
         m_screens.emplace(name, std::move(screen));

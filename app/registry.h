@@ -62,4 +62,5 @@ private:
     Placement m_placement;
     Zoom *m_zoom;
     bool m_ended = false;
+    bool m_firstLoad = true;
 };

@@ -62,7 +62,7 @@ int main(int argc, char *argv[])
                      "       snapshot --screenshots OUTDIR\n");
         return 2;
     }
-    const QDir out(arguments.constLast());
+    const QDir out(forMetadata ? arguments.at(2) : arguments.at(1));
     if (!out.mkpath(QStringLiteral(".")))
         return 1;
 
