@@ -19,7 +19,7 @@ Exercise::Exercise(Registry &registry, const QString &name, const QString &capti
 void Exercise::Form_Load()
 {
     Page::Form_Load();
-    rnd().seedFromClock();
+    rnd().reseed();
 }
 
 QLabel *Exercise::message(int left, int top, int width, int height, const Font &font,

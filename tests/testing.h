@@ -5,6 +5,7 @@
 #include "random.h"
 #include "registry.h"
 #include "screen.h"
+#include "screens.h"
 
 #include <QString>
 #include <QWidget>
@@ -19,10 +20,10 @@
 class ScriptedRandom : public Random
 {
 public:
-    void seedFromClock() override
+    void reseed() override
     {
         ++seeds;
-        m_real.seedFromClock();
+        m_real.reseed();
     }
     float next() override;
 

@@ -109,7 +109,7 @@ private slots:
     void realGeneratorCoversItsRange()
     {
         Random random;
-        random.seedFromClock();
+        random.reseed();
         int seen[10] = {};
         for (int i = 0; i < 200000; ++i) {
             const float r = random.next();

@@ -63,17 +63,6 @@ StrictScript &strictScript(Registry &registry)
     return handle;
 }
 
-// The real generator with a fixed seed, so that a long run is repeatable.
-class SeededRandom : public Random
-{
-public:
-    void seedFromClock() override { m_engine.seed(20260512); }
-    float next() override { return unitFromBits(static_cast<std::uint32_t>(m_engine())); }
-
-private:
-    std::mt19937 m_engine;
-};
-
 QStringList texts(const std::array<QLabel *, 5> &labels)
 {
     QStringList result;
@@ -562,7 +551,7 @@ private slots:
     void reopeningStartsAfresh()
     {
         registry = makeRegistry();
-        registry->setRandom(std::make_unique<SeededRandom>());
+        registry->setRandom(std::make_unique<Random>(20260512));
         frmordine *screen = openScreen();
         const QStringList first = topRow(screen);
         press(screen->optdecre);
@@ -590,7 +579,8 @@ private slots:
     void noClickSequenceLosesAFraction()
     {
         registry = makeRegistry();
-        registry->setRandom(std::make_unique<SeededRandom>());
+        // The real generator with a fixed seed, so that a long run is repeatable.
+        registry->setRandom(std::make_unique<Random>(20260512));
         frmordine *screen = openScreen();
         QWindow *window = screen->windowHandle();
         std::mt19937 dice(7);
