@@ -12,22 +12,18 @@
 
 namespace {
 
-const QColor Title(192, 0, 192);
 const QColor Definition(255, 0, 0);
 const QColor Explanation(0, 0, 255);
 
 } // namespace
 
-frmregolecalcola::frmregolecalcola(Registry &registry)
+frmregolecalcola::frmregolecalcola(Registry &registry, const QStringList &pages)
     : RulesPage(registry, QStringLiteral("frmregolecalcola"),
-                QStringLiteral("Come si calcola la frazione di un numero"))
+                QStringLiteral("Come si calcola la frazione di un numero"), pages)
 {
     const Font text = Font::comic(12);
 
-    fineButton(0);
-    Picture2 = pictureBox("Picture2", QStringLiteral("bookworm.svg"), 8880, 120, 1455, 1215);
     Picture1 = pictureBox("Picture1", QStringLiteral("fraction-parts.svg"), 360, 1920, 3855, 1335);
-    regolaButtons(1);
     Label12 = label("Label12",
                     QStringLiteral("per sapere quante parti sono state considerate e quindi "
                                    "moltiplicare 4 x 2 = 8."),
@@ -63,8 +59,7 @@ frmregolecalcola::frmregolecalcola(Registry &registry)
                    QStringLiteral("IL NUMERATORE indica quante parti dell'intero sono state "
                                   "considerate."),
                    4560, 1320, 4455, 735, text, Qt::AlignLeft, Definition);
-    Label1 = label("Label1", QStringLiteral("Come si calcola la frazione di un numero"), 480, 240,
-                   7575, 615, Font::comic(20.25), Qt::AlignLeft, Title);
+    title(7575);
 
     describeFraction(Label6, Label7);
     describeFraction(Label9, Label10);

@@ -12,23 +12,19 @@
 
 namespace {
 
-const QColor Title(192, 0, 192);
 const QColor Explanation(0, 0, 255);
 const QColor Sum(255, 0, 0);
 
 } // namespace
 
-frmregolecomplementare::frmregolecomplementare(Registry &registry)
+frmregolecomplementare::frmregolecomplementare(Registry &registry, const QStringList &pages)
     : RulesPage(registry, QStringLiteral("frmregolecomplementare"),
-                QStringLiteral("Come si calcola la frazione complementare"))
+                QStringLiteral("Come si calcola la frazione complementare"), pages)
 {
     const Font text = Font::comic(12);
     const Font big = Font::comic(20.25);
 
-    fineButton(0);
-    Picture2 = pictureBox("Picture2", QStringLiteral("bookworm.svg"), 8880, 120, 1455, 1215);
     Picture1 = pictureBox("Picture1", QStringLiteral("square-quarters.svg"), 360, 1800, 3375, 1815);
-    regolaButtons(2);
     Label9 = label("Label9",
                    QStringLiteral("Per completare l’intero devo colorare le rimanenti 3 parti. La "
                                   "frazione, che aggiunta a quella data, permette di avere "
@@ -61,8 +57,7 @@ frmregolecomplementare::frmregolecomplementare(Registry &registry)
     Label2 = label("Label2", QStringLiteral("1"), 3240, 4440, 615, 495, big, Qt::AlignHCenter, Sum);
     Label5 = label("Label5", QStringLiteral("La parte colorata rappresenta"), 4080, 1920, 3375, 495,
                    text, Qt::AlignLeft, Explanation);
-    Label1 = label("Label1", QStringLiteral("Come si calcola la frazione complementare"), 480, 240,
-                   7935, 615, big, Qt::AlignLeft, Title);
+    title(7935);
 
     describeFraction(Label6, Label7);
     describeFraction(Label2, Label3);

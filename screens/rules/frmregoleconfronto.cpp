@@ -12,22 +12,18 @@
 
 namespace {
 
-const QColor Title(192, 0, 192);
 const QColor Blue(0, 0, 255);
 
 } // namespace
 
-frmregoleconfronto::frmregoleconfronto(Registry &registry)
+frmregoleconfronto::frmregoleconfronto(Registry &registry, const QStringList &pages)
     : RulesPage(registry, QStringLiteral("frmregoleconfronto"),
-                QStringLiteral("Come si confrontano le quotelle"))
+                QStringLiteral("Come si confrontano le quotelle"), pages)
 {
     const Font text = Font::comic(12);
 
     Picture3 = pictureBox("Picture3", QStringLiteral("circles.svg"), 5160, 1680, 4935, 1215);
-    fineButton(0);
-    Picture2 = pictureBox("Picture2", QStringLiteral("bookworm.svg"), 8880, 120, 1455, 1215);
     Picture1 = pictureBox("Picture1", QStringLiteral("pentagons.svg"), 240, 1680, 4335, 1215);
-    regolaButtons(3);
     Line5 = line("Line5", 10320, 4680, 9840, 4680, 1, Blue);
     Label16 = label("Label16",
                     QStringLiteral("Queste quotelle hanno numeratore uguale e denominatore "
@@ -62,8 +58,7 @@ frmregoleconfronto::frmregoleconfronto(Registry &registry)
     Line1 = line("Line1", 2280, 3720, 2640, 3720, 1, Blue);
     Label7 = label("Label7", QStringLiteral("5"), 2400, 3720, 255, 375, text, Qt::AlignLeft, Blue);
     Label6 = label("Label6", QStringLiteral("1"), 2400, 3360, 255, 375, text, Qt::AlignLeft, Blue);
-    Label1 = label("Label1", QStringLiteral("Come si confrontano le quotelle"), 480, 240, 6015, 615,
-                   Font::comic(20.25), Qt::AlignLeft, Title);
+    title(6015);
 
     describeFraction(Label6, Label7);
     describeFraction(Label9, Label10);
