@@ -510,7 +510,7 @@ private slots:
         std::map<Task, int> counts;
         int broken = 0;
         for (int i = 0; i < draws; ++i) {
-            screen->drawTask();
+            screen->estrai();
             const int start = screen->lbliniz->text().toInt();
             const int num = screen->lblnum->text().toInt();
             const int den = screen->lblden->text().toInt();

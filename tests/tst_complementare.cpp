@@ -385,9 +385,9 @@ private slots:
         std::map<Fraction, int> counts;
         int broken = 0;
         for (int i = 0; i < draws; ++i) {
-            screen->drawTask();
-            const int num = screen->drawnNumerator();
-            const int den = screen->drawnDenominator();
+            screen->estrai();
+            const int num = screen->lbln->text().toInt();
+            const int den = screen->lbld->text().toInt();
             if (!(1 <= num && num < den && den <= 99))
                 ++broken;
             ++counts[{num, den}];

@@ -36,19 +36,20 @@ public:
     {
         second = button("second", QStringLiteral("&Secondo"), 2000, 6000, 1000, 400, Font {}, 3);
         first = textBox("first", 1200, 3120, 975, 615, Font::sans(24), 0);
-        confirm = button("confirm", QStringLiteral("&Conferma"), 2280, 6000, 1455, 495, Font {}, 2);
+        confermaButton(2280, 6000, 1455, 495, Font {}, 2);
         fineButton(4);
         message(1200, 5040, 3615, 735, Font::comic(24), QColor(0, 0, 255));
         area = clickArea("area", 600, 1680, 855, 1455);
         bar = line("bar", 1440, 2400, 600, 2400, 3);
-        connect(confirm, &QPushButton::clicked, this, [this] {
-            ++confirmed;
-            say(QStringLiteral("Bravissimo!"));
-            tmrtempo->start();
-        });
         connect(second, &QPushButton::clicked, this, [this] { ++seconds; });
     }
 
+    void estrai() override { }
+    Verdict judge() override
+    {
+        ++confirmed;
+        return {QStringLiteral("Bravissimo!"), false};
+    }
     QString spokenTask() const override { return QStringLiteral("un mezzo di 10"); }
 
     using Exercise::cmdfine;
@@ -57,7 +58,6 @@ public:
 
     QPushButton *second;
     QLineEdit *first;
-    QPushButton *confirm;
     ClickArea *area;
     Line *bar;
     int confirmed = 0;
@@ -168,8 +168,8 @@ private slots:
     {
         openSample();
         QCOMPARE(sample->focusWidget(), sample->first);
-        QCOMPARE(nextFocusable(sample->first), sample->confirm);
-        QCOMPARE(nextFocusable(sample->confirm), sample->second);
+        QCOMPARE(nextFocusable(sample->first), sample->cmdconferma);
+        QCOMPARE(nextFocusable(sample->cmdconferma), sample->second);
         QCOMPARE(nextFocusable(sample->second), sample->cmdfine);
         QCOMPARE(nextFocusable(sample->cmdfine), sample->first);
     }
@@ -180,10 +180,10 @@ private slots:
         QTest::keyClick(sample->first, Qt::Key_Return);
         QTest::keyClick(sample->first, Qt::Key_Enter);
         QCOMPARE(sample->confirmed, 0);
-        sample->confirm->setFocus();
-        QTest::keyClick(sample->confirm, Qt::Key_Return);
+        sample->cmdconferma->setFocus();
+        QTest::keyClick(sample->cmdconferma, Qt::Key_Return);
         QCOMPARE(sample->confirmed, 1);
-        QTest::keyClick(sample->confirm, Qt::Key_Space);
+        QTest::keyClick(sample->cmdconferma, Qt::Key_Space);
         QCOMPARE(sample->confirmed, 2);
         QCOMPARE(sample->seconds, 0);
     }
@@ -228,7 +228,7 @@ private slots:
         QCOMPARE(sample->tmrtempo->timerType(), Qt::PreciseTimer);
         QElapsedTimer clock;
         clock.start();
-        sample->confirm->click();
+        sample->cmdconferma->click();
         QCOMPARE(sample->lblmess->text(), QStringLiteral("Bravissimo!"));
         QVERIFY(sample->tmrtempo->isActive());
         QVERIFY(sample->tmrtempo->remainingTime() <= 3000);
@@ -239,7 +239,7 @@ private slots:
         // is readable for the full interval however close to a tick it comes.
         QTest::qWait(1500);
         QVERIFY(sample->tmrtempo->isActive());
-        sample->confirm->click();
+        sample->cmdconferma->click();
         QVERIFY(sample->tmrtempo->remainingTime() > 2500);
         QTest::qWait(2000);
         QCOMPARE(sample->lblmess->text(), QStringLiteral("Bravissimo!"));

@@ -677,11 +677,13 @@ private slots:
 
             // Sorting moves the values into the places they are expected in.
             screen->ordina(frmordine::Direction::Ascending);
-            const auto &cells = sameNumerator ? screen->denominatori : screen->numeratori;
             Values expected(values.begin(), values.end());
             if (sameNumerator)
                 std::reverse(expected.begin(), expected.end());
-            QCOMPARE(Values(cells.begin(), cells.end()), expected);
+            Values cells;
+            for (const Fraction &fraction : screen->frazioni)
+                cells.push_back(sameNumerator ? fraction.denominator : fraction.numerator);
+            QCOMPARE(cells, expected);
             if (QTest::currentTestFailed())
                 return;
         }

@@ -6,8 +6,6 @@
 
 #include <QRect>
 
-#include <cstdint>
-
 class Line;
 class Picture;
 class QLabel;
@@ -37,10 +35,7 @@ public:
 
     frmcalcolo(Registry &registry, const Range &range);
 
-    void Form_Load() override;
-
-    // Draws a new task and shows it; public so that the draws can be sampled.
-    void drawTask();
+    void estrai() override;
 
     Picture *Picture2;
     Picture *Picture1;
@@ -61,11 +56,10 @@ public:
     QLineEdit *txtnum;
     QLabel *Label2;
     QLineEdit *txtris2;
-    QPushButton *cmdconferma;
 
 private:
+    Verdict judge() override;
     QString spokenTask() const override;
-    void cmdconferma_Click();
 
     const Range &m_range;
     int sris = 0;
