@@ -4,12 +4,19 @@
 
 #include "screens.h"
 
+#include "application.h"
+
 #include <QCoreApplication>
 #include <QEvent>
+#include <QGuiApplication>
+#include <QLabel>
+#include <QStyleHints>
 
 float ScriptedRandom::next()
 {
     if (m_values.empty()) {
+        if (strict)
+            qFatal("the scripted draws ran out");
         ++m_underruns;
         return m_real.next();
     }
@@ -67,4 +74,27 @@ QWidget *nextFocusable(QWidget *control)
             return next;
     }
     return control;
+}
+
+ScriptedRandom &ExerciseTest::freshScript()
+{
+    registry = makeRegistry();
+    return script(*registry);
+}
+
+QString ExerciseTest::message(QWidget *screen)
+{
+    return control<QLabel>(screen, "lblmess")->text();
+}
+
+void ExerciseTest::initTestCase()
+{
+    prepareApplication();
+    QGuiApplication::styleHints()->setMouseDoubleClickInterval(0);
+}
+
+void ExerciseTest::cleanup()
+{
+    registry.reset();
+    flushUnloaded();
 }

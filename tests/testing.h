@@ -7,6 +7,7 @@
 #include "screen.h"
 #include "screens.h"
 
+#include <QObject>
 #include <QString>
 #include <QWidget>
 
@@ -17,6 +18,7 @@
 // up any task exactly. Seeding counts how often a screen seeds it. Once the
 // script has run out it plays real random values and counts them, so that a
 // test that queued too few values fails instead of hanging in a draw loop.
+// A strict script stops the suite there instead.
 class ScriptedRandom : public Random
 {
 public:
@@ -35,6 +37,7 @@ public:
     int underruns() const { return m_underruns; }
 
     int seeds = 0;
+    bool strict = false;
 
 private:
     std::deque<float> m_values;
@@ -70,3 +73,34 @@ T *control(QWidget *screen, const char *name)
 
 // The control that Tab moves the focus to from this one.
 QWidget *nextFocusable(QWidget *control);
+
+// What every exercise suite shares: each test opens its screen in a registry
+// of its own, and Conferma may be pressed faster than any child can; what a
+// double click does is tested on its own.
+class ExerciseTest : public QObject
+{
+    Q_OBJECT
+
+protected:
+    // A new registry for this test, with a scripted generator to queue the
+    // screen's draws on.
+    ScriptedRandom &freshScript();
+    ScriptedRandom &scripted() const { return static_cast<ScriptedRandom &>(registry->random()); }
+
+    // Shows the screen and returns it as its class.
+    template<typename T>
+    T *show(const QString &name)
+    {
+        registry->show(name);
+        return loadedAs<T>(*registry, name);
+    }
+
+    // What the screen's verdict label lblmess says.
+    static QString message(QWidget *screen);
+
+    std::unique_ptr<Registry> registry;
+
+protected slots:
+    void initTestCase();
+    void cleanup();
+};

@@ -1,7 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 
 // The fraction of a number, within 100 (frmcalcolo99) and within 1000 (frmcalcolo).
-#include "application.h"
 #include "frmcalcolo.h"
 #include "line.h"
 #include "picture.h"
@@ -14,7 +13,6 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
-#include <QStyleHints>
 #include <QTest>
 #include <QTimer>
 
@@ -50,26 +48,20 @@ using Task = std::tuple<int, int, int>; // starting number, numerator, denominat
 
 } // namespace
 
-class CalcoloTest : public QObject
+class CalcoloTest : public ExerciseTest
 {
     Q_OBJECT
 
 private:
-    std::unique_ptr<Registry> registry;
-
     // Opens the screen with a scripted generator; `tasks` are the attempts
     // of the draw, each as quotient, numerator, denominator.
     frmcalcolo *open(const QString &name, std::initializer_list<Task> tasks)
     {
-        registry = makeRegistry();
-        ScriptedRandom &random = script(*registry);
+        ScriptedRandom &random = freshScript();
         for (const auto &[sris, num, den] : tasks)
             queueTask(random, quotientsOf(name), sris, num, den);
-        registry->show(name);
-        return loadedAs<frmcalcolo>(*registry, name);
+        return show<frmcalcolo>(name);
     }
-
-    ScriptedRandom &scripted() { return static_cast<ScriptedRandom &>(registry->random()); }
 
     static QLineEdit *box(frmcalcolo *screen, const QString &name)
     {
@@ -81,8 +73,6 @@ private:
         for (const auto &[name, text] : entry)
             QTest::keyClicks(box(screen, name), text);
     }
-
-    static QLabel *message(frmcalcolo *screen) { return control<QLabel>(screen, "lblmess"); }
 
     static QString shownTask(frmcalcolo *screen)
     {
@@ -98,19 +88,6 @@ private:
     }
 
 private slots:
-    void initTestCase()
-    {
-        prepareApplication();
-        // These tests press Conferma faster than any child can; what a
-        // double click does is tested on its own.
-        QGuiApplication::styleHints()->setMouseDoubleClickInterval(0);
-    }
-    void cleanup()
-    {
-        registry.reset();
-        flushUnloaded();
-    }
-
     void screenMatchesItsTable_data() { ranges(); }
     void screenMatchesItsTable()
     {
@@ -150,7 +127,7 @@ private slots:
         QCOMPARE(screen->txtnum->font().pointSizeF(), 24.0);
         QCOMPARE(screen->txtnum->alignment() & Qt::AlignHCenter, Qt::AlignHCenter);
         QCOMPARE(screen->lbliniz->palette().color(QPalette::Window), background);
-        QLabel *lblmess = message(screen);
+        auto *lblmess = control<QLabel>(screen, "lblmess");
         QCOMPARE(lblmess->geometry(), QRect(80, 336, 241, 49));
         QVERIFY(lblmess->font().italic());
         QCOMPARE(lblmess->font().pointSizeF(), 24.0);
@@ -190,7 +167,7 @@ private slots:
         QCOMPARE(shownTask(screen), QStringLiteral("3/4 di 80"));
         type(screen, rightFor80);
         QTest::mouseClick(screen->cmdconferma, Qt::LeftButton);
-        QCOMPARE(message(screen)->text(), QStringLiteral("Bravissimo!"));
+        QCOMPARE(message(screen), QStringLiteral("Bravissimo!"));
         for (const char *name : boxNames)
             QVERIFY2(box(screen, name)->text().isEmpty(), name);
         QCOMPARE(shownTask(screen), QStringLiteral("2/5 di 35"));
@@ -210,7 +187,7 @@ private slots:
               {"txtris2", "14"},
               {"txtris", "14"}});
         QTest::mouseClick(screen->cmdconferma, Qt::LeftButton);
-        QCOMPARE(message(screen)->text(), QStringLiteral("Bravissimo!"));
+        QCOMPARE(message(screen), QStringLiteral("Bravissimo!"));
         QCOMPARE(shownTask(screen), QStringLiteral("3/4 di 80"));
     }
 
@@ -227,7 +204,7 @@ private slots:
               {"txtris2", "9"},
               {"txtris", "9"}});
         QTest::mouseClick(screen->cmdconferma, Qt::LeftButton);
-        QCOMPARE(message(screen)->text(), QStringLiteral("Bravissimo!"));
+        QCOMPARE(message(screen), QStringLiteral("Bravissimo!"));
     }
 
     void wrongAnswerKeepsTheTask_data()
@@ -268,7 +245,7 @@ private slots:
         // The mouse leaves the focus on the button; the check takes it back.
         screen->txtris->setFocus();
         QTest::mouseClick(screen->cmdconferma, Qt::LeftButton);
-        QCOMPARE(message(screen)->text(), QStringLiteral("Sbagliato!"));
+        QCOMPARE(message(screen), QStringLiteral("Sbagliato!"));
         for (const auto &[box, text] : entry) {
             const QString expected = emptied.contains(box) ? QString() : text;
             QCOMPARE(this->box(screen, box)->text(), expected);
@@ -286,12 +263,12 @@ private slots:
         QTest::keyClicks(screen->txtiniz, QStringLiteral("80"));
         screen->txtnum->setFocus();
         QTest::keyClick(screen->txtnum, Qt::Key_C, Qt::AltModifier);
-        QTRY_COMPARE(message(screen)->text(), QStringLiteral("Sbagliato!"));
+        QTRY_COMPARE(message(screen), QStringLiteral("Sbagliato!"));
         QCOMPARE(screen->txtiniz->text(), QStringLiteral("80"));
         QCOMPARE(screen->focusWidget(), screen->txtiniz);
 
         // Enter in a box presses nothing: no screen has a default button.
-        message(screen)->clear();
+        control<QLabel>(screen, "lblmess")->clear();
         type(screen,
              {{"txtden", "4"},
               {"txtsris", "20"},
@@ -301,9 +278,9 @@ private slots:
               {"txtris", "60"}});
         screen->txtris->setFocus();
         QTest::keyClick(screen->txtris, Qt::Key_Return);
-        QVERIFY(message(screen)->text().isEmpty());
+        QVERIFY(message(screen).isEmpty());
         QTest::keyClick(screen->txtris, Qt::Key_C, Qt::AltModifier);
-        QTRY_COMPARE(message(screen)->text(), QStringLiteral("Bravissimo!"));
+        QTRY_COMPARE(message(screen), QStringLiteral("Bravissimo!"));
         QCOMPARE(shownTask(screen), QStringLiteral("2/5 di 35"));
     }
 
@@ -329,12 +306,10 @@ private slots:
         QFETCH(QString, name);
         QFETCH(QList<int>, attempts);
         QFETCH(QString, shown);
-        registry = makeRegistry();
-        ScriptedRandom &random = script(*registry);
+        ScriptedRandom &random = freshScript();
         for (qsizetype i = 0; i < attempts.size(); i += 3)
             queueTask(random, quotientsOf(name), attempts[i], attempts[i + 1], attempts[i + 2]);
-        registry->show(name);
-        auto *screen = loadedAs<frmcalcolo>(*registry, name);
+        auto *screen = show<frmcalcolo>(name);
         QCOMPARE(shownTask(screen), shown);
         QVERIFY(random.exhausted());
         QCOMPARE(random.underruns(), 0);
@@ -342,8 +317,7 @@ private slots:
 
     void leavingAndComingBackStartsAfresh()
     {
-        registry = makeRegistry();
-        ScriptedRandom &random = script(*registry);
+        ScriptedRandom &random = freshScript();
         queueTask(random, 999, 20, 3, 4);
         queueTask(random, 999, 7, 2, 5);
         registry->start();
@@ -375,7 +349,7 @@ private slots:
         screen = loadedAs<frmcalcolo>(*registry, QStringLiteral("frmcalcolo"));
         QCOMPARE(random.seeds, 2);
         QCOMPARE(shownTask(screen), QStringLiteral("8/9 di 999"));
-        QVERIFY(message(screen)->text().isEmpty());
+        QVERIFY(message(screen).isEmpty());
         QVERIFY(!control<QTimer>(screen, "tmrtempo")->isActive());
         for (const char *name : boxNames)
             QVERIFY2(box(screen, name)->text().isEmpty(), name);
@@ -388,14 +362,14 @@ private slots:
         frmcalcolo *screen = open(QStringLiteral("frmcalcolo99"), {{20, 3, 4}, {7, 2, 5}});
         auto *tmrtempo = control<QTimer>(screen, "tmrtempo");
         QTest::mouseClick(screen->cmdconferma, Qt::LeftButton);
-        QCOMPARE(message(screen)->text(), QStringLiteral("Sbagliato!"));
+        QCOMPARE(message(screen), QStringLiteral("Sbagliato!"));
         type(screen, rightFor80);
         QTest::mouseClick(screen->cmdconferma, Qt::LeftButton);
-        QCOMPARE(message(screen)->text(), QStringLiteral("Bravissimo!"));
+        QCOMPARE(message(screen), QStringLiteral("Bravissimo!"));
         // The verdict restarted the period: it is read for the full 3 seconds.
         QVERIFY(tmrtempo->isActive());
         QVERIFY(tmrtempo->remainingTime() > 2500);
-        QTRY_VERIFY_WITH_TIMEOUT(message(screen)->text().isEmpty(), 5000);
+        QTRY_VERIFY_WITH_TIMEOUT(message(screen).isEmpty(), 5000);
         // The tick empties the message and nothing else.
         QCOMPARE(shownTask(screen), QStringLiteral("2/5 di 35"));
         QVERIFY(tmrtempo->isActive());
@@ -445,7 +419,7 @@ private slots:
         QVERIFY(!screen->txtiniz->text().isEmpty());
         QVERIFY(screen->txtiniz->text() != QLatin1String("80"));
         QTest::mouseClick(screen->cmdconferma, Qt::LeftButton);
-        QCOMPARE(message(screen)->text(), QStringLiteral("Sbagliato!"));
+        QCOMPARE(message(screen), QStringLiteral("Sbagliato!"));
         QVERIFY(screen->txtiniz->text().isEmpty());
         for (const auto &[name, right] : entry)
             QCOMPARE(box(screen, name)->text(), right);
@@ -468,7 +442,7 @@ private slots:
             clock.start();
             screen->cmdconferma->click();
             times.push_back(clock.nsecsElapsed());
-            QCOMPARE(message(screen)->text(), QStringLiteral("Sbagliato!"));
+            QCOMPARE(message(screen), QStringLiteral("Sbagliato!"));
             QVERIFY(screen->txtiniz->text().isEmpty());
         }
         std::sort(times.begin(), times.end());
@@ -504,8 +478,7 @@ private slots:
         QCOMPARE(int(valid.size()), validTasks);
 
         registry = makeRegistry();
-        registry->show(name);
-        auto *screen = loadedAs<frmcalcolo>(*registry, name);
+        auto *screen = show<frmcalcolo>(name);
         QVERIFY(screen);
         std::map<Task, int> counts;
         int broken = 0;

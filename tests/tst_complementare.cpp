@@ -1,7 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 
 // The complementary fraction, frmcomplementare.
-#include "application.h"
 #include "frmcomplementare.h"
 #include "line.h"
 #include "picture.h"
@@ -14,7 +13,6 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
-#include <QStyleHints>
 #include <QTest>
 #include <QTimer>
 
@@ -30,28 +28,20 @@ using Fraction = std::pair<int, int>;
 
 } // namespace
 
-class ComplementareTest : public QObject
+class ComplementareTest : public ExerciseTest
 {
     Q_OBJECT
 
 private:
-    std::unique_ptr<Registry> registry;
-
     // Opens the screen with a scripted generator; `attempts` are the draws,
     // numerator first.
     frmcomplementare *open(std::initializer_list<Fraction> attempts)
     {
-        registry = makeRegistry();
-        ScriptedRandom &random = script(*registry);
+        ScriptedRandom &random = freshScript();
         for (const auto &[num, den] : attempts)
             random.then(num, 99).then(den, 99);
-        registry->show(name);
-        return loadedAs<frmcomplementare>(*registry, name);
+        return show<frmcomplementare>(name);
     }
-
-    ScriptedRandom &scripted() { return static_cast<ScriptedRandom &>(registry->random()); }
-
-    static QLabel *message(frmcomplementare *screen) { return control<QLabel>(screen, "lblmess"); }
 
     static QString shownTask(frmcomplementare *screen)
     {
@@ -79,19 +69,6 @@ private:
     }
 
 private slots:
-    void initTestCase()
-    {
-        prepareApplication();
-        // These tests press Conferma faster than any child can; what a
-        // double click does is tested on its own.
-        QGuiApplication::styleHints()->setMouseDoubleClickInterval(0);
-    }
-    void cleanup()
-    {
-        registry.reset();
-        flushUnloaded();
-    }
-
     void screenMatchesItsTable()
     {
         frmcomplementare *screen = open({{3, 8}});
@@ -122,7 +99,7 @@ private slots:
         QCOMPARE(screen->Label2->font().pointSizeF(), 24.0);
         QCOMPARE(screen->txtn1->font().pointSizeF(), 24.0);
         QCOMPARE(screen->lbld->palette().color(QPalette::Window), pink);
-        QLabel *lblmess = message(screen);
+        auto *lblmess = control<QLabel>(screen, "lblmess");
         QCOMPARE(lblmess->geometry(), QRect(280, 328, 377, 49));
         QVERIFY(lblmess->font().italic());
         QCOMPARE(lblmess->font().pointSizeF(), 21.75);
@@ -168,7 +145,7 @@ private slots:
         frmcomplementare *screen = open({{num, den}, {37, 94}});
         type(screen, entry);
         QTest::mouseClick(screen->cmdconferma, Qt::LeftButton);
-        QCOMPARE(message(screen)->text(), QStringLiteral("Esatto, complimenti!"));
+        QCOMPARE(message(screen), QStringLiteral("Esatto, complimenti!"));
         QCOMPARE(texts(screen), QStringList(4, QString()));
         QCOMPARE(shownTask(screen), QStringLiteral("37/94"));
         QCOMPARE(screen->focusWidget(), screen->txtn1);
@@ -208,7 +185,7 @@ private slots:
         // A wrong answer leaves the focus where the child had it.
         screen->txtd2->setFocus();
         QTest::keyClick(screen->txtd2, Qt::Key_C, Qt::AltModifier);
-        QTRY_COMPARE(message(screen)->text(), QStringLiteral("Sbagliato, riprova!"));
+        QTRY_COMPARE(message(screen), QStringLiteral("Sbagliato, riprova!"));
         QCOMPARE(texts(screen), kept);
         QCOMPARE(shownTask(screen), QStringLiteral("3/8"));
         QCOMPARE(screen->focusWidget(), screen->txtd2);
@@ -224,15 +201,15 @@ private slots:
         frmcomplementare *screen = open({{3, 8}, {1, 2}});
         type(screen, {"5", "8", "1", "1"});
         QTest::mouseClick(screen->cmdconferma, Qt::LeftButton);
-        QCOMPARE(message(screen)->text(), QStringLiteral("Sbagliato, riprova!"));
+        QCOMPARE(message(screen), QStringLiteral("Sbagliato, riprova!"));
         QTest::keyClicks(screen->txtn2, QStringLiteral("8"));
         screen->txtd2->setFocus();
         QTest::keyClicks(screen->txtd2, QStringLiteral("8"));
         // Enter in a box presses nothing: no screen has a default button.
         QTest::keyClick(screen->txtd2, Qt::Key_Return);
-        QCOMPARE(message(screen)->text(), QStringLiteral("Sbagliato, riprova!"));
+        QCOMPARE(message(screen), QStringLiteral("Sbagliato, riprova!"));
         QTest::mouseClick(screen->cmdconferma, Qt::LeftButton);
-        QCOMPARE(message(screen)->text(), QStringLiteral("Esatto, complimenti!"));
+        QCOMPARE(message(screen), QStringLiteral("Esatto, complimenti!"));
         QCOMPARE(shownTask(screen), QStringLiteral("1/2"));
     }
 
@@ -248,12 +225,10 @@ private slots:
     {
         QFETCH(QList<int>, attempts);
         QFETCH(QString, shown);
-        registry = makeRegistry();
-        ScriptedRandom &random = script(*registry);
+        ScriptedRandom &random = freshScript();
         for (int value : attempts)
             random.then(value, 99);
-        registry->show(name);
-        auto *screen = loadedAs<frmcomplementare>(*registry, name);
+        auto *screen = show<frmcomplementare>(name);
         QCOMPARE(shownTask(screen), shown);
         QVERIFY(random.exhausted());
         QCOMPARE(random.underruns(), 0);
@@ -261,8 +236,7 @@ private slots:
 
     void leavingAndComingBackStartsAfresh()
     {
-        registry = makeRegistry();
-        ScriptedRandom &random = script(*registry);
+        ScriptedRandom &random = freshScript();
         random.then(3, 99).then(8, 99).then(1, 99).then(2, 99);
         registry->start();
         QTest::mouseClick(control<QPushButton>(registry->screen(menu), "cmdtrovo"), Qt::LeftButton);
@@ -284,7 +258,7 @@ private slots:
         screen = loadedAs<frmcomplementare>(*registry, name);
         QCOMPARE(random.seeds, 2);
         QCOMPARE(shownTask(screen), QStringLiteral("37/94"));
-        QVERIFY(message(screen)->text().isEmpty());
+        QVERIFY(message(screen).isEmpty());
         QVERIFY(!control<QTimer>(screen, "tmrtempo")->isActive());
         QCOMPARE(texts(screen), QStringList(4, QString()));
         QCOMPARE(screen->focusWidget(), screen->txtn1);
@@ -297,10 +271,10 @@ private slots:
         auto *tmrtempo = control<QTimer>(screen, "tmrtempo");
         type(screen, {"5", "8", "8", "8"});
         QTest::mouseClick(screen->cmdconferma, Qt::LeftButton);
-        QCOMPARE(message(screen)->text(), QStringLiteral("Esatto, complimenti!"));
+        QCOMPARE(message(screen), QStringLiteral("Esatto, complimenti!"));
         QVERIFY(tmrtempo->isActive());
         QVERIFY(tmrtempo->remainingTime() > 2500);
-        QTRY_VERIFY_WITH_TIMEOUT(message(screen)->text().isEmpty(), 5000);
+        QTRY_VERIFY_WITH_TIMEOUT(message(screen).isEmpty(), 5000);
         QCOMPARE(shownTask(screen), QStringLiteral("1/2"));
         QVERIFY(tmrtempo->isActive());
     }
@@ -336,7 +310,7 @@ private slots:
         QVERIFY(!screen->txtn1->text().isEmpty());
         QVERIFY(screen->txtn1->text() != QLatin1String("5"));
         QTest::mouseClick(screen->cmdconferma, Qt::LeftButton);
-        QCOMPARE(message(screen)->text(), QStringLiteral("Sbagliato, riprova!"));
+        QCOMPARE(message(screen), QStringLiteral("Sbagliato, riprova!"));
         QCOMPARE(texts(screen), (QStringList {QString(), "8", "8", "8"}));
         QCOMPARE(shownTask(screen), QStringLiteral("3/8"));
     }
@@ -362,7 +336,7 @@ private slots:
         std::sort(times.begin(), times.end());
         qInfo("check of four 10,000-character boxes: median %.1f us, 9 in 10 within %.1f us",
               times[times.size() / 2] / 1000.0, times[times.size() * 9 / 10] / 1000.0);
-        QCOMPARE(message(screen)->text(), QStringLiteral("Sbagliato, riprova!"));
+        QCOMPARE(message(screen), QStringLiteral("Sbagliato, riprova!"));
     }
 
     // The real clock-seeded generator, sampled through the screen's own draw:
@@ -378,8 +352,7 @@ private slots:
         QCOMPARE(int(valid.size()), 4851);
 
         registry = makeRegistry();
-        registry->show(name);
-        auto *screen = loadedAs<frmcomplementare>(*registry, name);
+        auto *screen = show<frmcomplementare>(name);
         QVERIFY(screen);
         const int draws = 130000;
         std::map<Fraction, int> counts;

@@ -2,7 +2,6 @@
 
 // The ordering exercise: five fractions that share a term, clicked down into
 // five answer places in ascending or descending order.
-#include "application.h"
 #include "clickarea.h"
 #include "frmordine.h"
 #include "line.h"
@@ -11,11 +10,9 @@
 #include "testing.h"
 
 #include <QGroupBox>
-#include <QGuiApplication>
 #include <QLabel>
 #include <QPushButton>
 #include <QRadioButton>
-#include <QStyleHints>
 #include <QTest>
 #include <QTimer>
 #include <QWindow>
@@ -40,27 +37,6 @@ void queueTask(ScriptedRandom &random, int tipo, int shared, const Values &varyi
     random.then(tipo, 2).then(shared, 99);
     for (int value : varying)
         random.then(value, 99);
-}
-
-// A script that stops the suite when it runs dry: the draw loop would never
-// end on the values an empty script gives.
-class StrictScript : public ScriptedRandom
-{
-public:
-    float next() override
-    {
-        if (exhausted())
-            qFatal("the scripted draws ran out");
-        return ScriptedRandom::next();
-    }
-};
-
-StrictScript &strictScript(Registry &registry)
-{
-    auto scripted = std::make_unique<StrictScript>();
-    StrictScript &handle = *scripted;
-    registry.setRandom(std::move(scripted));
-    return handle;
 }
 
 QStringList texts(const std::array<QLabel *, 5> &labels)
@@ -97,26 +73,22 @@ QStringList split(const char *list)
 
 } // namespace
 
-class OrdineTest : public QObject
+class OrdineTest : public ExerciseTest
 {
     Q_OBJECT
 
 private:
-    std::unique_ptr<Registry> registry;
-
-    frmordine *openScreen()
-    {
-        registry->show(ordine);
-        return loadedAs<frmordine>(*registry, ordine);
-    }
+    frmordine *openScreen() { return show<frmordine>(ordine); }
 
     // Opens the exercise on a task of the given kind; more tasks may be
     // queued afterwards for the draws that right answers make.
     frmordine *openWith(int tipo, int shared, const Values &varying,
                         ScriptedRandom **dice = nullptr)
     {
-        registry = makeRegistry();
-        ScriptedRandom &random = strictScript(*registry);
+        ScriptedRandom &random = freshScript();
+        // Stop the suite when the script runs dry: the draw loop would never
+        // end on the values an empty script gives.
+        random.strict = true;
         queueTask(random, tipo, shared, varying);
         if (dice)
             *dice = &random;
@@ -177,19 +149,6 @@ private:
     }
 
 private slots:
-    void initTestCase()
-    {
-        prepareApplication();
-        // These tests press Conferma faster than any child can; what a
-        // double click does is tested on its own.
-        QGuiApplication::styleHints()->setMouseDoubleClickInterval(0);
-    }
-    void cleanup()
-    {
-        registry.reset();
-        flushUnloaded();
-    }
-
     void screenMatchesItsTable()
     {
         frmordine *screen = openWith(1, 3, {7, 12, 5, 40, 9});
@@ -295,8 +254,8 @@ private slots:
 
     void failedAttemptsAreDrawnAgainWhole()
     {
-        registry = makeRegistry();
-        ScriptedRandom &random = strictScript(*registry);
+        ScriptedRandom &random = freshScript();
+        random.strict = true;
         random.then(1, 2);
         // A repeated denominator, then a denominator equal to the numerator,
         // then one smaller: each attempt is drawn again from its shared value.
@@ -310,8 +269,8 @@ private slots:
         QVERIFY(random.exhausted());
         QCOMPARE(random.underruns(), 0);
 
-        registry = makeRegistry();
-        ScriptedRandom &again = strictScript(*registry);
+        ScriptedRandom &again = freshScript();
+        again.strict = true;
         again.then(2, 2);
         for (const Values &attempt : {Values {50, 17, 3, 50, 20, 8}, Values {50, 17, 3, 44, 3, 8},
                                       Values {10, 9, 3, 4, 2, 1}}) {
@@ -344,7 +303,7 @@ private slots:
         }
         QCOMPARE(answerRow(screen), expected);
         // Nothing is judged on a click.
-        QCOMPARE(control<QLabel>(screen, "lblmess")->text(), QString());
+        QCOMPARE(message(screen), QString());
 
         // No click area is left: a sixth click lands on nothing that moves.
         for (int k = 1; k <= 5; ++k)
@@ -353,7 +312,7 @@ private slots:
         verifyBoard(screen);
 
         press(screen->cmdconferma);
-        QCOMPARE(control<QLabel>(screen, "lblmess")->text(), right);
+        QCOMPARE(message(screen), right);
         QVERIFY(screen->findChild<QTimer *>(QStringLiteral("tmrtempo"))->isActive());
         QCOMPARE(topRow(screen), split("17/50 3/50 44/50 20/50 8/50"));
         verifyFreshBoard(screen);
@@ -369,7 +328,7 @@ private slots:
         clickTops(screen, {2, 5, 1, 4, 3});
         QCOMPARE(answerRow(screen), split("3/50 8/50 17/50 20/50 44/50"));
         press(screen->cmdconferma);
-        QCOMPARE(control<QLabel>(screen, "lblmess")->text(), right);
+        QCOMPARE(message(screen), right);
         QCOMPARE(topRow(screen), split("3/7 3/12 3/5 3/40 3/9"));
     }
 
@@ -384,7 +343,7 @@ private slots:
         queueTask(*random, 2, 50, {17, 3, 44, 20, 8});
         clickTop(screen, 4);
         press(screen->cmdconferma);
-        QCOMPARE(control<QLabel>(screen, "lblmess")->text(), right);
+        QCOMPARE(message(screen), right);
 
         // The next task is judged descending without choosing again.
         QCOMPARE(topRow(screen), split("17/50 3/50 44/50 20/50 8/50"));
@@ -392,7 +351,7 @@ private slots:
         queueTask(*random, 1, 1, {2, 3, 4, 5, 6});
         clickTops(screen, {3, 4, 1, 5, 2});
         press(screen->cmdconferma);
-        QCOMPARE(control<QLabel>(screen, "lblmess")->text(), right);
+        QCOMPARE(message(screen), right);
         QVERIFY(random->exhausted());
     }
 
@@ -402,7 +361,7 @@ private slots:
         frmordine *screen = openWith(1, 3, {7, 12, 5, 40, 9}, &random);
         clickTops(screen, {3, 1, 5, 2, 4});
         press(screen->cmdconferma);
-        QCOMPARE(control<QLabel>(screen, "lblmess")->text(), wrong);
+        QCOMPARE(message(screen), wrong);
         // The same task comes back from the start.
         QCOMPARE(topRow(screen), split("3/7 3/12 3/5 3/40 3/9"));
         verifyFreshBoard(screen);
@@ -410,7 +369,7 @@ private slots:
         press(screen->optdecre);
         queueTask(*random, 1, 1, {2, 3, 4, 5, 6});
         press(screen->cmdconferma);
-        QCOMPARE(control<QLabel>(screen, "lblmess")->text(), right);
+        QCOMPARE(message(screen), right);
     }
 
     void optionsDuringPlacingMoveNothing()
@@ -429,28 +388,28 @@ private slots:
         // Back to "Crescente": the same row is now wrong.
         press(screen->optcre);
         press(screen->cmdconferma);
-        QCOMPARE(control<QLabel>(screen, "lblmess")->text(), wrong);
+        QCOMPARE(message(screen), wrong);
 
         press(screen->optdecre);
         press(screen->optcre);
         queueTask(*random, 1, 3, {7, 12, 5, 40, 9});
         clickTops(screen, {2, 5, 1, 4, 3});
         press(screen->cmdconferma);
-        QCOMPARE(control<QLabel>(screen, "lblmess")->text(), right);
+        QCOMPARE(message(screen), right);
     }
 
     void emptyOrPartialRowIsWrong()
     {
         frmordine *screen = openWith(1, 3, {7, 12, 5, 40, 9});
         press(screen->cmdconferma);
-        QCOMPARE(control<QLabel>(screen, "lblmess")->text(), wrong);
+        QCOMPARE(message(screen), wrong);
         QVERIFY(screen->findChild<QTimer *>(QStringLiteral("tmrtempo"))->isActive());
         QCOMPARE(topRow(screen), split("3/7 3/12 3/5 3/40 3/9"));
 
         // Four right places are still wrong, and the four come back.
         clickTops(screen, {4, 2, 5, 1});
         press(screen->cmdconferma);
-        QCOMPARE(control<QLabel>(screen, "lblmess")->text(), wrong);
+        QCOMPARE(message(screen), wrong);
         verifyFreshBoard(screen);
         QCOMPARE(topRow(screen), split("3/7 3/12 3/5 3/40 3/9"));
     }
@@ -462,9 +421,9 @@ private slots:
         queueTask(*random, 2, 50, {17, 3, 44, 20, 8});
         clickTops(screen, {4, 2, 5, 1, 3});
         press(screen->cmdconferma);
-        QCOMPARE(control<QLabel>(screen, "lblmess")->text(), right);
+        QCOMPARE(message(screen), right);
         press(screen->cmdconferma);
-        QCOMPARE(control<QLabel>(screen, "lblmess")->text(), wrong);
+        QCOMPARE(message(screen), wrong);
         QCOMPARE(topRow(screen), split("17/50 3/50 44/50 20/50 8/50"));
         QVERIFY(random->exhausted());
     }
@@ -509,21 +468,21 @@ private slots:
         clickTops(screen, {4, 2, 5, 1, 3});
         screen->lblrn[0]->setText(QStringLiteral("8"));
         press(screen->cmdconferma);
-        QCOMPARE(control<QLabel>(screen, "lblmess")->text(), right);
+        QCOMPARE(message(screen), right);
 
         screen = openWith(2, 50, {17, 3, 44, 20, 8}, &random);
         queueTask(*random, 1, 1, {2, 3, 4, 5, 6});
         clickTops(screen, {2, 5, 1, 4, 3});
         screen->lblrd[2]->setText(QStringLiteral("51"));
         press(screen->cmdconferma);
-        QCOMPARE(control<QLabel>(screen, "lblmess")->text(), right);
+        QCOMPARE(message(screen), right);
 
         // The comparison is textual: a leading zero is not the number.
         screen = openWith(2, 50, {17, 3, 44, 20, 8});
         clickTops(screen, {2, 5, 1, 4, 3});
         screen->lblrn[0]->setText(QStringLiteral("03"));
         press(screen->cmdconferma);
-        QCOMPARE(control<QLabel>(screen, "lblmess")->text(), wrong);
+        QCOMPARE(message(screen), wrong);
     }
 
     void keyboardPressesTheButtons()
@@ -568,7 +527,7 @@ private slots:
         QVERIFY(screen->optcre->isChecked());
         QVERIFY(!screen->optdecre->isChecked());
         QCOMPARE(screen->focusWidget(), screen->optcre);
-        QCOMPARE(control<QLabel>(screen, "lblmess")->text(), QString());
+        QCOMPARE(message(screen), QString());
         QVERIFY(!screen->findChild<QTimer *>(QStringLiteral("tmrtempo"))->isActive());
         verifyFreshBoard(screen);
     }
@@ -626,7 +585,7 @@ private slots:
                 clickTops(screen, order);
                 verifyBoard(screen);
                 press(screen->cmdconferma);
-                QCOMPARE(control<QLabel>(screen, "lblmess")->text(), right);
+                QCOMPARE(message(screen), right);
                 ++rightAnswers;
             }
             verifyBoard(screen);

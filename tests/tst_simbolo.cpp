@@ -1,17 +1,14 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 
 // The right-symbol exercise: six pairs, the symbol between them, the check.
-#include "application.h"
 #include "frmsimbolo.h"
 #include "line.h"
 #include "picture.h"
 #include "testing.h"
 
-#include <QGuiApplication>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
-#include <QStyleHints>
 #include <QTest>
 #include <QTimer>
 
@@ -54,23 +51,16 @@ QString byValue(const Pair &p)
 
 } // namespace
 
-class SimboloTest : public QObject
+class SimboloTest : public ExerciseTest
 {
     Q_OBJECT
 
 private:
-    std::unique_ptr<Registry> registry;
-
-    frmsimbolo *open()
-    {
-        registry->show(screenName);
-        return loadedAs<frmsimbolo>(*registry, screenName);
-    }
+    frmsimbolo *open() { return show<frmsimbolo>(screenName); }
 
     frmsimbolo *openWith(const std::array<Pair, 6> &pairs)
     {
-        registry = makeRegistry();
-        ScriptedRandom &scripted = script(*registry);
+        ScriptedRandom &scripted = freshScript();
         for (const Pair &pair : pairs)
             queuePair(scripted, pair);
         frmsimbolo *screen = open();
@@ -112,19 +102,6 @@ private:
     }
 
 private slots:
-    void initTestCase()
-    {
-        prepareApplication();
-        // These tests press Conferma faster than any child can; what a
-        // double click does is tested on its own.
-        QGuiApplication::styleHints()->setMouseDoubleClickInterval(0);
-    }
-    void cleanup()
-    {
-        registry.reset();
-        flushUnloaded();
-    }
-
     void layoutMatchesItsTables()
     {
         frmsimbolo *screen = openWith(fixedPairs);
@@ -287,7 +264,7 @@ private slots:
         for (int p : {0, 1, 3, 4, 5})
             type(screen->txtsim[p], fixedAnswers[p]);
         QTest::mouseClick(screen->cmdconferma, Qt::LeftButton);
-        QCOMPARE(control<QLabel>(screen, "lblmess")->text(), QStringLiteral("Sbagliato, riprova!"));
+        QCOMPARE(message(screen), QStringLiteral("Sbagliato, riprova!"));
         QVERIFY(screen->txtsim[2]->text().isEmpty());
         QCOMPARE(captions(screen), before);
     }
@@ -302,7 +279,7 @@ private slots:
         QCOMPARE(screen->txtsim[0]->text().size(), 10001);
         QTest::mouseClick(screen->cmdconferma, Qt::LeftButton);
         QCOMPARE(answers(screen), QStringList(6, QString()));
-        QCOMPARE(control<QLabel>(screen, "lblmess")->text(), QStringLiteral("Sbagliato, riprova!"));
+        QCOMPARE(message(screen), QStringLiteral("Sbagliato, riprova!"));
     }
 
     void allBoxesEmptyIsWrongAndKeepsThePairs()
@@ -311,7 +288,7 @@ private slots:
         QVERIFY(screen);
         const QStringList before = captions(screen);
         QTest::mouseClick(screen->cmdconferma, Qt::LeftButton);
-        QCOMPARE(control<QLabel>(screen, "lblmess")->text(), QStringLiteral("Sbagliato, riprova!"));
+        QCOMPARE(message(screen), QStringLiteral("Sbagliato, riprova!"));
         QCOMPARE(captions(screen), before);
         QCOMPARE(answers(screen), QStringList(6, QString()));
         QCOMPARE(screen->focusWidget(), screen->txtsim[0]);
@@ -325,7 +302,7 @@ private slots:
         for (int p = 0; p < 6; ++p)
             type(screen->txtsim[p], p == 4 ? QStringLiteral("<") : fixedAnswers[p]);
         QTest::mouseClick(screen->cmdconferma, Qt::LeftButton);
-        QCOMPARE(control<QLabel>(screen, "lblmess")->text(), QStringLiteral("Sbagliato, riprova!"));
+        QCOMPARE(message(screen), QStringLiteral("Sbagliato, riprova!"));
         QCOMPARE(answers(screen), QStringList({">", ">", "<", "<", "", "<"}));
         QCOMPARE(captions(screen), before);
         QCOMPARE(screen->focusWidget(), screen->txtsim[0]);
@@ -334,16 +311,13 @@ private slots:
         // The child corrects the empty box; all six are judged again.
         type(screen->txtsim[4], QStringLiteral("="));
         QTest::mouseClick(screen->cmdconferma, Qt::LeftButton);
-        QCOMPARE(control<QLabel>(screen, "lblmess")->text(), QStringLiteral("Bravissimo!"));
+        QCOMPARE(message(screen), QStringLiteral("Bravissimo!"));
     }
 
     // Typing and pressing Conferma by its access key, as a child does.
     void allSixRightBringSixNewPairs()
     {
-        registry = makeRegistry();
-        auto counting = std::make_unique<ScriptedRandom>();
-        ScriptedRandom &scripted = *counting;
-        registry->setRandom(std::move(counting));
+        ScriptedRandom &scripted = freshScript();
         for (const Pair &pair : fixedPairs)
             queuePair(scripted, pair);
         const std::array<Pair, 6> next = {{{5, 6, 5, 8},
@@ -381,8 +355,7 @@ private slots:
     // also the one that the kind then overwrites.
     void rejectedAttemptsDrawFourNumbersAgain()
     {
-        registry = makeRegistry();
-        ScriptedRandom &scripted = script(*registry);
+        ScriptedRandom &scripted = freshScript();
         // Kind 2: 5/4 is improper, then 9/8 is; 3/8 and 5/8 pass.
         scripted.then(2, 2).then(5, 9).then(4, 99).then(3, 9).then(60, 99);
         scripted.then(3, 9).then(8, 99).then(9, 9).then(77, 99);
@@ -437,7 +410,7 @@ private slots:
         QCOMPARE(scripted.underruns(), 0);
         QCOMPARE(captions(screen).mid(0, 4), QStringList({"3", "7", "3", "45"}));
         QCOMPARE(answers(screen), QStringList(6, QString()));
-        QVERIFY(control<QLabel>(screen, "lblmess")->text().isEmpty());
+        QVERIFY(message(screen).isEmpty());
         QVERIFY(!control<QTimer>(screen, "tmrtempo")->isActive());
         QCOMPARE(screen->focusWidget(), screen->txtsim[0]);
     }
