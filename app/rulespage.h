@@ -31,6 +31,10 @@ public:
     QLabel *Label1 = nullptr;
 
 protected:
+    // Most of a page's text is in this font and this colour.
+    const Font bodyText = Font::comic(12);
+    const QColor Explanation {0, 0, 255};
+
     // The title, Label1, says the caption; built last, so it lies on top.
     void title(int width);
 

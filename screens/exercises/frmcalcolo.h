@@ -10,7 +10,6 @@ class Line;
 class Picture;
 class QLabel;
 class QLineEdit;
-class QPushButton;
 
 // The fraction of a number, in two written steps. One screen, two ranges:
 // frmcalcolo works within 1000, frmcalcolo99 within 100.

@@ -8,7 +8,6 @@ class Line;
 class Picture;
 class QLabel;
 class QLineEdit;
-class QPushButton;
 
 // The complementary fraction: what completes a proper fraction to the whole.
 class frmcomplementare : public Exercise

@@ -11,7 +11,6 @@ class ClickArea;
 class Line;
 class Picture;
 class QLabel;
-class QPushButton;
 class Shape;
 
 // The largest of four fractions that share a term, picked with the mouse.

@@ -11,7 +11,6 @@ class Line;
 class Picture;
 class QLabel;
 class QLineEdit;
-class QPushButton;
 
 // Six pairs of fractions and the symbol that belongs between them.
 class frmsimbolo : public Exercise
