@@ -9,7 +9,6 @@
 #include <QCoreApplication>
 #include <QEvent>
 #include <QGuiApplication>
-#include <QLabel>
 #include <QStyleHints>
 
 float ScriptedRandom::next()
@@ -74,17 +73,6 @@ QWidget *nextFocusable(QWidget *control)
             return next;
     }
     return control;
-}
-
-ScriptedRandom &ExerciseTest::freshScript()
-{
-    registry = makeRegistry();
-    return script(*registry);
-}
-
-QString ExerciseTest::message(QWidget *screen)
-{
-    return control<QLabel>(screen, "lblmess")->text();
 }
 
 void ExerciseTest::initTestCase()

@@ -7,7 +7,7 @@
 #include "screen.h"
 #include "screens.h"
 
-#include <QObject>
+#include <QLabel>
 #include <QString>
 #include <QWidget>
 
@@ -18,7 +18,8 @@
 // up any task exactly. Seeding counts how often a screen seeds it. Once the
 // script has run out it plays real random values and counts them, so that a
 // test that queued too few values fails instead of hanging in a draw loop.
-// A strict script stops the suite there instead.
+// A strict script stops the suite there instead, where a draw loop would
+// never end on the values an empty script gives.
 class ScriptedRandom : public Random
 {
 public:
@@ -84,7 +85,11 @@ class ExerciseTest : public QObject
 protected:
     // A new registry for this test, with a scripted generator to queue the
     // screen's draws on.
-    ScriptedRandom &freshScript();
+    ScriptedRandom &freshScript()
+    {
+        registry = makeRegistry();
+        return script(*registry);
+    }
     ScriptedRandom &scripted() const { return static_cast<ScriptedRandom &>(registry->random()); }
 
     // Shows the screen and returns it as its class.
@@ -95,8 +100,8 @@ protected:
         return loadedAs<T>(*registry, name);
     }
 
-    // What the screen's verdict label lblmess says.
-    static QString message(QWidget *screen);
+    // The screen's verdict label, lblmess.
+    static QLabel *message(QWidget *screen) { return control<QLabel>(screen, "lblmess"); }
 
     std::unique_ptr<Registry> registry;
 

@@ -127,7 +127,7 @@ private slots:
         QCOMPARE(screen->txtnum->font().pointSizeF(), 24.0);
         QCOMPARE(screen->txtnum->alignment() & Qt::AlignHCenter, Qt::AlignHCenter);
         QCOMPARE(screen->lbliniz->palette().color(QPalette::Window), background);
-        auto *lblmess = control<QLabel>(screen, "lblmess");
+        QLabel *lblmess = message(screen);
         QCOMPARE(lblmess->geometry(), QRect(80, 336, 241, 49));
         QVERIFY(lblmess->font().italic());
         QCOMPARE(lblmess->font().pointSizeF(), 24.0);
@@ -167,7 +167,7 @@ private slots:
         QCOMPARE(shownTask(screen), QStringLiteral("3/4 di 80"));
         type(screen, rightFor80);
         QTest::mouseClick(screen->cmdconferma, Qt::LeftButton);
-        QCOMPARE(message(screen), QStringLiteral("Bravissimo!"));
+        QCOMPARE(message(screen)->text(), QStringLiteral("Bravissimo!"));
         for (const char *name : boxNames)
             QVERIFY2(box(screen, name)->text().isEmpty(), name);
         QCOMPARE(shownTask(screen), QStringLiteral("2/5 di 35"));
@@ -187,7 +187,7 @@ private slots:
               {"txtris2", "14"},
               {"txtris", "14"}});
         QTest::mouseClick(screen->cmdconferma, Qt::LeftButton);
-        QCOMPARE(message(screen), QStringLiteral("Bravissimo!"));
+        QCOMPARE(message(screen)->text(), QStringLiteral("Bravissimo!"));
         QCOMPARE(shownTask(screen), QStringLiteral("3/4 di 80"));
     }
 
@@ -204,7 +204,7 @@ private slots:
               {"txtris2", "9"},
               {"txtris", "9"}});
         QTest::mouseClick(screen->cmdconferma, Qt::LeftButton);
-        QCOMPARE(message(screen), QStringLiteral("Bravissimo!"));
+        QCOMPARE(message(screen)->text(), QStringLiteral("Bravissimo!"));
     }
 
     void wrongAnswerKeepsTheTask_data()
@@ -245,7 +245,7 @@ private slots:
         // The mouse leaves the focus on the button; the check takes it back.
         screen->txtris->setFocus();
         QTest::mouseClick(screen->cmdconferma, Qt::LeftButton);
-        QCOMPARE(message(screen), QStringLiteral("Sbagliato!"));
+        QCOMPARE(message(screen)->text(), QStringLiteral("Sbagliato!"));
         for (const auto &[box, text] : entry) {
             const QString expected = emptied.contains(box) ? QString() : text;
             QCOMPARE(this->box(screen, box)->text(), expected);
@@ -263,12 +263,12 @@ private slots:
         QTest::keyClicks(screen->txtiniz, QStringLiteral("80"));
         screen->txtnum->setFocus();
         QTest::keyClick(screen->txtnum, Qt::Key_C, Qt::AltModifier);
-        QTRY_COMPARE(message(screen), QStringLiteral("Sbagliato!"));
+        QTRY_COMPARE(message(screen)->text(), QStringLiteral("Sbagliato!"));
         QCOMPARE(screen->txtiniz->text(), QStringLiteral("80"));
         QCOMPARE(screen->focusWidget(), screen->txtiniz);
 
         // Enter in a box presses nothing: no screen has a default button.
-        control<QLabel>(screen, "lblmess")->clear();
+        message(screen)->clear();
         type(screen,
              {{"txtden", "4"},
               {"txtsris", "20"},
@@ -278,9 +278,9 @@ private slots:
               {"txtris", "60"}});
         screen->txtris->setFocus();
         QTest::keyClick(screen->txtris, Qt::Key_Return);
-        QVERIFY(message(screen).isEmpty());
+        QVERIFY(message(screen)->text().isEmpty());
         QTest::keyClick(screen->txtris, Qt::Key_C, Qt::AltModifier);
-        QTRY_COMPARE(message(screen), QStringLiteral("Bravissimo!"));
+        QTRY_COMPARE(message(screen)->text(), QStringLiteral("Bravissimo!"));
         QCOMPARE(shownTask(screen), QStringLiteral("2/5 di 35"));
     }
 
@@ -349,7 +349,7 @@ private slots:
         screen = loadedAs<frmcalcolo>(*registry, QStringLiteral("frmcalcolo"));
         QCOMPARE(random.seeds, 2);
         QCOMPARE(shownTask(screen), QStringLiteral("8/9 di 999"));
-        QVERIFY(message(screen).isEmpty());
+        QVERIFY(message(screen)->text().isEmpty());
         QVERIFY(!control<QTimer>(screen, "tmrtempo")->isActive());
         for (const char *name : boxNames)
             QVERIFY2(box(screen, name)->text().isEmpty(), name);
@@ -362,14 +362,14 @@ private slots:
         frmcalcolo *screen = open(QStringLiteral("frmcalcolo99"), {{20, 3, 4}, {7, 2, 5}});
         auto *tmrtempo = control<QTimer>(screen, "tmrtempo");
         QTest::mouseClick(screen->cmdconferma, Qt::LeftButton);
-        QCOMPARE(message(screen), QStringLiteral("Sbagliato!"));
+        QCOMPARE(message(screen)->text(), QStringLiteral("Sbagliato!"));
         type(screen, rightFor80);
         QTest::mouseClick(screen->cmdconferma, Qt::LeftButton);
-        QCOMPARE(message(screen), QStringLiteral("Bravissimo!"));
+        QCOMPARE(message(screen)->text(), QStringLiteral("Bravissimo!"));
         // The verdict restarted the period: it is read for the full 3 seconds.
         QVERIFY(tmrtempo->isActive());
         QVERIFY(tmrtempo->remainingTime() > 2500);
-        QTRY_VERIFY_WITH_TIMEOUT(message(screen).isEmpty(), 5000);
+        QTRY_VERIFY_WITH_TIMEOUT(message(screen)->text().isEmpty(), 5000);
         // The tick empties the message and nothing else.
         QCOMPARE(shownTask(screen), QStringLiteral("2/5 di 35"));
         QVERIFY(tmrtempo->isActive());
@@ -419,7 +419,7 @@ private slots:
         QVERIFY(!screen->txtiniz->text().isEmpty());
         QVERIFY(screen->txtiniz->text() != QLatin1String("80"));
         QTest::mouseClick(screen->cmdconferma, Qt::LeftButton);
-        QCOMPARE(message(screen), QStringLiteral("Sbagliato!"));
+        QCOMPARE(message(screen)->text(), QStringLiteral("Sbagliato!"));
         QVERIFY(screen->txtiniz->text().isEmpty());
         for (const auto &[name, right] : entry)
             QCOMPARE(box(screen, name)->text(), right);
@@ -442,7 +442,7 @@ private slots:
             clock.start();
             screen->cmdconferma->click();
             times.push_back(clock.nsecsElapsed());
-            QCOMPARE(message(screen), QStringLiteral("Sbagliato!"));
+            QCOMPARE(message(screen)->text(), QStringLiteral("Sbagliato!"));
             QVERIFY(screen->txtiniz->text().isEmpty());
         }
         std::sort(times.begin(), times.end());

@@ -99,7 +99,7 @@ private slots:
         QCOMPARE(screen->Label2->font().pointSizeF(), 24.0);
         QCOMPARE(screen->txtn1->font().pointSizeF(), 24.0);
         QCOMPARE(screen->lbld->palette().color(QPalette::Window), pink);
-        auto *lblmess = control<QLabel>(screen, "lblmess");
+        QLabel *lblmess = message(screen);
         QCOMPARE(lblmess->geometry(), QRect(280, 328, 377, 49));
         QVERIFY(lblmess->font().italic());
         QCOMPARE(lblmess->font().pointSizeF(), 21.75);
@@ -145,7 +145,7 @@ private slots:
         frmcomplementare *screen = open({{num, den}, {37, 94}});
         type(screen, entry);
         QTest::mouseClick(screen->cmdconferma, Qt::LeftButton);
-        QCOMPARE(message(screen), QStringLiteral("Esatto, complimenti!"));
+        QCOMPARE(message(screen)->text(), QStringLiteral("Esatto, complimenti!"));
         QCOMPARE(texts(screen), QStringList(4, QString()));
         QCOMPARE(shownTask(screen), QStringLiteral("37/94"));
         QCOMPARE(screen->focusWidget(), screen->txtn1);
@@ -185,7 +185,7 @@ private slots:
         // A wrong answer leaves the focus where the child had it.
         screen->txtd2->setFocus();
         QTest::keyClick(screen->txtd2, Qt::Key_C, Qt::AltModifier);
-        QTRY_COMPARE(message(screen), QStringLiteral("Sbagliato, riprova!"));
+        QTRY_COMPARE(message(screen)->text(), QStringLiteral("Sbagliato, riprova!"));
         QCOMPARE(texts(screen), kept);
         QCOMPARE(shownTask(screen), QStringLiteral("3/8"));
         QCOMPARE(screen->focusWidget(), screen->txtd2);
@@ -201,15 +201,15 @@ private slots:
         frmcomplementare *screen = open({{3, 8}, {1, 2}});
         type(screen, {"5", "8", "1", "1"});
         QTest::mouseClick(screen->cmdconferma, Qt::LeftButton);
-        QCOMPARE(message(screen), QStringLiteral("Sbagliato, riprova!"));
+        QCOMPARE(message(screen)->text(), QStringLiteral("Sbagliato, riprova!"));
         QTest::keyClicks(screen->txtn2, QStringLiteral("8"));
         screen->txtd2->setFocus();
         QTest::keyClicks(screen->txtd2, QStringLiteral("8"));
         // Enter in a box presses nothing: no screen has a default button.
         QTest::keyClick(screen->txtd2, Qt::Key_Return);
-        QCOMPARE(message(screen), QStringLiteral("Sbagliato, riprova!"));
+        QCOMPARE(message(screen)->text(), QStringLiteral("Sbagliato, riprova!"));
         QTest::mouseClick(screen->cmdconferma, Qt::LeftButton);
-        QCOMPARE(message(screen), QStringLiteral("Esatto, complimenti!"));
+        QCOMPARE(message(screen)->text(), QStringLiteral("Esatto, complimenti!"));
         QCOMPARE(shownTask(screen), QStringLiteral("1/2"));
     }
 
@@ -258,7 +258,7 @@ private slots:
         screen = loadedAs<frmcomplementare>(*registry, name);
         QCOMPARE(random.seeds, 2);
         QCOMPARE(shownTask(screen), QStringLiteral("37/94"));
-        QVERIFY(message(screen).isEmpty());
+        QVERIFY(message(screen)->text().isEmpty());
         QVERIFY(!control<QTimer>(screen, "tmrtempo")->isActive());
         QCOMPARE(texts(screen), QStringList(4, QString()));
         QCOMPARE(screen->focusWidget(), screen->txtn1);
@@ -271,10 +271,10 @@ private slots:
         auto *tmrtempo = control<QTimer>(screen, "tmrtempo");
         type(screen, {"5", "8", "8", "8"});
         QTest::mouseClick(screen->cmdconferma, Qt::LeftButton);
-        QCOMPARE(message(screen), QStringLiteral("Esatto, complimenti!"));
+        QCOMPARE(message(screen)->text(), QStringLiteral("Esatto, complimenti!"));
         QVERIFY(tmrtempo->isActive());
         QVERIFY(tmrtempo->remainingTime() > 2500);
-        QTRY_VERIFY_WITH_TIMEOUT(message(screen).isEmpty(), 5000);
+        QTRY_VERIFY_WITH_TIMEOUT(message(screen)->text().isEmpty(), 5000);
         QCOMPARE(shownTask(screen), QStringLiteral("1/2"));
         QVERIFY(tmrtempo->isActive());
     }
@@ -310,7 +310,7 @@ private slots:
         QVERIFY(!screen->txtn1->text().isEmpty());
         QVERIFY(screen->txtn1->text() != QLatin1String("5"));
         QTest::mouseClick(screen->cmdconferma, Qt::LeftButton);
-        QCOMPARE(message(screen), QStringLiteral("Sbagliato, riprova!"));
+        QCOMPARE(message(screen)->text(), QStringLiteral("Sbagliato, riprova!"));
         QCOMPARE(texts(screen), (QStringList {QString(), "8", "8", "8"}));
         QCOMPARE(shownTask(screen), QStringLiteral("3/8"));
     }
@@ -336,7 +336,7 @@ private slots:
         std::sort(times.begin(), times.end());
         qInfo("check of four 10,000-character boxes: median %.1f us, 9 in 10 within %.1f us",
               times[times.size() / 2] / 1000.0, times[times.size() * 9 / 10] / 1000.0);
-        QCOMPARE(message(screen), QStringLiteral("Sbagliato, riprova!"));
+        QCOMPARE(message(screen)->text(), QStringLiteral("Sbagliato, riprova!"));
     }
 
     // The real clock-seeded generator, sampled through the screen's own draw:

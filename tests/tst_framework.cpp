@@ -37,6 +37,7 @@ public:
         second = button("second", QStringLiteral("&Secondo"), 2000, 6000, 1000, 400, Font {}, 3);
         first = textBox("first", 1200, 3120, 975, 615, Font::sans(24), 0);
         confermaButton(2280, 6000, 1455, 495, Font {}, 2);
+        confirm = cmdconferma;
         fineButton(4);
         message(1200, 5040, 3615, 735, Font::comic(24), QColor(0, 0, 255));
         area = clickArea("area", 600, 1680, 855, 1455);
@@ -58,6 +59,7 @@ public:
 
     QPushButton *second;
     QLineEdit *first;
+    QPushButton *confirm;
     ClickArea *area;
     Line *bar;
     int confirmed = 0;
@@ -168,8 +170,8 @@ private slots:
     {
         openSample();
         QCOMPARE(sample->focusWidget(), sample->first);
-        QCOMPARE(nextFocusable(sample->first), sample->cmdconferma);
-        QCOMPARE(nextFocusable(sample->cmdconferma), sample->second);
+        QCOMPARE(nextFocusable(sample->first), sample->confirm);
+        QCOMPARE(nextFocusable(sample->confirm), sample->second);
         QCOMPARE(nextFocusable(sample->second), sample->cmdfine);
         QCOMPARE(nextFocusable(sample->cmdfine), sample->first);
     }
@@ -180,10 +182,10 @@ private slots:
         QTest::keyClick(sample->first, Qt::Key_Return);
         QTest::keyClick(sample->first, Qt::Key_Enter);
         QCOMPARE(sample->confirmed, 0);
-        sample->cmdconferma->setFocus();
-        QTest::keyClick(sample->cmdconferma, Qt::Key_Return);
+        sample->confirm->setFocus();
+        QTest::keyClick(sample->confirm, Qt::Key_Return);
         QCOMPARE(sample->confirmed, 1);
-        QTest::keyClick(sample->cmdconferma, Qt::Key_Space);
+        QTest::keyClick(sample->confirm, Qt::Key_Space);
         QCOMPARE(sample->confirmed, 2);
         QCOMPARE(sample->seconds, 0);
     }
@@ -228,7 +230,7 @@ private slots:
         QCOMPARE(sample->tmrtempo->timerType(), Qt::PreciseTimer);
         QElapsedTimer clock;
         clock.start();
-        sample->cmdconferma->click();
+        sample->confirm->click();
         QCOMPARE(sample->lblmess->text(), QStringLiteral("Bravissimo!"));
         QVERIFY(sample->tmrtempo->isActive());
         QVERIFY(sample->tmrtempo->remainingTime() <= 3000);
@@ -239,7 +241,7 @@ private slots:
         // is readable for the full interval however close to a tick it comes.
         QTest::qWait(1500);
         QVERIFY(sample->tmrtempo->isActive());
-        sample->cmdconferma->click();
+        sample->confirm->click();
         QVERIFY(sample->tmrtempo->remainingTime() > 2500);
         QTest::qWait(2000);
         QCOMPARE(sample->lblmess->text(), QStringLiteral("Bravissimo!"));

@@ -68,6 +68,8 @@ private:
 
     static int ringCount(frmmax *screen) { return int(rings(screen).count(true)); }
 
+    static QString message(frmmax *screen) { return ExerciseTest::message(screen)->text(); }
+
     // Clicks the screen where the child would, on whatever lies on top there.
     static void clickAt(frmmax *screen, QPoint position)
     {

@@ -168,20 +168,23 @@ std::optional<int> decimal(const QString &text)
     return value;
 }
 
-struct Terms
+struct Fraction
 {
     int num = 0;
     int den = 0;
-    auto operator<=>(const Terms &) const = default;
+    auto operator<=>(const Fraction &) const = default;
 };
 
-QString show(const Terms &f)
+// The program has a Fraction of its own; outside this namespace, this one.
+using Terms = Fraction;
+
+QString show(const Fraction &f)
 {
     return QStringLiteral("%1/%2").arg(f.num).arg(f.den);
 }
 
 // A fraction read back from its two labels, or the reason it cannot be.
-std::optional<Terms> readFraction(const QLabel *num, const QLabel *den, QStringList &errors)
+std::optional<Fraction> readFraction(const QLabel *num, const QLabel *den, QStringList &errors)
 {
     const auto n = decimal(num->text());
     const auto d = decimal(den->text());
@@ -190,19 +193,19 @@ std::optional<Terms> readFraction(const QLabel *num, const QLabel *den, QStringL
                       .arg(num->objectName(), den->objectName(), num->text(), den->text());
         return std::nullopt;
     }
-    return Terms {*n, *d};
+    return Fraction {*n, *d};
 }
 
 // Fractions that share a term, all proper, all different, terms within 1..99.
-void checkFamily(const QString &screen, const std::vector<Terms> &fractions, QStringList &errors)
+void checkFamily(const QString &screen, const std::vector<Fraction> &fractions, QStringList &errors)
 {
     QStringList shown;
-    for (const Terms &f : fractions)
+    for (const Fraction &f : fractions)
         shown << show(f);
     const QString all = shown.join(QLatin1Char(' '));
     bool sameNum = true;
     bool sameDen = true;
-    for (const Terms &f : fractions) {
+    for (const Fraction &f : fractions) {
         if (f.num < 1 || f.num >= f.den || f.den > 99)
             errors << QStringLiteral("%1: %2 is not a proper fraction within 99 (%3)")
                           .arg(screen, show(f), all);
@@ -211,7 +214,7 @@ void checkFamily(const QString &screen, const std::vector<Terms> &fractions, QSt
     }
     if (!sameNum && !sameDen)
         errors << QStringLiteral("%1: the fractions share no term (%2)").arg(screen, all);
-    std::set<Terms> distinct(fractions.begin(), fractions.end());
+    std::set<Fraction> distinct(fractions.begin(), fractions.end());
     if (distinct.size() != fractions.size())
         errors << QStringLiteral("%1: two fractions are the same (%2)").arg(screen, all);
 }
@@ -265,7 +268,7 @@ void checkSimbolo(frmsimbolo *screen, QStringList &errors)
         if (!left || !right)
             continue;
         bool valid = left->num == right->num || left->den == right->den;
-        for (const Terms &f : {*left, *right})
+        for (const Fraction &f : {*left, *right})
             valid = valid && f.num >= 1 && f.num <= 9 && f.den >= 2 && f.den <= 99 && f.num < f.den;
         if (!valid)
             errors << QStringLiteral("frmsimbolo: pair %1 is %2 and %3")
@@ -285,7 +288,7 @@ void checkMax(frmmax *screen, QStringList &errors)
         rings += ring->isHidden() ? 0 : 1;
     if (rings > 1)
         errors << QStringLiteral("frmmax: %1 rings are shown").arg(rings);
-    std::vector<Terms> fractions;
+    std::vector<Fraction> fractions;
     for (int k = 0; k < 4; ++k) {
         if (const auto f = readFraction(screen->lbln[k], screen->lbld[k], errors))
             fractions.push_back(*f);
@@ -299,8 +302,8 @@ void checkOrdine(frmordine *screen, QStringList &errors)
     checkMessage(screen->name(), screen->findChild<QLabel *>(QStringLiteral("lblmess")),
                  {QStringLiteral("Sbagliato, riprova!"), QStringLiteral("Esatto, complimenti!")},
                  errors);
-    std::vector<Terms> fractions;
-    std::vector<Terms> taken;
+    std::vector<Fraction> fractions;
+    std::vector<Fraction> taken;
     for (int k = 0; k < 5; ++k) {
         const auto f = readFraction(screen->lbln[k], screen->lbld[k], errors);
         if (!f)
@@ -314,7 +317,7 @@ void checkOrdine(frmordine *screen, QStringList &errors)
             taken.push_back(*f);
     }
     checkFamily(QStringLiteral("frmordine"), fractions, errors);
-    std::vector<Terms> placed;
+    std::vector<Fraction> placed;
     bool freeSeen = false;
     for (int s = 0; s < 5; ++s) {
         const bool filled = !screen->placeLine[s]->isHidden();
@@ -336,9 +339,9 @@ void checkOrdine(frmordine *screen, QStringList &errors)
     std::sort(placed.begin(), placed.end());
     if (taken != placed) {
         QStringList a, b;
-        for (const Terms &f : taken)
+        for (const Fraction &f : taken)
             a << show(f);
-        for (const Terms &f : placed)
+        for (const Fraction &f : placed)
             b << show(f);
         errors << QStringLiteral("frmordine: taken from the top [%1] but placed [%2]")
                       .arg(a.join(QLatin1Char(' ')), b.join(QLatin1Char(' ')));

@@ -86,8 +86,6 @@ private:
                         ScriptedRandom **dice = nullptr)
     {
         ScriptedRandom &random = freshScript();
-        // Stop the suite when the script runs dry: the draw loop would never
-        // end on the values an empty script gives.
         random.strict = true;
         queueTask(random, tipo, shared, varying);
         if (dice)
@@ -303,7 +301,7 @@ private slots:
         }
         QCOMPARE(answerRow(screen), expected);
         // Nothing is judged on a click.
-        QCOMPARE(message(screen), QString());
+        QCOMPARE(control<QLabel>(screen, "lblmess")->text(), QString());
 
         // No click area is left: a sixth click lands on nothing that moves.
         for (int k = 1; k <= 5; ++k)
@@ -312,7 +310,7 @@ private slots:
         verifyBoard(screen);
 
         press(screen->cmdconferma);
-        QCOMPARE(message(screen), right);
+        QCOMPARE(control<QLabel>(screen, "lblmess")->text(), right);
         QVERIFY(screen->findChild<QTimer *>(QStringLiteral("tmrtempo"))->isActive());
         QCOMPARE(topRow(screen), split("17/50 3/50 44/50 20/50 8/50"));
         verifyFreshBoard(screen);
@@ -328,7 +326,7 @@ private slots:
         clickTops(screen, {2, 5, 1, 4, 3});
         QCOMPARE(answerRow(screen), split("3/50 8/50 17/50 20/50 44/50"));
         press(screen->cmdconferma);
-        QCOMPARE(message(screen), right);
+        QCOMPARE(control<QLabel>(screen, "lblmess")->text(), right);
         QCOMPARE(topRow(screen), split("3/7 3/12 3/5 3/40 3/9"));
     }
 
@@ -343,7 +341,7 @@ private slots:
         queueTask(*random, 2, 50, {17, 3, 44, 20, 8});
         clickTop(screen, 4);
         press(screen->cmdconferma);
-        QCOMPARE(message(screen), right);
+        QCOMPARE(control<QLabel>(screen, "lblmess")->text(), right);
 
         // The next task is judged descending without choosing again.
         QCOMPARE(topRow(screen), split("17/50 3/50 44/50 20/50 8/50"));
@@ -351,7 +349,7 @@ private slots:
         queueTask(*random, 1, 1, {2, 3, 4, 5, 6});
         clickTops(screen, {3, 4, 1, 5, 2});
         press(screen->cmdconferma);
-        QCOMPARE(message(screen), right);
+        QCOMPARE(control<QLabel>(screen, "lblmess")->text(), right);
         QVERIFY(random->exhausted());
     }
 
@@ -361,7 +359,7 @@ private slots:
         frmordine *screen = openWith(1, 3, {7, 12, 5, 40, 9}, &random);
         clickTops(screen, {3, 1, 5, 2, 4});
         press(screen->cmdconferma);
-        QCOMPARE(message(screen), wrong);
+        QCOMPARE(control<QLabel>(screen, "lblmess")->text(), wrong);
         // The same task comes back from the start.
         QCOMPARE(topRow(screen), split("3/7 3/12 3/5 3/40 3/9"));
         verifyFreshBoard(screen);
@@ -369,7 +367,7 @@ private slots:
         press(screen->optdecre);
         queueTask(*random, 1, 1, {2, 3, 4, 5, 6});
         press(screen->cmdconferma);
-        QCOMPARE(message(screen), right);
+        QCOMPARE(control<QLabel>(screen, "lblmess")->text(), right);
     }
 
     void optionsDuringPlacingMoveNothing()
@@ -388,28 +386,28 @@ private slots:
         // Back to "Crescente": the same row is now wrong.
         press(screen->optcre);
         press(screen->cmdconferma);
-        QCOMPARE(message(screen), wrong);
+        QCOMPARE(control<QLabel>(screen, "lblmess")->text(), wrong);
 
         press(screen->optdecre);
         press(screen->optcre);
         queueTask(*random, 1, 3, {7, 12, 5, 40, 9});
         clickTops(screen, {2, 5, 1, 4, 3});
         press(screen->cmdconferma);
-        QCOMPARE(message(screen), right);
+        QCOMPARE(control<QLabel>(screen, "lblmess")->text(), right);
     }
 
     void emptyOrPartialRowIsWrong()
     {
         frmordine *screen = openWith(1, 3, {7, 12, 5, 40, 9});
         press(screen->cmdconferma);
-        QCOMPARE(message(screen), wrong);
+        QCOMPARE(control<QLabel>(screen, "lblmess")->text(), wrong);
         QVERIFY(screen->findChild<QTimer *>(QStringLiteral("tmrtempo"))->isActive());
         QCOMPARE(topRow(screen), split("3/7 3/12 3/5 3/40 3/9"));
 
         // Four right places are still wrong, and the four come back.
         clickTops(screen, {4, 2, 5, 1});
         press(screen->cmdconferma);
-        QCOMPARE(message(screen), wrong);
+        QCOMPARE(control<QLabel>(screen, "lblmess")->text(), wrong);
         verifyFreshBoard(screen);
         QCOMPARE(topRow(screen), split("3/7 3/12 3/5 3/40 3/9"));
     }
@@ -421,9 +419,9 @@ private slots:
         queueTask(*random, 2, 50, {17, 3, 44, 20, 8});
         clickTops(screen, {4, 2, 5, 1, 3});
         press(screen->cmdconferma);
-        QCOMPARE(message(screen), right);
+        QCOMPARE(control<QLabel>(screen, "lblmess")->text(), right);
         press(screen->cmdconferma);
-        QCOMPARE(message(screen), wrong);
+        QCOMPARE(control<QLabel>(screen, "lblmess")->text(), wrong);
         QCOMPARE(topRow(screen), split("17/50 3/50 44/50 20/50 8/50"));
         QVERIFY(random->exhausted());
     }
@@ -468,21 +466,21 @@ private slots:
         clickTops(screen, {4, 2, 5, 1, 3});
         screen->lblrn[0]->setText(QStringLiteral("8"));
         press(screen->cmdconferma);
-        QCOMPARE(message(screen), right);
+        QCOMPARE(control<QLabel>(screen, "lblmess")->text(), right);
 
         screen = openWith(2, 50, {17, 3, 44, 20, 8}, &random);
         queueTask(*random, 1, 1, {2, 3, 4, 5, 6});
         clickTops(screen, {2, 5, 1, 4, 3});
         screen->lblrd[2]->setText(QStringLiteral("51"));
         press(screen->cmdconferma);
-        QCOMPARE(message(screen), right);
+        QCOMPARE(control<QLabel>(screen, "lblmess")->text(), right);
 
         // The comparison is textual: a leading zero is not the number.
         screen = openWith(2, 50, {17, 3, 44, 20, 8});
         clickTops(screen, {2, 5, 1, 4, 3});
         screen->lblrn[0]->setText(QStringLiteral("03"));
         press(screen->cmdconferma);
-        QCOMPARE(message(screen), wrong);
+        QCOMPARE(control<QLabel>(screen, "lblmess")->text(), wrong);
     }
 
     void keyboardPressesTheButtons()
@@ -527,7 +525,7 @@ private slots:
         QVERIFY(screen->optcre->isChecked());
         QVERIFY(!screen->optdecre->isChecked());
         QCOMPARE(screen->focusWidget(), screen->optcre);
-        QCOMPARE(message(screen), QString());
+        QCOMPARE(control<QLabel>(screen, "lblmess")->text(), QString());
         QVERIFY(!screen->findChild<QTimer *>(QStringLiteral("tmrtempo"))->isActive());
         verifyFreshBoard(screen);
     }
@@ -538,7 +536,6 @@ private slots:
     void noClickSequenceLosesAFraction()
     {
         registry = makeRegistry();
-        // The real generator with a fixed seed, so that a long run is repeatable.
         registry->setRandom(std::make_unique<Random>(20260512));
         frmordine *screen = openScreen();
         QWindow *window = screen->windowHandle();
@@ -585,7 +582,7 @@ private slots:
                 clickTops(screen, order);
                 verifyBoard(screen);
                 press(screen->cmdconferma);
-                QCOMPARE(message(screen), right);
+                QCOMPARE(control<QLabel>(screen, "lblmess")->text(), right);
                 ++rightAnswers;
             }
             verifyBoard(screen);

@@ -264,7 +264,7 @@ private slots:
         for (int p : {0, 1, 3, 4, 5})
             type(screen->txtsim[p], fixedAnswers[p]);
         QTest::mouseClick(screen->cmdconferma, Qt::LeftButton);
-        QCOMPARE(message(screen), QStringLiteral("Sbagliato, riprova!"));
+        QCOMPARE(control<QLabel>(screen, "lblmess")->text(), QStringLiteral("Sbagliato, riprova!"));
         QVERIFY(screen->txtsim[2]->text().isEmpty());
         QCOMPARE(captions(screen), before);
     }
@@ -279,7 +279,7 @@ private slots:
         QCOMPARE(screen->txtsim[0]->text().size(), 10001);
         QTest::mouseClick(screen->cmdconferma, Qt::LeftButton);
         QCOMPARE(answers(screen), QStringList(6, QString()));
-        QCOMPARE(message(screen), QStringLiteral("Sbagliato, riprova!"));
+        QCOMPARE(control<QLabel>(screen, "lblmess")->text(), QStringLiteral("Sbagliato, riprova!"));
     }
 
     void allBoxesEmptyIsWrongAndKeepsThePairs()
@@ -288,7 +288,7 @@ private slots:
         QVERIFY(screen);
         const QStringList before = captions(screen);
         QTest::mouseClick(screen->cmdconferma, Qt::LeftButton);
-        QCOMPARE(message(screen), QStringLiteral("Sbagliato, riprova!"));
+        QCOMPARE(control<QLabel>(screen, "lblmess")->text(), QStringLiteral("Sbagliato, riprova!"));
         QCOMPARE(captions(screen), before);
         QCOMPARE(answers(screen), QStringList(6, QString()));
         QCOMPARE(screen->focusWidget(), screen->txtsim[0]);
@@ -302,7 +302,7 @@ private slots:
         for (int p = 0; p < 6; ++p)
             type(screen->txtsim[p], p == 4 ? QStringLiteral("<") : fixedAnswers[p]);
         QTest::mouseClick(screen->cmdconferma, Qt::LeftButton);
-        QCOMPARE(message(screen), QStringLiteral("Sbagliato, riprova!"));
+        QCOMPARE(control<QLabel>(screen, "lblmess")->text(), QStringLiteral("Sbagliato, riprova!"));
         QCOMPARE(answers(screen), QStringList({">", ">", "<", "<", "", "<"}));
         QCOMPARE(captions(screen), before);
         QCOMPARE(screen->focusWidget(), screen->txtsim[0]);
@@ -311,7 +311,7 @@ private slots:
         // The child corrects the empty box; all six are judged again.
         type(screen->txtsim[4], QStringLiteral("="));
         QTest::mouseClick(screen->cmdconferma, Qt::LeftButton);
-        QCOMPARE(message(screen), QStringLiteral("Bravissimo!"));
+        QCOMPARE(control<QLabel>(screen, "lblmess")->text(), QStringLiteral("Bravissimo!"));
     }
 
     // Typing and pressing Conferma by its access key, as a child does.
@@ -410,7 +410,7 @@ private slots:
         QCOMPARE(scripted.underruns(), 0);
         QCOMPARE(captions(screen).mid(0, 4), QStringList({"3", "7", "3", "45"}));
         QCOMPARE(answers(screen), QStringList(6, QString()));
-        QVERIFY(message(screen).isEmpty());
+        QVERIFY(control<QLabel>(screen, "lblmess")->text().isEmpty());
         QVERIFY(!control<QTimer>(screen, "tmrtempo")->isActive());
         QCOMPARE(screen->focusWidget(), screen->txtsim[0]);
     }
