@@ -32,8 +32,8 @@ public:
 
 protected:
     // Most of a page's text is in this font and this colour.
-    const Font bodyText = Font::comic(12);
-    const QColor Explanation {0, 0, 255};
+    const Font body = Font::comic(12);
+    const QColor Blue {0, 0, 255};
 
     // The title, Label1, says the caption; built last, so it lies on top.
     void title(int width);

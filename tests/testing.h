@@ -18,8 +18,7 @@
 // up any task exactly. Seeding counts how often a screen seeds it. Once the
 // script has run out it plays real random values and counts them, so that a
 // test that queued too few values fails instead of hanging in a draw loop.
-// A strict script stops the suite there instead, where a draw loop would
-// never end on the values an empty script gives.
+// A strict script stops the suite there instead.
 class ScriptedRandom : public Random
 {
 public:

@@ -174,9 +174,7 @@ struct Fraction
     int den = 0;
     auto operator<=>(const Fraction &) const = default;
 };
-
-// The program has a Fraction of its own; outside this namespace, this one.
-using Terms = Fraction;
+using Terms = Fraction; // outside this namespace, Fraction is the program's
 
 QString show(const Fraction &f)
 {
