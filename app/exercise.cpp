@@ -6,6 +6,7 @@
 
 #include <QApplication>
 #include <QLabel>
+#include <QPushButton>
 #include <QTimer>
 
 Exercise::Exercise(Registry &registry, const QString &name, const QString &caption,
@@ -19,7 +20,9 @@ Exercise::Exercise(Registry &registry, const QString &name, const QString &capti
 void Exercise::Form_Load()
 {
     Page::Form_Load();
-    rnd().seedFromClock();
+    rnd().reseed();
+    estrai();
+    speak(spokenTask());
 }
 
 QLabel *Exercise::message(int left, int top, int width, int height, const Font &font,
@@ -30,22 +33,28 @@ QLabel *Exercise::message(int left, int top, int width, int height, const Font &
     return lblmess;
 }
 
-void Exercise::say(const QString &verdict)
+void Exercise::confermaButton(int left, int top, int width, int height, const Font &font,
+                              int tabIndex)
 {
-    lblmess->setText(verdict);
-    speak(verdict);
+    cmdconferma = button("cmdconferma", QStringLiteral("&Conferma"), left, top, width, height, font,
+                         tabIndex);
+    connect(cmdconferma, &QPushButton::clicked, this, &Exercise::cmdconferma_Click);
 }
 
-void Exercise::newTaskByConferma()
+void Exercise::cmdconferma_Click()
 {
-    m_newTaskByConferma.start();
-    speakTask();
-}
-
-bool Exercise::isSecondPressOfADoubleClick() const
-{
-    return m_newTaskByConferma.isValid()
-        && m_newTaskByConferma.elapsed() < QApplication::doubleClickInterval();
+    if (m_newTaskByConferma.isValid()
+        && m_newTaskByConferma.elapsed() < QApplication::doubleClickInterval())
+        return;
+    const Verdict verdict = judge();
+    lblmess->setText(verdict.text);
+    speak(verdict.text);
+    tmrtempo->start();
+    if (verdict.right) {
+        estrai();
+        m_newTaskByConferma.start();
+        speak(spokenTask());
+    }
 }
 
 Random &Exercise::rnd() const

@@ -11,7 +11,8 @@ class QTimer;
 class Random;
 
 // What the six exercise screens share: the random generator, seeded at every
-// loading, and the verdict label lblmess that tmrtempo empties.
+// loading, the verdict label lblmess that tmrtempo empties, and the whole of
+// a press of Conferma. A screen judges its own answer and draws its own task.
 class Exercise : public Page
 {
     Q_OBJECT
@@ -20,28 +21,32 @@ public:
     Exercise(Registry &registry, const QString &name, const QString &caption,
              const QColor &background);
 
+    // Seeds the generator, then draws the first task and speaks it.
     void Form_Load() override;
+
+    // Draws a new task and shows it.
+    virtual void estrai() = 0;
+
+    QPushButton *cmdconferma = nullptr;
 
 protected:
     // Builds lblmess: centred, italic, empty at start.
     QLabel *message(int left, int top, int width, int height, const Font &font, const QColor &text);
+    // Builds "&Conferma", which runs cmdconferma_Click.
+    void confermaButton(int left, int top, int width, int height, const Font &font, int tabIndex);
 
-    // Writes a verdict into lblmess and has a screen reader speak it. The caller enables tmrtempo
-    // where its check says so; enabling restarts the period, so every verdict stays readable for
-    // the full interval.
-    void say(const QString &verdict);
+    // The outcome of judging an answer: what lblmess says, and whether the
+    // answer was fully right, so that a new task follows.
+    struct Verdict
+    {
+        QString text;
+        bool right;
+    };
+    // Judges the answer on the screen; a wrong box is emptied here.
+    virtual Verdict judge() = 0;
 
     // The task on the screen, the way a teacher reads it aloud.
     virtual QString spokenTask() const = 0;
-    // Has a screen reader speak the task now on the screen.
-    void speakTask() { speak(spokenTask()); }
-    // A press of Conferma has drawn a new task: it is spoken, and a second
-    // press that follows within the double-click interval belongs to the
-    // same double click, so it must not judge the new, empty task.
-    void newTaskByConferma();
-    bool isSecondPressOfADoubleClick() const;
-
-    void tmrtempo_Timer();
 
     // The registry's generator, asked for at every draw, so that a test can
     // hand in a scripted one at any time.
@@ -51,6 +56,15 @@ protected:
     QTimer *tmrtempo = nullptr;
 
 private:
+    // Judges, writes and speaks the verdict and restarts tmrtempo, so that
+    // every verdict stays readable for the full interval; after a fully
+    // right answer it draws and speaks a new task.
+    void cmdconferma_Click();
+    void tmrtempo_Timer();
+
+    // When Conferma last brought a new task: a second press within the
+    // double-click interval belongs to the same double click, so it must
+    // not judge the new, empty task.
     QElapsedTimer m_newTaskByConferma;
 };
 

@@ -5,10 +5,10 @@
 #include <chrono>
 #include <cmath>
 
-void Random::seedFromClock()
+void Random::reseed()
 {
     const auto ticks = std::chrono::high_resolution_clock::now().time_since_epoch().count();
-    m_engine.seed(static_cast<std::mt19937::result_type>(ticks));
+    m_engine.seed(m_seed.value_or(static_cast<std::mt19937::result_type>(ticks)));
 }
 
 float Random::next()

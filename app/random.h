@@ -3,6 +3,7 @@
 #pragma once
 
 #include <cstdint>
+#include <optional>
 #include <random>
 
 // The exercises' dice. next() gives a single-precision value in [0, 1);
@@ -10,10 +11,15 @@
 class Random
 {
 public:
+    // Seeded from the clock at every loading of an exercise screen.
+    Random() = default;
+    // Seeded with the same number at every loading, so that a tool or a test
+    // sees the same tasks on every run.
+    explicit Random(std::uint32_t seed) : m_seed(seed) { }
     virtual ~Random() = default;
 
     // Called at every loading of an exercise screen.
-    virtual void seedFromClock();
+    virtual void reseed();
     virtual float next();
 
     int draw(int n);
@@ -22,5 +28,6 @@ public:
     static float unitFromBits(std::uint32_t bits);
 
 private:
+    std::optional<std::uint32_t> m_seed;
     std::mt19937 m_engine;
 };

@@ -8,26 +8,35 @@
 
 class QLabel;
 
-// What the three rules pages share: their size and colour, "&Fine", and the
-// bar of "Regola" buttons that leads from one page to the others.
+// What the three rules pages share: their size and colour, "&Fine", the
+// bookworm, the title, and the bar of "Regola" buttons that leads from one
+// page to the others. A page adds only its own text and drawings.
 class RulesPage : public Page
 {
     Q_OBJECT
 
 public:
-    RulesPage(Registry &registry, const QString &name, const QString &caption);
+    // pages names every rules page, in the order of the "Regola" buttons; the
+    // button of this page is disabled, the others open their pages.
+    RulesPage(Registry &registry, const QString &name, const QString &caption,
+              const QStringList &pages);
 
     // A screen reader reads the page aloud as it opens.
     void Form_Load() override;
 
+    Picture *Picture2 = nullptr;
     QPushButton *cmdregola3 = nullptr;
     QPushButton *cmdregola2 = nullptr;
     QPushButton *cmdregola1 = nullptr;
+    QLabel *Label1 = nullptr;
 
 protected:
-    // Builds the three buttons; the one of this page, rule own (from 1), is
-    // disabled, the other two open their pages.
-    void regolaButtons(int own);
+    // Most of a page's text is in this font and this colour.
+    const Font body = Font::comic(12);
+    const QColor Blue {0, 0, 255};
+
+    // The title, Label1, says the caption; built last, so it lies on top.
+    void title(int width);
 
     // One piece of the page's text: a label, or a fraction made of its
     // numerator and denominator labels, read the way a teacher says it.

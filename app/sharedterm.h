@@ -2,6 +2,8 @@
 
 #pragma once
 
+#include "fraction.h"
+
 #include <vector>
 
 class Random;
@@ -16,8 +18,10 @@ struct SharedTermTask
     // The other term of each fraction, in the order they were drawn.
     std::vector<int> varying;
 
-    int numerator(int k) const { return tipo == 1 ? shared : varying[k]; }
-    int denominator(int k) const { return tipo == 1 ? varying[k] : shared; }
+    Fraction fraction(int k) const
+    {
+        return tipo == 1 ? Fraction {shared, varying[k]} : Fraction {varying[k], shared};
+    }
 };
 
 // Draws the kind, then the shared term and count varying terms from 1 to 99,

@@ -20,37 +20,47 @@ namespace {
 struct Entry
 {
     const char *name;
+    Kind kind;
     Registry::Factory make;
 };
 
 template<typename T>
-Entry entry(const char *name)
+Entry entry(const char *name, Kind kind)
 {
-    return {name, [](Registry &owner) { return std::make_unique<T>(owner); }};
+    return {name, kind, [](Registry &owner) { return std::make_unique<T>(owner); }};
 }
 
 Entry entry(const frmcalcolo::Range &range)
 {
-    return {range.name,
+    return {range.name, Kind::Exercise,
             [&range](Registry &owner) { return std::make_unique<frmcalcolo>(owner, range); }};
+}
+
+// A rules page links to all the others.
+template<typename T>
+Entry rules(const char *name)
+{
+    return {name, Kind::RulesPage, [](Registry &owner) {
+                return std::make_unique<T>(owner, screenNames(Kind::RulesPage));
+            }};
 }
 
 // Every screen the program has, the main menu first.
 const std::vector<Entry> &table()
 {
     static const std::vector<Entry> screens {
-        entry<frminizio>("frminizio"),
-        entry<frmscelta>("frmscelta"),
-        entry<frmscelta2>("frmscelta2"),
+        entry<frminizio>("frminizio", Kind::Menu),
+        entry<frmscelta>("frmscelta", Kind::Choice),
+        entry<frmscelta2>("frmscelta2", Kind::Choice),
         entry(frmcalcolo::Within100),
         entry(frmcalcolo::Within1000),
-        entry<frmcomplementare>("frmcomplementare"),
-        entry<frmsimbolo>("frmsimbolo"),
-        entry<frmmax>("frmmax"),
-        entry<frmordine>("frmordine"),
-        entry<frmregolecalcola>("frmregolecalcola"),
-        entry<frmregolecomplementare>("frmregolecomplementare"),
-        entry<frmregoleconfronto>("frmregoleconfronto"),
+        entry<frmcomplementare>("frmcomplementare", Kind::Exercise),
+        entry<frmsimbolo>("frmsimbolo", Kind::Exercise),
+        entry<frmmax>("frmmax", Kind::Exercise),
+        entry<frmordine>("frmordine", Kind::Exercise),
+        rules<frmregolecalcola>("frmregolecalcola"),
+        rules<frmregolecomplementare>("frmregolecomplementare"),
+        rules<frmregoleconfronto>("frmregoleconfronto"),
     };
     return screens;
 }
@@ -63,10 +73,12 @@ void addScreens(Registry &registry)
         registry.add(QString::fromLatin1(screen.name), screen.make);
 }
 
-QStringList screenNames()
+QStringList screenNames(std::optional<Kind> kind)
 {
     QStringList names;
-    for (const Entry &screen : table())
-        names << QString::fromLatin1(screen.name);
+    for (const Entry &screen : table()) {
+        if (!kind || screen.kind == *kind)
+            names << QString::fromLatin1(screen.name);
+    }
     return names;
 }

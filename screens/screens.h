@@ -6,8 +6,14 @@ class Registry;
 
 #include <QStringList>
 
+#include <optional>
+
+// What a screen is for: the main menu, a small choice between exercises, an
+// exercise or a page of rules.
+enum class Kind { Menu, Choice, Exercise, RulesPage };
+
 // Teaches the registry how to build each of the twelve screens.
 void addScreens(Registry &registry);
 
-// The twelve screens' names, the main menu first.
-QStringList screenNames();
+// The names of the twelve screens, or of those of one kind, the main menu first.
+QStringList screenNames(std::optional<Kind> kind = {});

@@ -6,12 +6,18 @@
 
 #include "screens.h"
 
+#include "application.h"
+
 #include <QCoreApplication>
 #include <QEvent>
+#include <QGuiApplication>
+#include <QStyleHints>
 
 float ScriptedRandom::next()
 {
     if (m_values.empty()) {
+        if (strict)
+            qFatal("the scripted draws ran out");
         ++m_underruns;
         return m_real.next();
     }
@@ -66,4 +72,16 @@ QWidget *nextFocusable(QWidget *control)
             return next;
     }
     return control;
+}
+
+void ExerciseTest::initTestCase()
+{
+    prepareApplication();
+    QGuiApplication::styleHints()->setMouseDoubleClickInterval(0);
+}
+
+void ExerciseTest::cleanup()
+{
+    registry.reset();
+    flushUnloaded();
 }

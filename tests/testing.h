@@ -5,7 +5,9 @@
 #include "random.h"
 #include "registry.h"
 #include "screen.h"
+#include "screens.h"
 
+#include <QLabel>
 #include <QString>
 #include <QWidget>
 
@@ -16,13 +18,14 @@
 // up any task exactly. Seeding counts how often a screen seeds it. Once the
 // script has run out it plays real random values and counts them, so that a
 // test that queued too few values fails instead of hanging in a draw loop.
+// A strict script stops the suite there instead.
 class ScriptedRandom : public Random
 {
 public:
-    void seedFromClock() override
+    void reseed() override
     {
         ++seeds;
-        m_real.seedFromClock();
+        m_real.reseed();
     }
     float next() override;
 
@@ -34,6 +37,7 @@ public:
     int underruns() const { return m_underruns; }
 
     int seeds = 0;
+    bool strict = false;
 
 private:
     std::deque<float> m_values;
@@ -69,3 +73,38 @@ T *control(QWidget *screen, const char *name)
 
 // The control that Tab moves the focus to from this one.
 QWidget *nextFocusable(QWidget *control);
+
+// What every exercise suite shares: each test opens its screen in a registry
+// of its own, and Conferma may be pressed faster than any child can; what a
+// double click does is tested on its own.
+class ExerciseTest : public QObject
+{
+    Q_OBJECT
+
+protected:
+    // A new registry for this test, with a scripted generator to queue the
+    // screen's draws on.
+    ScriptedRandom &freshScript()
+    {
+        registry = makeRegistry();
+        return script(*registry);
+    }
+    ScriptedRandom &scripted() const { return static_cast<ScriptedRandom &>(registry->random()); }
+
+    // Shows the screen and returns it as its class.
+    template<typename T>
+    T *show(const QString &name)
+    {
+        registry->show(name);
+        return loadedAs<T>(*registry, name);
+    }
+
+    // The screen's verdict label, lblmess.
+    static QLabel *message(QWidget *screen) { return control<QLabel>(screen, "lblmess"); }
+
+    std::unique_ptr<Registry> registry;
+
+protected slots:
+    void initTestCase();
+    void cleanup();
+};

@@ -1,7 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 
 // The fraction of a number, within 100 (frmcalcolo99) and within 1000 (frmcalcolo).
-#include "application.h"
 #include "frmcalcolo.h"
 #include "line.h"
 #include "picture.h"
@@ -14,7 +13,6 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
-#include <QStyleHints>
 #include <QTest>
 #include <QTimer>
 
@@ -50,26 +48,20 @@ using Task = std::tuple<int, int, int>; // starting number, numerator, denominat
 
 } // namespace
 
-class CalcoloTest : public QObject
+class CalcoloTest : public ExerciseTest
 {
     Q_OBJECT
 
 private:
-    std::unique_ptr<Registry> registry;
-
     // Opens the screen with a scripted generator; `tasks` are the attempts
     // of the draw, each as quotient, numerator, denominator.
     frmcalcolo *open(const QString &name, std::initializer_list<Task> tasks)
     {
-        registry = makeRegistry();
-        ScriptedRandom &random = script(*registry);
+        ScriptedRandom &random = freshScript();
         for (const auto &[sris, num, den] : tasks)
             queueTask(random, quotientsOf(name), sris, num, den);
-        registry->show(name);
-        return loadedAs<frmcalcolo>(*registry, name);
+        return show<frmcalcolo>(name);
     }
-
-    ScriptedRandom &scripted() { return static_cast<ScriptedRandom &>(registry->random()); }
 
     static QLineEdit *box(frmcalcolo *screen, const QString &name)
     {
@@ -81,8 +73,6 @@ private:
         for (const auto &[name, text] : entry)
             QTest::keyClicks(box(screen, name), text);
     }
-
-    static QLabel *message(frmcalcolo *screen) { return control<QLabel>(screen, "lblmess"); }
 
     static QString shownTask(frmcalcolo *screen)
     {
@@ -98,19 +88,6 @@ private:
     }
 
 private slots:
-    void initTestCase()
-    {
-        prepareApplication();
-        // These tests press Conferma faster than any child can; what a
-        // double click does is tested on its own.
-        QGuiApplication::styleHints()->setMouseDoubleClickInterval(0);
-    }
-    void cleanup()
-    {
-        registry.reset();
-        flushUnloaded();
-    }
-
     void screenMatchesItsTable_data() { ranges(); }
     void screenMatchesItsTable()
     {
@@ -329,12 +306,10 @@ private slots:
         QFETCH(QString, name);
         QFETCH(QList<int>, attempts);
         QFETCH(QString, shown);
-        registry = makeRegistry();
-        ScriptedRandom &random = script(*registry);
+        ScriptedRandom &random = freshScript();
         for (qsizetype i = 0; i < attempts.size(); i += 3)
             queueTask(random, quotientsOf(name), attempts[i], attempts[i + 1], attempts[i + 2]);
-        registry->show(name);
-        auto *screen = loadedAs<frmcalcolo>(*registry, name);
+        auto *screen = show<frmcalcolo>(name);
         QCOMPARE(shownTask(screen), shown);
         QVERIFY(random.exhausted());
         QCOMPARE(random.underruns(), 0);
@@ -342,8 +317,7 @@ private slots:
 
     void leavingAndComingBackStartsAfresh()
     {
-        registry = makeRegistry();
-        ScriptedRandom &random = script(*registry);
+        ScriptedRandom &random = freshScript();
         queueTask(random, 999, 20, 3, 4);
         queueTask(random, 999, 7, 2, 5);
         registry->start();
@@ -504,13 +478,12 @@ private slots:
         QCOMPARE(int(valid.size()), validTasks);
 
         registry = makeRegistry();
-        registry->show(name);
-        auto *screen = loadedAs<frmcalcolo>(*registry, name);
+        auto *screen = show<frmcalcolo>(name);
         QVERIFY(screen);
         std::map<Task, int> counts;
         int broken = 0;
         for (int i = 0; i < draws; ++i) {
-            screen->drawTask();
+            screen->estrai();
             const int start = screen->lbliniz->text().toInt();
             const int num = screen->lblnum->text().toInt();
             const int den = screen->lblden->text().toInt();

@@ -1,7 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 
 // The complementary fraction, frmcomplementare.
-#include "application.h"
 #include "frmcomplementare.h"
 #include "line.h"
 #include "picture.h"
@@ -14,7 +13,6 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
-#include <QStyleHints>
 #include <QTest>
 #include <QTimer>
 
@@ -30,28 +28,20 @@ using Fraction = std::pair<int, int>;
 
 } // namespace
 
-class ComplementareTest : public QObject
+class ComplementareTest : public ExerciseTest
 {
     Q_OBJECT
 
 private:
-    std::unique_ptr<Registry> registry;
-
     // Opens the screen with a scripted generator; `attempts` are the draws,
     // numerator first.
     frmcomplementare *open(std::initializer_list<Fraction> attempts)
     {
-        registry = makeRegistry();
-        ScriptedRandom &random = script(*registry);
+        ScriptedRandom &random = freshScript();
         for (const auto &[num, den] : attempts)
             random.then(num, 99).then(den, 99);
-        registry->show(name);
-        return loadedAs<frmcomplementare>(*registry, name);
+        return show<frmcomplementare>(name);
     }
-
-    ScriptedRandom &scripted() { return static_cast<ScriptedRandom &>(registry->random()); }
-
-    static QLabel *message(frmcomplementare *screen) { return control<QLabel>(screen, "lblmess"); }
 
     static QString shownTask(frmcomplementare *screen)
     {
@@ -79,19 +69,6 @@ private:
     }
 
 private slots:
-    void initTestCase()
-    {
-        prepareApplication();
-        // These tests press Conferma faster than any child can; what a
-        // double click does is tested on its own.
-        QGuiApplication::styleHints()->setMouseDoubleClickInterval(0);
-    }
-    void cleanup()
-    {
-        registry.reset();
-        flushUnloaded();
-    }
-
     void screenMatchesItsTable()
     {
         frmcomplementare *screen = open({{3, 8}});
@@ -248,12 +225,10 @@ private slots:
     {
         QFETCH(QList<int>, attempts);
         QFETCH(QString, shown);
-        registry = makeRegistry();
-        ScriptedRandom &random = script(*registry);
+        ScriptedRandom &random = freshScript();
         for (int value : attempts)
             random.then(value, 99);
-        registry->show(name);
-        auto *screen = loadedAs<frmcomplementare>(*registry, name);
+        auto *screen = show<frmcomplementare>(name);
         QCOMPARE(shownTask(screen), shown);
         QVERIFY(random.exhausted());
         QCOMPARE(random.underruns(), 0);
@@ -261,8 +236,7 @@ private slots:
 
     void leavingAndComingBackStartsAfresh()
     {
-        registry = makeRegistry();
-        ScriptedRandom &random = script(*registry);
+        ScriptedRandom &random = freshScript();
         random.then(3, 99).then(8, 99).then(1, 99).then(2, 99);
         registry->start();
         QTest::mouseClick(control<QPushButton>(registry->screen(menu), "cmdtrovo"), Qt::LeftButton);
@@ -378,16 +352,15 @@ private slots:
         QCOMPARE(int(valid.size()), 4851);
 
         registry = makeRegistry();
-        registry->show(name);
-        auto *screen = loadedAs<frmcomplementare>(*registry, name);
+        auto *screen = show<frmcomplementare>(name);
         QVERIFY(screen);
         const int draws = 130000;
         std::map<Fraction, int> counts;
         int broken = 0;
         for (int i = 0; i < draws; ++i) {
-            screen->drawTask();
-            const int num = screen->drawnNumerator();
-            const int den = screen->drawnDenominator();
+            screen->estrai();
+            const int num = screen->lbln->text().toInt();
+            const int den = screen->lbld->text().toInt();
             if (!(1 <= num && num < den && den <= 99))
                 ++broken;
             ++counts[{num, den}];

@@ -36,19 +36,21 @@ public:
     {
         second = button("second", QStringLiteral("&Secondo"), 2000, 6000, 1000, 400, Font {}, 3);
         first = textBox("first", 1200, 3120, 975, 615, Font::sans(24), 0);
-        confirm = button("confirm", QStringLiteral("&Conferma"), 2280, 6000, 1455, 495, Font {}, 2);
+        confermaButton(2280, 6000, 1455, 495, Font {}, 2);
+        confirm = cmdconferma;
         fineButton(4);
         message(1200, 5040, 3615, 735, Font::comic(24), QColor(0, 0, 255));
         area = clickArea("area", 600, 1680, 855, 1455);
         bar = line("bar", 1440, 2400, 600, 2400, 3);
-        connect(confirm, &QPushButton::clicked, this, [this] {
-            ++confirmed;
-            say(QStringLiteral("Bravissimo!"));
-            tmrtempo->start();
-        });
         connect(second, &QPushButton::clicked, this, [this] { ++seconds; });
     }
 
+    void estrai() override { }
+    Verdict judge() override
+    {
+        ++confirmed;
+        return {QStringLiteral("Bravissimo!"), false};
+    }
     QString spokenTask() const override { return QStringLiteral("un mezzo di 10"); }
 
     using Exercise::cmdfine;
@@ -109,7 +111,7 @@ private slots:
     void realGeneratorCoversItsRange()
     {
         Random random;
-        random.seedFromClock();
+        random.reseed();
         int seen[10] = {};
         for (int i = 0; i < 200000; ++i) {
             const float r = random.next();

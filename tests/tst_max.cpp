@@ -11,10 +11,8 @@
 #include "shape.h"
 #include "testing.h"
 
-#include <QGuiApplication>
 #include <QLabel>
 #include <QPushButton>
-#include <QStyleHints>
 #include <QTest>
 #include <QTimer>
 
@@ -39,17 +37,14 @@ void queueTask(ScriptedRandom &script, int tipo, int shared, const std::array<in
 
 } // namespace
 
-class MaxTest : public QObject
+class MaxTest : public ExerciseTest
 {
     Q_OBJECT
 
 private:
-    std::unique_ptr<Registry> registry;
-
     frmmax *openWith(int tipo, int shared, const std::array<int, 4> &values)
     {
-        registry = makeRegistry();
-        ScriptedRandom &scripted = script(*registry);
+        ScriptedRandom &scripted = freshScript();
         queueTask(scripted, tipo, shared, values);
         registry->show(screenName);
         if (!scripted.exhausted() || scripted.underruns() != 0)
@@ -75,6 +70,8 @@ private:
 
     static int ringCount(frmmax *screen) { return int(rings(screen).count(true)); }
 
+    static QString message(frmmax *screen) { return ExerciseTest::message(screen)->text(); }
+
     // Clicks the screen where the child would, on whatever lies on top there.
     static void clickAt(frmmax *screen, QPoint position)
     {
@@ -83,22 +80,7 @@ private:
         QTest::mouseClick(target, Qt::LeftButton, {}, target->mapFrom(screen, position));
     }
 
-    static QString message(frmmax *screen) { return control<QLabel>(screen, "lblmess")->text(); }
-
 private slots:
-    void initTestCase()
-    {
-        prepareApplication();
-        // These tests press Conferma faster than any child can; what a
-        // double click does is tested on its own.
-        QGuiApplication::styleHints()->setMouseDoubleClickInterval(0);
-    }
-    void cleanup()
-    {
-        registry.reset();
-        flushUnloaded();
-    }
-
     void layoutMatchesItsTables()
     {
         frmmax *screen = openWith(1, 5, {12, 7, 30, 9});
@@ -272,16 +254,12 @@ private slots:
     // The kind is drawn once; a rejected attempt draws all five numbers again.
     void rejectedAttemptsDrawAgainAndKeepTheKind()
     {
-        registry = makeRegistry();
-        auto counting = std::make_unique<ScriptedRandom>();
-        ScriptedRandom &scripted = *counting;
-        registry->setRandom(std::move(counting));
+        ScriptedRandom &scripted = freshScript();
         scripted.then(1, 2);
         // 40/40 is not proper; then 40/41 comes twice; then four good ones.
         for (int value : {40, 50, 60, 40, 70, 40, 41, 42, 41, 43, 40, 44, 43, 42, 41})
             scripted.then(value, 99);
-        registry->show(screenName);
-        auto *screen = loadedAs<frmmax>(*registry, screenName);
+        auto *screen = show<frmmax>(screenName);
         QVERIFY(screen);
         QVERIFY(scripted.exhausted());
         QCOMPARE(scripted.underruns(), 0);
@@ -320,8 +298,7 @@ private slots:
     void anyClicksAndKeysLeaveAtMostOneRing()
     {
         registry = makeRegistry();
-        registry->show(screenName);
-        auto *screen = loadedAs<frmmax>(*registry, screenName);
+        auto *screen = show<frmmax>(screenName);
         QVERIFY(screen);
         auto *fine = control<QPushButton>(screen, "cmdfine");
         std::mt19937 pick(20261208);
@@ -371,8 +348,7 @@ private slots:
     void theRealGeneratorKeepsEveryTaskValid()
     {
         registry = makeRegistry();
-        registry->show(screenName);
-        auto *screen = loadedAs<frmmax>(*registry, screenName);
+        auto *screen = show<frmmax>(screenName);
         QVERIFY(screen);
         // Rarest are numerator 98 and denominator 2, each on about one task
         // in 970: 20000 tasks miss one with a chance below 1e-8.

@@ -297,15 +297,12 @@ private slots:
         QTest::keyClick(registry->screen(QStringLiteral("frmscelta2")), Qt::Key_Escape);
         QCOMPARE(registry->loaded().size(), 3);
 
-        for (const char *page : {"frmcomplementare", "frmregolecalcola", "frmregolecomplementare",
-                                 "frmregoleconfronto", "frmsimbolo", "frmmax", "frmordine",
-                                 "frmcalcolo", "frmcalcolo99"}) {
-            const QString name = QString::fromLatin1(page);
+        for (const QString &name : screenNames(Kind::Exercise) + screenNames(Kind::RulesPage)) {
             registry->show(name);
             registry->unload(menu);
             QTest::keyClick(registry->screen(name), Qt::Key_Escape);
-            QVERIFY2(!registry->screen(name), page);
-            QVERIFY2(registry->screen(menu), page);
+            QVERIFY2(!registry->screen(name), qPrintable(name));
+            QVERIFY2(registry->screen(menu), qPrintable(name));
         }
     }
 

@@ -174,6 +174,7 @@ struct Fraction
     int den = 0;
     auto operator<=>(const Fraction &) const = default;
 };
+using Terms = Fraction; // outside this namespace, Fraction is the program's
 
 QString show(const Fraction &f)
 {
@@ -351,7 +352,7 @@ class ReplayRandom : public Random
 {
 public:
     explicit ReplayRandom(std::uint32_t seed) : m_seeds(seed) { }
-    void seedFromClock() override { m_engine.seed(m_seeds()); }
+    void reseed() override { m_engine.seed(m_seeds()); }
     float next() override { return unitFromBits(static_cast<std::uint32_t>(m_engine())); }
 
 private:
@@ -791,12 +792,12 @@ private:
             clickAt(screen, centreOf(screen, ordine->cmdannulla));
             std::array<int, 5> order {0, 1, 2, 3, 4};
             const auto value = [ordine](int k) {
-                return Fraction {ordine->lbln[k]->text().toInt(), ordine->lbld[k]->text().toInt()};
+                return Terms {ordine->lbln[k]->text().toInt(), ordine->lbld[k]->text().toInt()};
             };
             const bool descending = ordine->optdecre->isChecked();
             std::sort(order.begin(), order.end(), [&](int x, int y) {
-                const Fraction a = value(x);
-                const Fraction b = value(y);
+                const Terms a = value(x);
+                const Terms b = value(y);
                 return descending ? a.num * b.den > b.num * a.den : a.num * b.den < b.num * a.den;
             });
             for (int k : order) {

@@ -367,13 +367,10 @@ private slots:
     void everyWindowCarriesTheIcon()
     {
         auto registry = makeRegistry();
-        for (const char *name :
-             {"frminizio", "frmscelta", "frmscelta2", "frmcalcolo", "frmcalcolo99",
-              "frmcomplementare", "frmsimbolo", "frmmax", "frmordine", "frmregolecalcola",
-              "frmregolecomplementare", "frmregoleconfronto"}) {
-            registry->show(QString::fromLatin1(name));
-            QWidget *screen = registry->screen(QString::fromLatin1(name));
-            QVERIFY2(screen, name);
+        for (const QString &name : screenNames()) {
+            registry->show(name);
+            QWidget *screen = registry->screen(name);
+            QVERIFY2(screen, qPrintable(name));
             QCOMPARE(screen->windowIcon().availableSizes(), QList<QSize>({QSize(32, 32)}));
         }
         registry.reset();

@@ -388,7 +388,7 @@ private slots:
         QTest::addColumn<QString>("page");
         QTest::addColumn<QString>("button");
         QTest::addColumn<QString>("opens");
-        const QString pages[] = {calcola, complementare, confronto};
+        const QStringList pages = screenNames(Kind::RulesPage);
         for (int from = 0; from < 3; ++from) {
             QTest::addRow("%s fine", qPrintable(pages[from]))
                 << pages[from] << QStringLiteral("cmdfine") << menu;

@@ -1,17 +1,14 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 
 // The right-symbol exercise: six pairs, the symbol between them, the check.
-#include "application.h"
 #include "frmsimbolo.h"
 #include "line.h"
 #include "picture.h"
 #include "testing.h"
 
-#include <QGuiApplication>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
-#include <QStyleHints>
 #include <QTest>
 #include <QTimer>
 
@@ -54,23 +51,16 @@ QString byValue(const Pair &p)
 
 } // namespace
 
-class SimboloTest : public QObject
+class SimboloTest : public ExerciseTest
 {
     Q_OBJECT
 
 private:
-    std::unique_ptr<Registry> registry;
-
-    frmsimbolo *open()
-    {
-        registry->show(screenName);
-        return loadedAs<frmsimbolo>(*registry, screenName);
-    }
+    frmsimbolo *open() { return show<frmsimbolo>(screenName); }
 
     frmsimbolo *openWith(const std::array<Pair, 6> &pairs)
     {
-        registry = makeRegistry();
-        ScriptedRandom &scripted = script(*registry);
+        ScriptedRandom &scripted = freshScript();
         for (const Pair &pair : pairs)
             queuePair(scripted, pair);
         frmsimbolo *screen = open();
@@ -112,19 +102,6 @@ private:
     }
 
 private slots:
-    void initTestCase()
-    {
-        prepareApplication();
-        // These tests press Conferma faster than any child can; what a
-        // double click does is tested on its own.
-        QGuiApplication::styleHints()->setMouseDoubleClickInterval(0);
-    }
-    void cleanup()
-    {
-        registry.reset();
-        flushUnloaded();
-    }
-
     void layoutMatchesItsTables()
     {
         frmsimbolo *screen = openWith(fixedPairs);
@@ -340,10 +317,7 @@ private slots:
     // Typing and pressing Conferma by its access key, as a child does.
     void allSixRightBringSixNewPairs()
     {
-        registry = makeRegistry();
-        auto counting = std::make_unique<ScriptedRandom>();
-        ScriptedRandom &scripted = *counting;
-        registry->setRandom(std::move(counting));
+        ScriptedRandom &scripted = freshScript();
         for (const Pair &pair : fixedPairs)
             queuePair(scripted, pair);
         const std::array<Pair, 6> next = {{{5, 6, 5, 8},
@@ -381,8 +355,7 @@ private slots:
     // also the one that the kind then overwrites.
     void rejectedAttemptsDrawFourNumbersAgain()
     {
-        registry = makeRegistry();
-        ScriptedRandom &scripted = script(*registry);
+        ScriptedRandom &scripted = freshScript();
         // Kind 2: 5/4 is improper, then 9/8 is; 3/8 and 5/8 pass.
         scripted.then(2, 2).then(5, 9).then(4, 99).then(3, 9).then(60, 99);
         scripted.then(3, 9).then(8, 99).then(9, 9).then(77, 99);

@@ -32,9 +32,7 @@ const QString menu = QStringLiteral("frminizio");
 
 const QStringList screens = screenNames();
 
-const QStringList exercises = {QStringLiteral("frmcalcolo99"),     QStringLiteral("frmcalcolo"),
-                               QStringLiteral("frmcomplementare"), QStringLiteral("frmsimbolo"),
-                               QStringLiteral("frmmax"),           QStringLiteral("frmordine")};
+const QStringList exercises = screenNames(Kind::Exercise);
 
 double median(std::vector<double> values)
 {

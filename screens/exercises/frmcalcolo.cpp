@@ -4,14 +4,13 @@
 
 #include "accessibility.h"
 #include "spoken.h"
+#include "fraction.h"
 #include "line.h"
 #include "picture.h"
 #include "random.h"
 
 #include <QLabel>
 #include <QLineEdit>
-#include <QPushButton>
-#include <QTimer>
 
 const frmcalcolo::Range frmcalcolo::Within1000 {"frmcalcolo",
                                                 "Calcolo le quotelle entro il 1000",
@@ -58,8 +57,7 @@ frmcalcolo::frmcalcolo(Registry &registry, const Range &range)
     Label2 = label("Label2", QStringLiteral("="), 3240, 4200, 615, 495, numbers, Qt::AlignHCenter);
     txtris2 = textBox("txtris2", 3840, 4080, 975, 615, numbers, 5);
     message(1200, 5040, 3615, 735, Font::comic(24), QColor(0, 0, 255));
-    cmdconferma =
-        button("cmdconferma", QStringLiteral("&Conferma"), 2280, 6000, 1455, 495, Font {}, 7);
+    confermaButton(2280, 6000, 1455, 495, Font {}, 7);
     fineButton(8);
 
     // Each box named for its place in the two steps of the calculation, in
@@ -72,24 +70,18 @@ frmcalcolo::frmcalcolo(Registry &registry, const Range &range)
     txtnum->setAccessibleName(QStringLiteral("moltiplicazione, secondo fattore"));
     txtris2->setAccessibleName(QStringLiteral("moltiplicazione, prodotto"));
     txtris->setAccessibleName(QStringLiteral("risultato"));
-
-    connect(cmdconferma, &QPushButton::clicked, this, &frmcalcolo::cmdconferma_Click);
-}
-
-void frmcalcolo::Form_Load()
-{
-    Exercise::Form_Load();
-    drawTask();
-    speakTask();
 }
 
 QString frmcalcolo::spokenTask() const
 {
-    return spokenFraction(num, den) + QStringLiteral(" di ") + lbliniz->text();
+    return spokenFractionOf(num, den, lbliniz->text().toInt());
 }
 
-void frmcalcolo::drawTask()
+void frmcalcolo::estrai()
 {
+    // A new task starts with empty boxes.
+    for (QLineEdit *box : {txtris, txtiniz, txtnum, txtsris, txtsris2, txtden, txtris2})
+        box->setText(QString());
     // Rejection: every value is drawn again, always in this order, until the
     // starting number stays below the limit and the fraction is proper.
     int cont = 0;
@@ -104,39 +96,28 @@ void frmcalcolo::drawTask()
             ++cont;
     } while (cont != 2);
     lbliniz->setText(QString::number(sris * den));
-    lblnum->setText(QString::number(num));
-    lblden->setText(QString::number(den));
-    describeFraction(lblnum, lblden);
+    showFraction({num, den}, lblnum, lblden);
     ris = sris * num;
 }
 
-void frmcalcolo::cmdconferma_Click()
+frmcalcolo::Verdict frmcalcolo::judge()
 {
-    if (isSecondPressOfADoubleClick())
-        return;
     txtiniz->setFocus();
     int cont = 0;
-    const auto judge = [&cont](QLineEdit *box, bool right) {
+    const auto check = [&cont](QLineEdit *box, bool right) {
         if (right)
             ++cont;
         else
             box->setText(QString());
     };
-    judge(txtsris, matches(txtsris->text(), sris));
-    judge(txtsris2, matches(txtsris2->text(), sris));
-    judge(txtris, matches(txtris->text(), ris));
-    judge(txtris2, matches(txtris2->text(), ris));
-    judge(txtiniz, txtiniz->text() == lbliniz->text());
-    judge(txtnum, matches(txtnum->text(), num));
-    judge(txtden, matches(txtden->text(), den));
-    if (cont == 7) {
-        say(QStringLiteral("Bravissimo!"));
-        for (QLineEdit *box : {txtris, txtiniz, txtnum, txtsris, txtsris2, txtden, txtris2})
-            box->setText(QString());
-        drawTask();
-        newTaskByConferma();
-    } else {
-        say(QStringLiteral("Sbagliato!"));
-    }
-    tmrtempo->start();
+    check(txtsris, matches(txtsris->text(), sris));
+    check(txtsris2, matches(txtsris2->text(), sris));
+    check(txtris, matches(txtris->text(), ris));
+    check(txtris2, matches(txtris2->text(), ris));
+    check(txtiniz, txtiniz->text() == lbliniz->text());
+    check(txtnum, matches(txtnum->text(), num));
+    check(txtden, matches(txtden->text(), den));
+    if (cont == 7)
+        return {QStringLiteral("Bravissimo!"), true};
+    return {QStringLiteral("Sbagliato!"), false};
 }

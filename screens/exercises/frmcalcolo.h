@@ -6,13 +6,10 @@
 
 #include <QRect>
 
-#include <cstdint>
-
 class Line;
 class Picture;
 class QLabel;
 class QLineEdit;
-class QPushButton;
 
 // The fraction of a number, in two written steps. One screen, two ranges:
 // frmcalcolo works within 1000, frmcalcolo99 within 100.
@@ -37,10 +34,7 @@ public:
 
     frmcalcolo(Registry &registry, const Range &range);
 
-    void Form_Load() override;
-
-    // Draws a new task and shows it; public so that the draws can be sampled.
-    void drawTask();
+    void estrai() override;
 
     Picture *Picture2;
     Picture *Picture1;
@@ -61,11 +55,10 @@ public:
     QLineEdit *txtnum;
     QLabel *Label2;
     QLineEdit *txtris2;
-    QPushButton *cmdconferma;
 
 private:
+    Verdict judge() override;
     QString spokenTask() const override;
-    void cmdconferma_Click();
 
     const Range &m_range;
     int sris = 0;

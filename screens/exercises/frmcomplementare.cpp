@@ -4,14 +4,13 @@
 
 #include "accessibility.h"
 #include "spoken.h"
+#include "fraction.h"
 #include "line.h"
 #include "picture.h"
 #include "random.h"
 
 #include <QLabel>
 #include <QLineEdit>
-#include <QPushButton>
-#include <QTimer>
 
 frmcomplementare::frmcomplementare(Registry &registry)
     : Exercise(registry, QStringLiteral("frmcomplementare"),
@@ -35,24 +34,13 @@ frmcomplementare::frmcomplementare(Registry &registry)
     Label1 = label("Label1", QStringLiteral("="), 9000, 3240, 375, 495, numbers, Qt::AlignHCenter);
     Label2 = label("Label2", QStringLiteral("1"), 9480, 3240, 375, 615, numbers, Qt::AlignHCenter);
     message(4200, 4920, 5655, 735, Font::comic(21.75), QColor(0, 0, 255));
-    cmdconferma =
-        button("cmdconferma", QStringLiteral("&Conferma"), 6360, 6120, 1335, 495, Font {}, 4);
+    confermaButton(6360, 6120, 1335, 495, Font {}, 4);
     fineButton(5);
 
     txtn1->setAccessibleName(QStringLiteral("numeratore della frazione complementare"));
     txtd1->setAccessibleName(QStringLiteral("denominatore della frazione complementare"));
     txtn2->setAccessibleName(QStringLiteral("numeratore dell’intero"));
     txtd2->setAccessibleName(QStringLiteral("denominatore dell’intero"));
-
-    connect(cmdconferma, &QPushButton::clicked, this, &frmcomplementare::cmdconferma_Click);
-}
-
-void frmcomplementare::Form_Load()
-{
-    Exercise::Form_Load();
-    drawTask();
-    showTask();
-    speakTask();
 }
 
 QString frmcomplementare::spokenTask() const
@@ -60,7 +48,7 @@ QString frmcomplementare::spokenTask() const
     return spokenFraction(num, den);
 }
 
-void frmcomplementare::drawTask()
+void frmcomplementare::estrai()
 {
     // Rejection: both values are drawn again, numerator first, until the
     // fraction is proper.
@@ -73,19 +61,15 @@ void frmcomplementare::drawTask()
             valida = 1;
     } while (valida != 1);
     compl_ = den - num;
+    // A new task starts with empty boxes, the cursor in the first.
+    for (QLineEdit *box : {txtn1, txtd1, txtn2, txtd2})
+        box->setText(QString());
+    txtn1->setFocus();
+    showFraction({num, den}, lbln, lbld);
 }
 
-void frmcomplementare::showTask()
+frmcomplementare::Verdict frmcomplementare::judge()
 {
-    lbln->setText(QString::number(num));
-    lbld->setText(QString::number(den));
-    describeFraction(lbln, lbld);
-}
-
-void frmcomplementare::cmdconferma_Click()
-{
-    if (isSecondPressOfADoubleClick())
-        return;
     const std::pair<QLineEdit *, int> boxes[] = {
         {txtn1, compl_}, {txtd1, den}, {txtn2, den}, {txtd2, den}};
     // Every box is checked; a wrong one is emptied.
@@ -96,14 +80,7 @@ void frmcomplementare::cmdconferma_Click()
             allRight = false;
         }
     }
-    say(allRight ? QStringLiteral("Esatto, complimenti!") : QStringLiteral("Sbagliato, riprova!"));
-    tmrtempo->start();
-    if (allRight) {
-        drawTask();
-        for (QLineEdit *box : {txtn1, txtd1, txtn2, txtd2})
-            box->setText(QString());
-        txtn1->setFocus();
-        showTask();
-        newTaskByConferma();
-    }
+    if (allRight)
+        return {QStringLiteral("Esatto, complimenti!"), true};
+    return {QStringLiteral("Sbagliato, riprova!"), false};
 }

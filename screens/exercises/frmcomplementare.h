@@ -4,13 +4,10 @@
 
 #include "exercise.h"
 
-#include <cstdint>
-
 class Line;
 class Picture;
 class QLabel;
 class QLineEdit;
-class QPushButton;
 
 // The complementary fraction: what completes a proper fraction to the whole.
 class frmcomplementare : public Exercise
@@ -20,13 +17,7 @@ class frmcomplementare : public Exercise
 public:
     explicit frmcomplementare(Registry &registry);
 
-    void Form_Load() override;
-
-    // Draws a new task without showing it; public so that the draws can be
-    // sampled.
-    void drawTask();
-    int drawnNumerator() const { return num; }
-    int drawnDenominator() const { return den; }
+    void estrai() override;
 
     Picture *Picture1;
     Picture *Picture2;
@@ -43,12 +34,10 @@ public:
     QLineEdit *txtd2;
     QLabel *Label1;
     QLabel *Label2;
-    QPushButton *cmdconferma;
 
 private:
+    Verdict judge() override;
     QString spokenTask() const override;
-    void cmdconferma_Click();
-    void showTask();
 
     int num = 0;
     int den = 0;

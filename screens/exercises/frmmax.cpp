@@ -11,9 +11,9 @@
 #include "sharedterm.h"
 
 #include <QLabel>
-#include <QPushButton>
 #include <QStringList>
-#include <QTimer>
+
+#include <algorithm>
 
 namespace {
 
@@ -48,51 +48,31 @@ frmmax::frmmax(Registry &registry)
         bars[k] = line(barNames[k], x + 120, y + 840, x + 960, y + 840, 3);
         cer[k] = shape(ringNames[k], x, y, 1095, 1695, QColor(255, 0, 0), 3, true);
         sel[k] = clickArea(areaNames[k], x, y, 1095, 1695);
+        connect(sel[k], &ClickArea::clicked, this, [this, k] { select(k); });
     }
     // The fractions come just before Conferma in the Tab chain.
     clickGroup({sel.begin(), sel.end()}, 2);
     select(-1);
-    cmdconferma =
-        button("cmdconferma", QStringLiteral("&Conferma"), 4800, 3840, 1335, 495, Font {}, 0);
+    confermaButton(4800, 3840, 1335, 495, Font {}, 0);
     fineButton(1);
     message(5760, 5880, 4215, 615, Font::comic(18).boldFace(), QColor(0, 0, 255));
-
-    connect(sel[0], &ClickArea::clicked, this, &frmmax::sel1_Click);
-    connect(sel[1], &ClickArea::clicked, this, &frmmax::sel2_Click);
-    connect(sel[2], &ClickArea::clicked, this, &frmmax::sel3_Click);
-    connect(sel[3], &ClickArea::clicked, this, &frmmax::sel4_Click);
-    connect(cmdconferma, &QPushButton::clicked, this, &frmmax::cmdconferma_Click);
-}
-
-void frmmax::Form_Load()
-{
-    Exercise::Form_Load();
-    makeTask();
-    speakTask();
 }
 
 QString frmmax::spokenTask() const
 {
     QStringList fractions;
-    for (int k = 0; k < 4; ++k)
-        fractions << spokenFraction(numeratori[k], denominatori[k]);
+    for (const Fraction &fraction : frazioni)
+        fractions << spoken(fraction);
     return fractions.join(QStringLiteral(", "));
 }
 
-void frmmax::makeTask()
+void frmmax::estrai()
 {
     const SharedTermTask task = drawSharedTerm(rnd(), 4);
-    tipo = task.tipo;
     for (int k = 0; k < 4; ++k) {
-        numeratori[k] = task.numerator(k);
-        denominatori[k] = task.denominator(k);
+        frazioni[k] = task.fraction(k);
+        showFraction(frazioni[k], lbln[k], lbld[k], sel[k]);
     }
-    for (int k = 0; k < 4; ++k)
-        lbln[k]->setText(QString::number(numeratori[k]));
-    for (int k = 0; k < 4; ++k)
-        lbld[k]->setText(QString::number(denominatori[k]));
-    for (int k = 0; k < 4; ++k)
-        sel[k]->setAccessibleName(spokenFraction(numeratori[k], denominatori[k]));
 }
 
 void frmmax::select(int k)
@@ -103,57 +83,15 @@ void frmmax::select(int k)
         sel[area]->setChosen(area == k);
 }
 
-void frmmax::sel1_Click()
+frmmax::Verdict frmmax::judge()
 {
-    select(0);
-}
-
-void frmmax::sel2_Click()
-{
-    select(1);
-}
-
-void frmmax::sel3_Click()
-{
-    select(2);
-}
-
-void frmmax::sel4_Click()
-{
-    select(3);
-}
-
-void frmmax::cmdconferma_Click()
-{
-    if (isSecondPressOfADoubleClick())
-        return;
-    // maggiore counts fractions from 1, as the child does; 0 is none.
-    maggiore = 0;
-    giusto = 0;
-    const std::array<int, 4> &values = tipo == 1 ? denominatori : numeratori;
-    for (int k = 0; k < 4; ++k) {
-        bool largest = true;
-        for (int other = 0; other < 4; ++other) {
-            if (other == k)
-                continue;
-            // The smallest denominator, or the largest numerator, wins.
-            if (tipo == 1 ? !(values[k] < values[other]) : !(values[k] > values[other]))
-                largest = false;
-        }
-        if (largest)
-            maggiore = k + 1;
-    }
+    // The fractions share a term and are all different: exactly one is the
+    // largest.
+    const int maggiore = int(std::max_element(frazioni.begin(), frazioni.end()) - frazioni.begin());
     // At most one ring shows: right only when it is the largest fraction's.
-    for (int k = 0; k < 4; ++k) {
-        if (maggiore == k + 1 && cer[k]->isVisibleTo(this))
-            giusto = 1;
-    }
-    say(giusto == 1 ? QStringLiteral("Esatto, complimenti!")
-                    : QStringLiteral("Hai sbagliato, riprova!"));
-    tmrtempo->start();
+    const bool giusto = cer[maggiore]->isVisibleTo(this);
     select(-1);
-    if (giusto == 1) {
-        makeTask();
-        newTaskByConferma();
-    }
+    if (giusto)
+        return {QStringLiteral("Esatto, complimenti!"), true};
+    return {QStringLiteral("Hai sbagliato, riprova!"), false};
 }

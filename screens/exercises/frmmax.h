@@ -3,6 +3,7 @@
 #pragma once
 
 #include "exercise.h"
+#include "fraction.h"
 
 #include <array>
 
@@ -10,7 +11,6 @@ class ClickArea;
 class Line;
 class Picture;
 class QLabel;
-class QPushButton;
 class Shape;
 
 // The largest of four fractions that share a term, picked with the mouse.
@@ -21,7 +21,7 @@ class frmmax : public Exercise
 public:
     explicit frmmax(Registry &registry);
 
-    void Form_Load() override;
+    void estrai() override;
 
     Picture *Picture2;
     Picture *Picture1;
@@ -33,21 +33,12 @@ public:
     std::array<Line *, 4> bars;
     std::array<Shape *, 4> cer;
     std::array<ClickArea *, 4> sel;
-    QPushButton *cmdconferma;
 
 private:
+    Verdict judge() override;
     QString spokenTask() const override;
-    void makeTask();
+    // Shows ring k alone (none for -1) and makes sel[k] the chosen fraction.
     void select(int k);
-    void sel1_Click();
-    void sel2_Click();
-    void sel3_Click();
-    void sel4_Click();
-    void cmdconferma_Click();
 
-    std::array<int, 4> numeratori {};
-    std::array<int, 4> denominatori {};
-    int tipo = 0;
-    int maggiore = 0;
-    int giusto = 0;
+    std::array<Fraction, 4> frazioni;
 };

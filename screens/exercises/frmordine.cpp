@@ -15,19 +15,14 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QStringList>
-#include <QTimer>
 
-#include <utility>
+#include <algorithm>
+#include <functional>
 
 namespace {
 
 const QColor pink(255, 192, 192);
 constexpr std::array<int, 5> columnLeft {720, 1920, 3120, 4320, 5520};
-
-QString text(int value)
-{
-    return QString::number(value);
-}
 
 } // namespace
 
@@ -72,8 +67,7 @@ frmordine::frmordine(Registry &registry)
                          Qt::black, Qt::white);
     }
     message(720, 5520, 5415, 735, Font::comic(24), QColor(0, 0, 255));
-    cmdconferma = button("cmdconferma", QStringLiteral("&Conferma"), 6360, 5520, 1215, 495,
-                         Font::sans(9.75), 25);
+    confermaButton(6360, 5520, 1215, 495, Font::sans(9.75), 25);
     cmdannulla = button("cmdannulla", QStringLiteral("&Annulla"), 6360, 6120, 1215, 495,
                         Font::sans(9.75), 14);
     fineButton(3);
@@ -95,19 +89,15 @@ frmordine::frmordine(Registry &registry)
         if (on)
             optdecre_Click();
     });
-    connect(cmdconferma, &QPushButton::clicked, this, &frmordine::cmdconferma_Click);
     connect(cmdannulla, &QPushButton::clicked, this, &frmordine::cmdannulla_Click);
 }
 
 void frmordine::Form_Load()
 {
     Exercise::Form_Load();
-    estrai();
-    ordina(Direction::Ascending);
     // "Crescente" takes the focus at open; in this toolkit focus alone does
     // not select an option, so select it here.
     optcre->setChecked(true);
-    speakTask();
 }
 
 QString frmordine::spokenTask() const
@@ -115,7 +105,7 @@ QString frmordine::spokenTask() const
     // The top row as drawn, whichever order the answer places expect.
     QStringList fractions;
     for (int k = 0; k < 5; ++k)
-        fractions << spokenFraction(lbln[k]->text().toInt(), lbld[k]->text().toInt());
+        fractions << spoken(top(k));
     return fractions.join(QStringLiteral(", ")) + QStringLiteral("; in ordine ")
         + (optdecre->isChecked() ? QStringLiteral("decrescente") : QStringLiteral("crescente"));
 }
@@ -124,38 +114,25 @@ void frmordine::estrai()
 {
     const SharedTermTask task = drawSharedTerm(rnd(), 5);
     tipo = task.tipo;
-    for (int k = 0; k < 5; ++k) {
-        numeratori[k] = task.numerator(k);
-        denominatori[k] = task.denominator(k);
-    }
     // The top row in draw order.
     for (int k = 0; k < 5; ++k) {
-        lbln[k]->setText(text(numeratori[k]));
-        lbld[k]->setText(text(denominatori[k]));
-        img[k]->setAccessibleName(spokenFraction(numeratori[k], denominatori[k]));
+        frazioni[k] = task.fraction(k);
+        showFraction(frazioni[k], lbln[k], lbld[k], img[k]);
     }
+    ordina(optdecre->isChecked() ? Direction::Descending : Direction::Ascending);
+}
+
+Fraction frmordine::top(int k) const
+{
+    return {lbln[k]->text().toInt(), lbld[k]->text().toInt()};
 }
 
 void frmordine::ordina(Direction direction)
 {
-    std::array<int, 5> &cells = tipo == 1 ? denominatori : numeratori;
-    for (int i = 0; i < 4; ++i) {
-        for (int j = i + 1; j < 5; ++j) {
-            if (outOfOrder(direction, i, j))
-                std::swap(cells[i], cells[j]);
-        }
-    }
-}
-
-// Whether places i and j must swap. With a shared numerator the larger
-// denominator is the smaller fraction; with a shared denominator the larger
-// numerator is the larger fraction.
-bool frmordine::outOfOrder(Direction direction, int i, int j) const
-{
-    const bool ascending = direction == Direction::Ascending;
-    if (tipo == 1)
-        return ascending ? denominatori[i] < denominatori[j] : denominatori[i] > denominatori[j];
-    return ascending ? numeratori[i] > numeratori[j] : numeratori[i] < numeratori[j];
+    if (direction == Direction::Ascending)
+        std::sort(frazioni.begin(), frazioni.end());
+    else
+        std::sort(frazioni.begin(), frazioni.end(), std::greater<>());
 }
 
 void frmordine::img_Click(int k)
@@ -166,9 +143,7 @@ void frmordine::img_Click(int k)
     for (int s = 0; s < 5; ++s) {
         if (!placeLine[s]->isHidden())
             continue;
-        lblrn[s]->setText(lbln[k]->text());
-        lblrd[s]->setText(lbld[k]->text());
-        describeFraction(lblrn[s], lblrd[s]);
+        showFraction(top(k), lblrn[s], lblrd[s]);
         lbln[k]->hide();
         lbld[k]->hide();
         img[k]->hide();
@@ -188,26 +163,19 @@ void frmordine::optdecre_Click()
     ordina(Direction::Descending);
 }
 
-void frmordine::cmdconferma_Click()
+frmordine::Verdict frmordine::judge()
 {
-    if (isSecondPressOfADoubleClick())
-        return;
     // Only the varying term is compared: the shared one cannot be misplaced.
     int esatte = 0;
     for (int s = 0; s < 5; ++s) {
-        if (tipo == 1 ? matches(lblrd[s]->text(), denominatori[s])
-                      : matches(lblrn[s]->text(), numeratori[s]))
+        if (tipo == 1 ? matches(lblrd[s]->text(), frazioni[s].denominator)
+                      : matches(lblrn[s]->text(), frazioni[s].numerator))
             ++esatte;
     }
-    say(esatte == 5 ? QStringLiteral("Esatto, complimenti!")
-                    : QStringLiteral("Sbagliato, riprova!"));
-    tmrtempo->start();
     azzera();
-    if (esatte == 5) {
-        estrai();
-        ordina(optdecre->isChecked() ? Direction::Descending : Direction::Ascending);
-        newTaskByConferma();
-    }
+    if (esatte == 5)
+        return {QStringLiteral("Esatto, complimenti!"), true};
+    return {QStringLiteral("Sbagliato, riprova!"), false};
 }
 
 void frmordine::cmdannulla_Click()

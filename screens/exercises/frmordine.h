@@ -3,6 +3,7 @@
 #pragma once
 
 #include "exercise.h"
+#include "fraction.h"
 
 #include <array>
 
@@ -29,8 +30,9 @@ public:
 
     enum class Direction { Ascending, Descending };
 
-    // Draws a new task of either kind and shows it in the top row.
-    void estrai();
+    // Draws a new task of either kind, shows it in the top row and puts it
+    // in the order the frame selects.
+    void estrai() override;
     // Puts the varying values in the order the answer places expect them.
     void ordina(Direction direction);
     // Puts every fraction back into the top row and empties the answer row.
@@ -51,26 +53,23 @@ public:
     std::array<QLabel *, 5> lblrn;
     std::array<Line *, 5> placeLine;
     std::array<QLabel *, 5> lblrd;
-    QPushButton *cmdconferma;
     QPushButton *cmdannulla;
     QGroupBox *Frame1;
     QRadioButton *optcre;
     QRadioButton *optdecre;
 
-    // Fraction k of the task; after ordina, the fraction expected in answer
-    // place k.
-    std::array<int, 5> numeratori {};
-    std::array<int, 5> denominatori {};
+    // After ordina, the fraction expected in answer place k.
+    std::array<Fraction, 5> frazioni;
     int tipo = 1;
 
 private:
     QString spokenTask() const override;
+    // Top fraction k as its labels show it.
+    Fraction top(int k) const;
     // A click on top fraction k (img[k]).
     void img_Click(int k);
     void optcre_Click();
     void optdecre_Click();
-    void cmdconferma_Click();
     void cmdannulla_Click();
-
-    bool outOfOrder(Direction direction, int i, int j) const;
+    Verdict judge() override;
 };

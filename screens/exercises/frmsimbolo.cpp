@@ -10,8 +10,6 @@
 
 #include <QLabel>
 #include <QLineEdit>
-#include <QPushButton>
-#include <QTimer>
 
 namespace {
 
@@ -32,6 +30,15 @@ constexpr int columnLeft[2] = {4320, 7680};
 constexpr int rowTop[3] = {1560, 3000, 4440};
 constexpr int boxTop[3] = {1920, 3240, 4800};
 constexpr int fractionStep = 1800;
+
+// The symbol that belongs between two fractions when they share a term:
+// "<", ">" or "=", and empty when they share none.
+QString symbolBetween(const Fraction &a, const Fraction &b)
+{
+    if (a.numerator != b.numerator && a.denominator != b.denominator)
+        return {};
+    return a < b ? QStringLiteral("<") : (a > b ? QStringLiteral(">") : QStringLiteral("="));
+}
 
 } // namespace
 
@@ -54,109 +61,73 @@ frmsimbolo::frmsimbolo(Registry &registry)
         }
         txtsim[p] = textBox(boxNames[p], left + 840, boxTop[p / 2], 735, 555, Font::sans(24), p);
     }
-    cmdconferma =
-        button("cmdconferma", QStringLiteral("&Conferma"), 840, 5760, 1695, 495, Font {}, 6);
+    confermaButton(840, 5760, 1695, 495, Font {}, 6);
     fineButton(7);
     message(4320, 6120, 5775, 615, Font::comic(21.75), QColor(255, 255, 0));
-
-    connect(cmdconferma, &QPushButton::clicked, this, &frmsimbolo::cmdconferma_Click);
-}
-
-void frmsimbolo::Form_Load()
-{
-    Exercise::Form_Load();
-    for (int p = 0; p < 6; ++p) {
-        inventa();
-        showPair(p);
-    }
-    speakTask();
 }
 
 // The first pair: each box says its own pair when it takes the focus.
 QString frmsimbolo::spokenTask() const
 {
-    return QStringLiteral("%1 e %2").arg(
-        spokenFraction(lbln[0][0]->text().toInt(), lbld[0][0]->text().toInt()),
-        spokenFraction(lbln[0][1]->text().toInt(), lbld[0][1]->text().toInt()));
+    return spoken(shown(0, 0)) + QStringLiteral(" e ") + spoken(shown(0, 1));
 }
 
-void frmsimbolo::inventa()
+frmsimbolo::Pair frmsimbolo::inventa()
 {
     // The kind is drawn once; a rejected attempt draws all four numbers again.
-    tipo = rnd().draw(2);
+    const int tipo = rnd().draw(2);
     int cont = 0;
+    Pair pair;
     while (cont != 2) {
         cont = 0;
-        num1 = rnd().draw(9);
-        den1 = rnd().draw(99);
-        num2 = rnd().draw(9);
-        den2 = rnd().draw(99);
+        pair.first.numerator = rnd().draw(9);
+        pair.first.denominator = rnd().draw(99);
+        pair.second.numerator = rnd().draw(9);
+        pair.second.denominator = rnd().draw(99);
         if (tipo == 1)
-            num2 = num1;
+            pair.second.numerator = pair.first.numerator;
         if (tipo == 2)
-            den2 = den1;
-        if (num1 < den1)
+            pair.second.denominator = pair.first.denominator;
+        if (pair.first.numerator < pair.first.denominator)
             ++cont;
-        if (num2 < den2)
+        if (pair.second.numerator < pair.second.denominator)
             ++cont;
     }
+    return pair;
 }
 
-void frmsimbolo::showPair(int p)
+void frmsimbolo::estrai()
 {
-    lbln[p][0]->setText(QString::number(num1));
-    lbld[p][0]->setText(QString::number(den1));
-    lbln[p][1]->setText(QString::number(num2));
-    lbld[p][1]->setText(QString::number(den2));
-    describeFraction(lbln[p][0], lbld[p][0]);
-    describeFraction(lbln[p][1], lbld[p][1]);
-    txtsim[p]->setAccessibleName(QStringLiteral("simbolo tra %1 e %2")
-                                     .arg(spokenFraction(num1, den1), spokenFraction(num2, den2)));
+    for (int p = 0; p < 6; ++p) {
+        const auto [first, second] = inventa();
+        showFraction(first, lbln[p][0], lbld[p][0]);
+        showFraction(second, lbln[p][1], lbld[p][1]);
+        txtsim[p]->setAccessibleName(
+            QStringLiteral("simbolo tra %1 e %2").arg(spoken(first), spoken(second)));
+    }
+    // New pairs start with empty boxes, the cursor in the first.
+    for (QLineEdit *box : txtsim)
+        box->clear();
+    txtsim[0]->setFocus(Qt::OtherFocusReason);
 }
 
-QString symbolBetween(int a, int b, int c, int d)
+Fraction frmsimbolo::shown(int p, int f) const
 {
-    QString simbolo;
-    if (a == c && b > d)
-        simbolo = QStringLiteral("<");
-    if (a == c && b < d)
-        simbolo = QStringLiteral(">");
-    if (b == d && a < c)
-        simbolo = QStringLiteral("<");
-    if (b == d && a > c)
-        simbolo = QStringLiteral(">");
-    if (b == d && a == c)
-        simbolo = QStringLiteral("=");
-    return simbolo;
+    return {lbln[p][f]->text().toInt(), lbld[p][f]->text().toInt()};
 }
 
-void frmsimbolo::cmdconferma_Click()
+frmsimbolo::Verdict frmsimbolo::judge()
 {
-    if (isSecondPressOfADoubleClick())
-        return;
     int esatte = 0;
     for (int p = 0; p < 6; ++p) {
         // The labels hold the numbers; they are the program's own digits.
-        const QString simbolo =
-            symbolBetween(lbln[p][0]->text().toInt(), lbld[p][0]->text().toInt(),
-                          lbln[p][1]->text().toInt(), lbld[p][1]->text().toInt());
-        if (txtsim[p]->text() == simbolo)
+        if (txtsim[p]->text() == symbolBetween(shown(p, 0), shown(p, 1)))
             ++esatte;
         else
             txtsim[p]->clear();
     }
-    tmrtempo->start();
-    if (esatte != 6)
-        say(QStringLiteral("Sbagliato, riprova!"));
-    if (esatte == 6) {
-        say(QStringLiteral("Bravissimo!"));
-        for (int p = 0; p < 6; ++p) {
-            inventa();
-            showPair(p);
-        }
-        for (QLineEdit *box : txtsim)
-            box->clear();
-        newTaskByConferma();
-    }
+    if (esatte == 6)
+        return {QStringLiteral("Bravissimo!"), true};
     txtsim[0]->setFocus(Qt::OtherFocusReason);
+    return {QStringLiteral("Sbagliato, riprova!"), false};
 }

@@ -3,6 +3,7 @@
 #pragma once
 
 #include "exercise.h"
+#include "fraction.h"
 
 #include <array>
 
@@ -10,7 +11,6 @@ class Line;
 class Picture;
 class QLabel;
 class QLineEdit;
-class QPushButton;
 
 // Six pairs of fractions and the symbol that belongs between them.
 class frmsimbolo : public Exercise
@@ -20,7 +20,8 @@ class frmsimbolo : public Exercise
 public:
     explicit frmsimbolo(Registry &registry);
 
-    void Form_Load() override;
+    // Six new pairs, the boxes empty and the cursor in the first.
+    void estrai() override;
 
     Picture *Picture2;
     Picture *Picture1;
@@ -30,21 +31,14 @@ public:
     std::array<std::array<QLabel *, 2>, 6> lbld;
     std::array<Line *, 12> bars;
     std::array<QLineEdit *, 6> txtsim;
-    QPushButton *cmdconferma;
 
 private:
+    using Pair = std::pair<Fraction, Fraction>;
+
+    Verdict judge() override;
     QString spokenTask() const override;
-    void inventa();
-    void showPair(int p);
-    void cmdconferma_Click();
-
-    int num1 = 0;
-    int num2 = 0;
-    int den1 = 0;
-    int den2 = 0;
-    int tipo = 0;
+    // One new pair of proper fractions that share a term.
+    Pair inventa();
+    // Fraction f (0 or 1) of pair p as its labels show it.
+    Fraction shown(int p, int f) const;
 };
-
-// The symbol that belongs between a/b and c/d when the two share a term:
-// "<", ">" or "=", and empty when they share none.
-QString symbolBetween(int a, int b, int c, int d);

@@ -5,66 +5,49 @@
 #include "accessibility.h"
 #include "line.h"
 #include "picture.h"
-#include "registry.h"
 
 #include <QLabel>
-#include <QPushButton>
 
-namespace {
-
-const QColor Title(192, 0, 192);
-const QColor Definition(255, 0, 0);
-const QColor Explanation(0, 0, 255);
-
-} // namespace
-
-frmregolecalcola::frmregolecalcola(Registry &registry)
+frmregolecalcola::frmregolecalcola(Registry &registry, const QStringList &pages)
     : RulesPage(registry, QStringLiteral("frmregolecalcola"),
-                QStringLiteral("Come si calcola la frazione di un numero"))
+                QStringLiteral("Come si calcola la frazione di un numero"), pages)
 {
-    const Font text = Font::comic(12);
+    const QColor Definition(255, 0, 0);
 
-    fineButton(0);
-    Picture2 = pictureBox("Picture2", QStringLiteral("bookworm.svg"), 8880, 120, 1455, 1215);
     Picture1 = pictureBox("Picture1", QStringLiteral("fraction-parts.svg"), 360, 1920, 3855, 1335);
-    regolaButtons(1);
     Label12 = label("Label12",
                     QStringLiteral("per sapere quante parti sono state considerate e quindi "
                                    "moltiplicare 4 x 2 = 8."),
-                    360, 5760, 8895, 495, text, Qt::AlignLeft, Explanation);
+                    360, 5760, 8895, 495, body, Qt::AlignLeft, Blue);
     Label11 = label("Label11", QStringLiteral("di 12. Poi devo guardare il numeratore"), 6240, 5160,
-                    4335, 495, text, Qt::AlignLeft, Explanation);
-    Line2 = line("Line2", 5760, 5400, 6120, 5400, 1, Explanation);
-    Label10 = label("Label10", QStringLiteral("3"), 5880, 5400, 135, 375, text, Qt::AlignLeft,
-                    Explanation);
-    Label9 = label("Label9", QStringLiteral("1"), 5880, 5040, 135, 375, text, Qt::AlignLeft,
-                   Explanation);
+                    4335, 495, body, Qt::AlignLeft, Blue);
+    Line2 = line("Line2", 5760, 5400, 6120, 5400, 1, Blue);
+    Label10 =
+        label("Label10", QStringLiteral("3"), 5880, 5400, 135, 375, body, Qt::AlignLeft, Blue);
+    Label9 = label("Label9", QStringLiteral("1"), 5880, 5040, 135, 375, body, Qt::AlignLeft, Blue);
     Label8 = label("Label8", QStringLiteral("di 12 → 12 : 3 = 4    In questo modo ottengo"), 960,
-                   5160, 4815, 375, text, Qt::AlignLeft, Explanation);
-    Line1 = line("Line1", 480, 5400, 840, 5400, 1, Explanation);
-    Label7 =
-        label("Label7", QStringLiteral("3"), 600, 5400, 255, 375, text, Qt::AlignLeft, Explanation);
-    Label6 =
-        label("Label6", QStringLiteral("2"), 600, 5040, 255, 375, text, Qt::AlignLeft, Explanation);
+                   5160, 4815, 375, body, Qt::AlignLeft, Blue);
+    Line1 = line("Line1", 480, 5400, 840, 5400, 1, Blue);
+    Label7 = label("Label7", QStringLiteral("3"), 600, 5400, 255, 375, body, Qt::AlignLeft, Blue);
+    Label6 = label("Label6", QStringLiteral("2"), 600, 5040, 255, 375, body, Qt::AlignLeft, Blue);
     Label5 = label("Label5",
                    QStringLiteral("Quando calcolo la frazione di un numero devo ricordarmi di "
                                   "guardare per prima cosa il denominatore,  esso infatti mi dice "
                                   "in quante parti devo dividerlo:"),
-                   360, 4200, 9615, 855, text, Qt::AlignLeft, Explanation);
+                   360, 4200, 9615, 855, body, Qt::AlignLeft, Blue);
     Label4 = label("Label4",
                    QStringLiteral("IL DENOMINATORE indica in quante parti uguali è stato diviso "
                                   "l'intero."),
-                   4560, 3240, 4455, 735, text, Qt::AlignLeft, Definition);
+                   4560, 3240, 4455, 735, body, Qt::AlignLeft, Definition);
     Label3 = label("Label3",
                    QStringLiteral("LA LINEA DI FRAZIONE indica che è avvenuta una divisione in "
                                   "parti uguali."),
-                   4560, 2280, 4455, 735, text, Qt::AlignLeft, Definition);
+                   4560, 2280, 4455, 735, body, Qt::AlignLeft, Definition);
     Label2 = label("Label2",
                    QStringLiteral("IL NUMERATORE indica quante parti dell'intero sono state "
                                   "considerate."),
-                   4560, 1320, 4455, 735, text, Qt::AlignLeft, Definition);
-    Label1 = label("Label1", QStringLiteral("Come si calcola la frazione di un numero"), 480, 240,
-                   7575, 615, Font::comic(20.25), Qt::AlignLeft, Title);
+                   4560, 1320, 4455, 735, body, Qt::AlignLeft, Definition);
+    title(7575);
 
     describeFraction(Label6, Label7);
     describeFraction(Label9, Label10);

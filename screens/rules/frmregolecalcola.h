@@ -14,9 +14,8 @@ class frmregolecalcola : public RulesPage
     Q_OBJECT
 
 public:
-    explicit frmregolecalcola(Registry &registry);
+    frmregolecalcola(Registry &registry, const QStringList &pages);
 
-    Picture *Picture2;
     Picture *Picture1;
     QLabel *Label12;
     QLabel *Label11;
@@ -31,5 +30,4 @@ public:
     QLabel *Label4;
     QLabel *Label3;
     QLabel *Label2;
-    QLabel *Label1;
 };

@@ -5,42 +5,29 @@
 #include "accessibility.h"
 #include "line.h"
 #include "picture.h"
-#include "registry.h"
 
 #include <QLabel>
-#include <QPushButton>
 
-namespace {
-
-const QColor Title(192, 0, 192);
-const QColor Explanation(0, 0, 255);
-const QColor Sum(255, 0, 0);
-
-} // namespace
-
-frmregolecomplementare::frmregolecomplementare(Registry &registry)
+frmregolecomplementare::frmregolecomplementare(Registry &registry, const QStringList &pages)
     : RulesPage(registry, QStringLiteral("frmregolecomplementare"),
-                QStringLiteral("Come si calcola la frazione complementare"))
+                QStringLiteral("Come si calcola la frazione complementare"), pages)
 {
-    const Font text = Font::comic(12);
+    const QColor Sum(255, 0, 0);
     const Font big = Font::comic(20.25);
 
-    fineButton(0);
-    Picture2 = pictureBox("Picture2", QStringLiteral("bookworm.svg"), 8880, 120, 1455, 1215);
     Picture1 = pictureBox("Picture1", QStringLiteral("square-quarters.svg"), 360, 1800, 3375, 1815);
-    regolaButtons(2);
     Label9 = label("Label9",
                    QStringLiteral("Per completare l’intero devo colorare le rimanenti 3 parti. La "
                                   "frazione, che aggiunta a quella data, permette di avere "
                                   "l’intero si chiama frazione complementare."),
-                   4080, 2520, 6255, 1095, text, Qt::AlignLeft, Explanation);
-    Label8 = label("Label8", QStringLiteral("dell'intero."), 7920, 1920, 1335, 495, text,
-                   Qt::AlignLeft, Explanation);
-    Line1 = line("Line1", 7560, 2160, 7800, 2160, 1, Explanation);
-    Label7 = label("Label7", QStringLiteral("4"), 7560, 2160, 255, 375, text, Qt::AlignHCenter,
-                   Explanation);
-    Label6 = label("Label6", QStringLiteral("1"), 7560, 1800, 255, 375, text, Qt::AlignHCenter,
-                   Explanation);
+                   4080, 2520, 6255, 1095, body, Qt::AlignLeft, Blue);
+    Label8 = label("Label8", QStringLiteral("dell'intero."), 7920, 1920, 1335, 495, body,
+                   Qt::AlignLeft, Blue);
+    Line1 = line("Line1", 7560, 2160, 7800, 2160, 1, Blue);
+    Label7 =
+        label("Label7", QStringLiteral("4"), 7560, 2160, 255, 375, body, Qt::AlignHCenter, Blue);
+    Label6 =
+        label("Label6", QStringLiteral("1"), 7560, 1800, 255, 375, body, Qt::AlignHCenter, Blue);
     Line5 = line("Line5", 6120, 5040, 6720, 5040, 3, Sum);
     Line4 = line("Line4", 4680, 5040, 5280, 5040, 3, Sum);
     Line3 = line("Line3", 3240, 5040, 3840, 5040, 3, Sum);
@@ -60,9 +47,8 @@ frmregolecomplementare::frmregolecomplementare(Registry &registry)
     Label3 = label("Label3", QStringLiteral("4"), 3240, 5160, 615, 495, big, Qt::AlignHCenter, Sum);
     Label2 = label("Label2", QStringLiteral("1"), 3240, 4440, 615, 495, big, Qt::AlignHCenter, Sum);
     Label5 = label("Label5", QStringLiteral("La parte colorata rappresenta"), 4080, 1920, 3375, 495,
-                   text, Qt::AlignLeft, Explanation);
-    Label1 = label("Label1", QStringLiteral("Come si calcola la frazione complementare"), 480, 240,
-                   7935, 615, big, Qt::AlignLeft, Title);
+                   body, Qt::AlignLeft, Blue);
+    title(7935);
 
     describeFraction(Label6, Label7);
     describeFraction(Label2, Label3);

@@ -14,9 +14,8 @@ class frmregolecomplementare : public RulesPage
     Q_OBJECT
 
 public:
-    explicit frmregolecomplementare(Registry &registry);
+    frmregolecomplementare(Registry &registry, const QStringList &pages);
 
-    Picture *Picture2;
     Picture *Picture1;
     QLabel *Label9;
     QLabel *Label8;
@@ -36,5 +35,4 @@ public:
     QLabel *Label3;
     QLabel *Label2;
     QLabel *Label5;
-    QLabel *Label1;
 };

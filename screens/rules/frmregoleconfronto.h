@@ -14,10 +14,9 @@ class frmregoleconfronto : public RulesPage
     Q_OBJECT
 
 public:
-    explicit frmregoleconfronto(Registry &registry);
+    frmregoleconfronto(Registry &registry, const QStringList &pages);
 
     Picture *Picture3;
-    Picture *Picture2;
     Picture *Picture1;
     Line *Line5;
     QLabel *Label16;
@@ -39,5 +38,4 @@ public:
     Line *Line1;
     QLabel *Label7;
     QLabel *Label6;
-    QLabel *Label1;
 };
