@@ -2,7 +2,7 @@
 
 #pragma once
 
-#include "screen.h"
+#include "page.h"
 
 #include <QElapsedTimer>
 

@@ -7,20 +7,18 @@
 #include <QPainter>
 
 Line::Line(QWidget *parent, int x1, int y1, int x2, int y2, int width, const QColor &colour)
-    : QWidget(parent), m_twipsFrom(x1, y1), m_twipsTo(x2, y2), m_width(width), m_penWidth(width),
-      m_colour(colour)
+    : Stroke(parent, colour, width), m_twipsFrom(x1, y1), m_twipsTo(x2, y2)
 {
-    setAttribute(Qt::WA_TransparentForMouseEvents);
     setZoom(1);
 }
 
 void Line::setZoom(qreal zoom)
 {
-    m_penWidth = twips::penWidth(m_width, zoom);
+    setPenZoom(zoom);
     const QPointF a(twips::toPixelsF(m_twipsFrom.x(), zoom),
                     twips::toPixelsF(m_twipsFrom.y(), zoom));
     const QPointF b(twips::toPixelsF(m_twipsTo.x(), zoom), twips::toPixelsF(m_twipsTo.y(), zoom));
-    const int margin = m_penWidth;
+    const int margin = penWidth();
     const QRectF bounds = QRectF(a, b).normalized().adjusted(-margin, -margin, margin, margin);
     const QRect box = bounds.toAlignedRect();
     setGeometry(box);
@@ -32,6 +30,6 @@ void Line::setZoom(qreal zoom)
 void Line::paintEvent(QPaintEvent *)
 {
     QPainter painter(this);
-    painter.setPen(QPen(m_colour, m_penWidth, Qt::SolidLine, Qt::FlatCap));
+    painter.setPen(QPen(colour(), penWidth(), Qt::SolidLine, Qt::FlatCap));
     painter.drawLine(m_from, m_to);
 }

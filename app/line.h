@@ -2,12 +2,11 @@
 
 #pragma once
 
-#include <QColor>
-#include <QWidget>
+#include "stroke.h"
 
 // A straight line between two points of its screen, drawn over the labels it
 // separates (a fraction bar). Clicks pass through it.
-class Line : public QWidget
+class Line : public Stroke
 {
     Q_OBJECT
 
@@ -20,8 +19,6 @@ public:
 
     QPointF from() const { return m_from; }
     QPointF to() const { return m_to; }
-    int lineWidth() const { return m_width; }
-    QColor colour() const { return m_colour; }
 
 protected:
     void paintEvent(QPaintEvent *event) override;
@@ -31,7 +28,4 @@ private:
     QPoint m_twipsTo;
     QPointF m_from;
     QPointF m_to;
-    int m_width;
-    int m_penWidth;
-    QColor m_colour;
 };

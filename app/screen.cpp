@@ -155,8 +155,7 @@ QPushButton *Screen::button(const char *name, const QString &caption, int left, 
 PictureButton *Screen::pictureButton(const char *name, const QString &picture, int left, int top,
                                      int width, int height, int tabIndex, const QString &toolTip)
 {
-    auto *control =
-        place(new PictureButton(this, picture), name, {left, top, width, height});
+    auto *control = place(new PictureButton(this, picture), name, {left, top, width, height});
     control->setToolTip(toolTip);
     control->setAccessibleName(toolTip);
     m_tabOrder.emplace_back(tabIndex, control);
@@ -224,8 +223,7 @@ Shape *Screen::shape(const char *name, int left, int top, int width, int height,
                      const QColor &colour, int borderWidth, bool oval)
 {
     const Shape::Outline outline = oval ? Shape::Outline::Oval : Shape::Outline::Rectangle;
-    return place(new Shape(this, colour, borderWidth, outline), name,
-                 {left, top, width, height});
+    return place(new Shape(this, colour, borderWidth, outline), name, {left, top, width, height});
 }
 
 QGroupBox *Screen::frame(const char *name, const QString &caption, int left, int top, int width,
@@ -239,8 +237,7 @@ QGroupBox *Screen::frame(const char *name, const QString &caption, int left, int
 QRadioButton *Screen::option(QGroupBox *frame, const char *name, const QString &caption, int left,
                              int top, int width, int height, const Font &font, int tabIndex)
 {
-    auto *control =
-        place(new QRadioButton(caption, frame), name, {left, top, width, height}, font);
+    auto *control = place(new QRadioButton(caption, frame), name, {left, top, width, height}, font);
     // An option shows its frame through it: a filled button would paint the
     // button colour, and even the frame's colour differs from the frame's
     // slightly shaded inside.
@@ -292,17 +289,4 @@ void Screen::closeEvent(QCloseEvent *event)
     event->accept();
     if (m_registry.screen(name()) == this)
         m_registry.unload(name());
-}
-
-QPushButton *Page::fineButton(int tabIndex)
-{
-    cmdfine = button("cmdfine", QStringLiteral("&Fine"), 240, 6600, 855, 375, Font {}, tabIndex);
-    setCancel(cmdfine);
-    connect(cmdfine, &QPushButton::clicked, this, &Page::cmdfine_Click);
-    return cmdfine;
-}
-
-void Page::cmdfine_Click()
-{
-    moveTo(QStringLiteral("frminizio"));
 }

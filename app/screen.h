@@ -130,18 +130,3 @@ private:
     std::vector<std::pair<int, QWidget *>> m_tabOrder;
     Announcer *m_announcer = nullptr;
 };
-
-// A screen with a way back to the main menu: "&Fine", also pressed by Esc.
-class Page : public Screen
-{
-    Q_OBJECT
-
-public:
-    using Screen::Screen;
-
-protected:
-    QPushButton *fineButton(int tabIndex);
-    void cmdfine_Click();
-
-    QPushButton *cmdfine = nullptr;
-};

@@ -2,12 +2,11 @@
 
 #pragma once
 
-#include <QColor>
-#include <QWidget>
+#include "stroke.h"
 
 // An outline drawn inside its rectangle: the frame of an answer place or the
 // ring around a chosen fraction. Clicks pass through it.
-class Shape : public QWidget
+class Shape : public Stroke
 {
     Q_OBJECT
 
@@ -19,15 +18,9 @@ public:
 
     void setZoom(qreal zoom);
 
-    QColor colour() const { return m_colour; }
-    int borderWidth() const { return m_width; }
-
 protected:
     void paintEvent(QPaintEvent *event) override;
 
 private:
-    QColor m_colour;
-    int m_width;
-    int m_penWidth;
     Outline m_outline;
 };

@@ -124,7 +124,7 @@ private slots:
             QCOMPARE(screen->cer[k]->objectName(), QStringLiteral("cer") + number);
             QCOMPARE(screen->cer[k]->geometry(), around);
             QCOMPARE(screen->cer[k]->colour(), QColor(255, 0, 0));
-            QCOMPARE(screen->cer[k]->borderWidth(), 3);
+            QCOMPARE(screen->cer[k]->lineWidth(), 3);
             QCOMPARE(screen->sel[k]->objectName(), QStringLiteral("sel") + number);
             QCOMPARE(screen->sel[k]->geometry(), around);
             // The mouse never gives a fraction the focus; Tab reaches the first.

@@ -186,7 +186,7 @@ private slots:
             QCOMPARE(screen->lblrn[k]->palette().color(QPalette::Window), QColor(Qt::white));
             QCOMPARE(screen->lblrd[k]->text(), QString());
             QCOMPARE(screen->shapes[k]->objectName(), QStringLiteral("Shape%1").arg(k + 1));
-            QCOMPARE(screen->shapes[k]->borderWidth(), 2);
+            QCOMPARE(screen->shapes[k]->lineWidth(), 2);
         }
         // Shape2 frames the first place, Shape1 the second.
         QCOMPARE(screen->shapes[1]->geometry(), QRect(32, 240, 73, 97));
