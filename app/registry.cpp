@@ -7,9 +7,11 @@
 #include <QCoreApplication>
 #include <QGuiApplication>
 #include <QKeyEvent>
+#include <QWindow>
 
 #include <algorithm>
 #include <iterator>
+#include <utility>
 
 namespace {
 
@@ -49,7 +51,11 @@ Registry::Registry() : m_random(std::make_unique<Random>())
         application->installEventFilter(this);
 }
 
-Registry::~Registry() = default;
+Registry::~Registry()
+{
+    for (const QPointer<Screen> &screen : m_leaving)
+        delete screen;
+}
 
 void Registry::add(const QString &name, Factory factory)
 {
@@ -78,6 +84,7 @@ void Registry::show(const QString &name)
         Screen *shown = screen.get();
         m_screens.emplace(name, std::move(screen));
         m_last = shown;
+        m_appearing = shown;
         shown->show();
         shown->focusFirst();
         shown->activateWindow();
@@ -94,12 +101,19 @@ void Registry::unload(const QString &name)
     auto loaded = m_screens.find(name);
     if (loaded == m_screens.end())
         return;
-    // The screen may be running the handler that unloads it: hide it now,
-    // delete it once that handler has returned.
+    // The screen may be running the handler that unloads it: it is deleted
+    // once that handler has returned. It goes off the display when the next
+    // screen is on it: a busy window manager may take seconds to map a new
+    // window (openbox reloads its keyboard map at every change of the key
+    // mapping), while the old one would vanish at once and leave the child
+    // with no window at all.
     Screen *screen = loaded->second.release();
     m_screens.erase(loaded);
-    screen->hide();
-    screen->deleteLater();
+    if (screen == m_appearing)
+        m_appearing = nullptr;
+    m_leaving.emplace_back(screen);
+    if (!m_appearing)
+        releaseLeaving();
     if (m_screens.empty() && !m_ended) {
         m_ended = true;
         emit ended();
@@ -111,6 +125,8 @@ void Registry::end()
     if (m_ended)
         return;
     m_ended = true;
+    m_appearing = nullptr;
+    releaseLeaving();
     for (auto &[name, screen] : m_screens) {
         screen->hide();
         screen.release()->deleteLater();
@@ -147,8 +163,30 @@ QScreen *Registry::display() const
     return display ? display : QGuiApplication::primaryScreen();
 }
 
+void Registry::releaseLeaving()
+{
+    for (const QPointer<Screen> &screen : std::exchange(m_leaving, {})) {
+        if (screen) {
+            screen->hide();
+            screen->deleteLater();
+        }
+    }
+}
+
 bool Registry::eventFilter(QObject *watched, QEvent *event)
 {
+    if (event->type() == QEvent::Expose && m_appearing && watched == m_appearing->windowHandle()
+        && m_appearing->windowHandle()->isExposed()) {
+        m_appearing = nullptr;
+        releaseLeaving();
+        return false;
+    }
+    // A screen on its way out takes no key, click or shortcut.
+    if (const auto *widget = qobject_cast<const QWidget *>(watched); widget && event->isInputEvent()
+        && std::find(m_leaving.begin(), m_leaving.end(), widget->window()) != m_leaving.end()) {
+        event->accept();
+        return true;
+    }
     if (event->type() != QEvent::KeyPress && event->type() != QEvent::ShortcutOverride)
         return false;
     // Each key reaches the window's handle first, then the focused control:

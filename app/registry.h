@@ -12,6 +12,7 @@
 #include <functional>
 #include <map>
 #include <memory>
+#include <vector>
 
 class QScreen;
 class Screen;
@@ -74,6 +75,13 @@ private:
     std::map<QString, std::unique_ptr<Screen>> m_screens;
     std::unique_ptr<Random> m_random;
     void setZoom(int percent);
+    void releaseLeaving();
+
+    // A new window is on the display only once the window manager has
+    // mapped it. Until the screen last loaded is, the screens unloaded in
+    // the meantime stay in sight, taking no input.
+    QPointer<Screen> m_appearing;
+    std::vector<QPointer<Screen>> m_leaving;
 
     QMargins m_frameMargins;
     QPointer<Screen> m_last;
