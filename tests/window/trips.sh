@@ -66,12 +66,15 @@ for trip in $(seq "$trips"); do
     wait_active "Le quotelle"
     if [ $((trip % 4)) -eq 0 ]; then
         # The range choice opens over the menu; the menu's close box closes
-        # the menu only, and 100 leaves the choice for the exercise.
+        # the menu only, and 100 (left 360, top 1200, 1215 x 615) leaves the
+        # choice for the exercise.
         xdotool key Return
         wait_active "Calcolo le quotelle"
+        choice=$(xdotool getactivewindow)
         read -r x y w _ < <(window_frame "$(xdotool search --name '^Le quotelle$')")
-        xdotool type "$burst" mousemove $((x + w - 10)) $((y + 10)) click 1
-        xdotool key Return
+        xdotool type "$burst"
+        xdotool mousemove $((x + w - 10)) $((y + 10)) click 1
+        click_client "$choice" 64 100
         wait_active "Calcolo le quotelle entro il 100"
         # Conferma moves the focus to txtiniz, and Shift+Tab goes back to Fine.
         xdotool type "$burst"
