@@ -6,11 +6,31 @@
 #include "screen.h"
 #include "zoom.h"
 
+#include <QCoreApplication>
+#include <QTimer>
+#include <QWindow>
+
+#include <algorithm>
 #include <utility>
 
-Registry::Registry() : m_random(std::make_unique<Random>()), m_zoom(new Zoom(*this)) { }
+Registry::Registry() : m_random(std::make_unique<Random>()), m_zoom(new Zoom(*this))
+{
+    if (QCoreApplication *application = QCoreApplication::instance())
+        application->installEventFilter(this);
+    // Not for ever, should a window manager never map the new window.
+    m_patience.setSingleShot(true);
+    m_patience.setInterval(10000);
+    connect(&m_patience, &QTimer::timeout, this, [this] {
+        m_appearing = nullptr;
+        releaseLeaving();
+    });
+}
 
-Registry::~Registry() = default;
+Registry::~Registry()
+{
+    for (const QPointer<Screen> &screen : m_leaving)
+        delete screen;
+}
 
 void Registry::add(const QString &name, Factory factory)
 {
@@ -45,6 +65,7 @@ void Registry::show(const QString &name)
         Screen *shown = screen.get();
         m_screens.emplace(name, std::move(screen));
         m_placement.setLastWindow(shown);
+        m_appearing = shown;
         shown->show();
         shown->focusFirst();
         shown->activateWindow();
@@ -61,12 +82,21 @@ void Registry::unload(const QString &name)
     auto loaded = m_screens.find(name);
     if (loaded == m_screens.end())
         return;
-    // The screen may be running the handler that unloads it: hide it now,
-    // delete it once that handler has returned.
+    // The screen may be running the handler that unloads it: it is deleted
+    // once that handler has returned. It goes off the display when the next
+    // screen is on it: a busy window manager may take seconds to map a new
+    // window (openbox reloads its keyboard map at every change of the key
+    // mapping), while the old one would vanish at once and leave the child
+    // with no window at all.
     Screen *screen = loaded->second.release();
     m_screens.erase(loaded);
-    screen->hide();
-    screen->deleteLater();
+    if (screen == m_appearing)
+        m_appearing = nullptr;
+    m_leaving.emplace_back(screen);
+    if (!m_appearing)
+        releaseLeaving();
+    else
+        m_patience.start();
     if (m_screens.empty() && !m_ended) {
         m_ended = true;
         emit ended();
@@ -78,6 +108,8 @@ void Registry::end()
     if (m_ended)
         return;
     m_ended = true;
+    m_appearing = nullptr;
+    releaseLeaving();
     for (auto &[name, screen] : m_screens) {
         screen->hide();
         screen.release()->deleteLater();
@@ -116,4 +148,41 @@ void Registry::setRandom(std::unique_ptr<Random> random)
 QScreen *Registry::display() const
 {
     return m_placement.display(m_screens.empty() ? nullptr : m_screens.begin()->second.get());
+}
+
+void Registry::releaseLeaving()
+{
+    m_patience.stop();
+    for (const QPointer<Screen> &screen : std::exchange(m_leaving, {})) {
+        if (screen) {
+            screen->hide();
+            screen->deleteLater();
+        }
+    }
+}
+
+bool Registry::eventFilter(QObject *watched, QEvent *event)
+{
+    if (event->type() == QEvent::Expose && m_appearing && watched == m_appearing->windowHandle()
+        && m_appearing->windowHandle()->isExposed()) {
+        Screen *shown = std::exchange(m_appearing, nullptr);
+        // The screens it replaces had the keyboard until now; a window
+        // manager may have kept it with them while it mapped this one.
+        if (!m_leaving.empty()) {
+            releaseLeaving();
+            if (!shown->isActiveWindow())
+                shown->activateWindow();
+        }
+        return false;
+    }
+    // A screen on its way out takes no key, click or shortcut.
+    if (m_leaving.empty() || !event->isInputEvent())
+        return false;
+    const auto *widget = qobject_cast<const QWidget *>(watched);
+    if (widget
+        && std::find(m_leaving.begin(), m_leaving.end(), widget->window()) != m_leaving.end()) {
+        event->accept();
+        return true;
+    }
+    return false;
 }

@@ -6,7 +6,9 @@
 #include "random.h"
 
 #include <QObject>
+#include <QPointer>
 #include <QStringList>
+#include <QTimer>
 
 #include <functional>
 #include <map>
@@ -51,11 +53,18 @@ public:
 
     Zoom &zoom() { return *m_zoom; }
 
+protected:
+    // Keeps a screen on its way out from taking input, and lets it go once
+    // the next screen is on the display.
+    bool eventFilter(QObject *watched, QEvent *event) override;
+
 signals:
     // The program is over: "&Esci" was pressed or the last window was closed.
     void ended();
 
 private:
+    void releaseLeaving();
+
     std::map<QString, Factory> m_factories;
     std::map<QString, std::unique_ptr<Screen>> m_screens;
     std::unique_ptr<Random> m_random;
@@ -63,4 +72,10 @@ private:
     Zoom *m_zoom;
     bool m_ended = false;
     bool m_firstLoad = true;
+    // A new window is on the display only once the window manager has
+    // mapped it. Until the screen last loaded is, the screens unloaded in
+    // the meantime stay in sight, taking no input.
+    QPointer<Screen> m_appearing;
+    std::vector<QPointer<Screen>> m_leaving;
+    QTimer m_patience;
 };

@@ -60,6 +60,10 @@ void zoomTo(Registry &registry, int percent)
 
 void flushUnloaded()
 {
+    // Those of a registry that is gone first, before they see another event;
+    // the others go once the next screen is exposed.
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    QCoreApplication::processEvents();
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
 }
 

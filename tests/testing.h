@@ -54,7 +54,7 @@ ScriptedRandom &script(Registry &registry);
 // Sets the zoom before any screen is loaded, when every step is taken.
 void zoomTo(Registry &registry, int percent);
 
-// Deletes the screens that were unloaded.
+// Deletes the screens that were unloaded, once the next is on the display.
 void flushUnloaded();
 
 // The loaded screen of that name as its class, or null.

@@ -12,6 +12,7 @@
 #include <QPushButton>
 #include <QSignalSpy>
 #include <QTest>
+#include <QWindow>
 
 namespace {
 
@@ -23,7 +24,7 @@ QStringList sorted(QStringList names)
     return names;
 }
 
-// Records which screens were loaded at the moment a screen was hidden.
+// Records which screens were loaded and on the display as a screen was hidden.
 class UnloadWatch : public QObject
 {
 public:
@@ -36,8 +37,13 @@ public:
 protected:
     bool eventFilter(QObject *, QEvent *event) override
     {
-        if (event->type() == QEvent::Hide)
-            loadedAtHide = m_registry.loaded();
+        if (event->type() != QEvent::Hide)
+            return false;
+        loadedAtHide.clear();
+        for (const QString &name : m_registry.loaded()) {
+            if (m_registry.screen(name)->windowHandle()->isExposed())
+                loadedAtHide << name;
+        }
         return false;
     }
 
@@ -201,13 +207,14 @@ private slots:
         UnloadWatch watchChoice(*registry, registry->screen(QStringLiteral("frmscelta")));
         UnloadWatch watchMenu(*registry, registry->screen(menu));
         press(QStringLiteral("frmscelta"), "cmd100");
+        flushUnloaded();
         QVERIFY(watchChoice.loadedAtHide.contains(QStringLiteral("frmcalcolo99")));
-        QVERIFY(watchChoice.loadedAtHide.contains(menu));
         QVERIFY(watchMenu.loadedAtHide.contains(QStringLiteral("frmcalcolo99")));
         QVERIFY(!watchMenu.loadedAtHide.contains(QStringLiteral("frmscelta")));
 
         UnloadWatch watchExercise(*registry, registry->screen(QStringLiteral("frmcalcolo99")));
         press(QStringLiteral("frmcalcolo99"), "cmdfine");
+        flushUnloaded();
         QVERIFY(watchExercise.loadedAtHide.contains(menu));
     }
 
@@ -360,7 +367,9 @@ private slots:
         QVERIFY(again);
         QCOMPARE(again->Left(), left);
         QCOMPARE(again->Top(), top);
-        QCOMPARE(again->pos(), QPoint(qRound(left / 15), qRound(top / 15)));
+        // Give or take the pixel that a fractional scale rounds to.
+        const QPoint off = again->pos() - QPoint(qRound(left / 15), qRound(top / 15));
+        QVERIFY2(qAbs(off.x()) <= 1 && qAbs(off.y()) <= 1, qPrintable(QString::number(off.x())));
     }
 };
 
