@@ -124,8 +124,28 @@ std::optional<int> prepareStart(int argc, char *argv[])
     for (int i = 0; i < argc; ++i)
         arguments << QString::fromLocal8Bit(argv[i]);
     const CommandLine early = parseCommandLine(arguments);
+    // A refusal waits for QApplication only when Qt may take the option,
+    // so that a mistyped one is answered even where no display is at hand.
+    const auto forQt = [](const QString &argument) {
+        static const QStringList qtOptions {
+            QStringLiteral("platform"),      QStringLiteral("platformpluginpath"),
+            QStringLiteral("platformtheme"), QStringLiteral("plugin"),
+            QStringLiteral("qmljsdebugger"), QStringLiteral("qwindowgeometry"),
+            QStringLiteral("qwindowicon"),   QStringLiteral("qwindowtitle"),
+            QStringLiteral("reverse"),       QStringLiteral("session"),
+            QStringLiteral("display"),       QStringLiteral("geometry"),
+            QStringLiteral("name"),          QStringLiteral("title"),
+            QStringLiteral("visual"),        QStringLiteral("style"),
+            QStringLiteral("stylesheet"),    QStringLiteral("widgetcount")};
+        QString name = argument;
+        while (name.startsWith(QLatin1Char('-')))
+            name.remove(0, 1);
+        return qtOptions.contains(name.section(QLatin1Char('='), 0, 0));
+    };
     if (early.action == CommandLine::Action::ShowHelp
-        || early.action == CommandLine::Action::ShowVersion)
+        || early.action == CommandLine::Action::ShowVersion
+        || (early.action == CommandLine::Action::Refuse
+            && std::none_of(arguments.begin() + 1, arguments.end(), forQt)))
         return early.reply();
     const QByteArray platform = platformFor(arguments, QProcessEnvironment::systemEnvironment());
     if (!platform.isEmpty())

@@ -36,7 +36,7 @@ endforeach()
 # Qt's own options are taken as ever.
 run(0 output error ${PROGRAM} -platform offscreen --version)
 foreach(argument --nonesiste -x compito)
-    run(2 output error ${PROGRAM} ${argument})
+    run(2 output error ${headless} ${PROGRAM} ${argument})
     if(NOT error MATCHES "^quotelle: [^\n]+ «${argument}»\nPer l’elenco delle opzioni: quotelle --help\n$"
        OR NOT output STREQUAL "")
         message(FATAL_ERROR "${argument} refused with:\n${output}${error}")
