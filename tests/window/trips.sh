@@ -63,6 +63,7 @@ wait_active() {
         fi
         sleep 0.02
     done
+    xdotool search --onlyvisible --name . getwindowname %@ 2>/dev/null | sed 's/^/shown: /'
     fail "trip $trip: \"$1\" never got the keyboard"
 }
 
