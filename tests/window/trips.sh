@@ -82,6 +82,11 @@ for trip in $(seq "$trips"); do
         read -r x y w _ < <(window_frame "$(xdotool search --name '^Le quotelle$')")
         xdotool type "$burst"
         xdotool mousemove $((x + w - 10)) $((y + 10)) click 1
+        # A busy openbox may still hold the pointer for its close button.
+        for _ in $(seq 250); do
+            [ -z "$(xdotool search --onlyvisible --name '^Le quotelle$')" ] && break
+            sleep 0.02
+        done
         click_client "$choice" 64 100
         wait_active "Calcolo le quotelle entro il 100"
         # Conferma moves the focus to txtiniz, and Shift+Tab goes back to Fine.
