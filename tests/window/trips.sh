@@ -84,7 +84,7 @@ for trip in $(seq "$trips"); do
         xdotool mousemove $((x + w - 10)) $((y + 10)) click 1
         # A busy openbox may still hold the pointer for its close button.
         for _ in $(seq 250); do
-            [ -z "$(xdotool search --onlyvisible --name '^Le quotelle$')" ] && break
+            [ -z "$(xdotool search --onlyvisible --name '^Le quotelle$' 2>/dev/null)" ] && break
             sleep 0.02
         done
         click_client "$choice" 64 100
