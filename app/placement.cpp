@@ -46,7 +46,8 @@ QMargins Placement::frameMargins(const QWidget *window) const
 {
     // The outer size counts the window manager's frame. Before the first
     // window is mapped nobody knows it; after that it is remembered.
-    const QMargins frame = window->windowHandle() ? window->windowHandle()->frameMargins() : QMargins();
+    const QMargins frame =
+        window->windowHandle() ? window->windowHandle()->frameMargins() : QMargins();
     return frame.isNull() ? m_frame : frame;
 }
 
@@ -73,8 +74,9 @@ void Placement::settle(QWidget *window)
     // Once it is on the screen and the frame reads sensibly (window managers
     // report transient values while they reparent), it is centred again, and
     // every later window counts the frame from the start.
-    const auto unsettled = std::find_if(m_unsettled.begin(), m_unsettled.end(),
-                                        [window](const auto &entry) { return entry.first == window; });
+    const auto unsettled =
+        std::find_if(m_unsettled.begin(), m_unsettled.end(),
+                     [window](const auto &entry) { return entry.first == window; });
     if (unsettled == m_unsettled.end() || !window->isActiveWindow() || !window->windowHandle())
         return;
     const QMargins frame = window->windowHandle()->frameMargins();

@@ -12,7 +12,6 @@
 
 class QScreen;
 
-
 // Where a window of a given outer size lands when centred on a display, in
 // twips: single precision with a true division, so half twips are kept and a
 // window larger than the display gets a negative Left or Top.

@@ -1,14 +1,13 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 
 // The larger-fraction exercise: four fractions, the ring, the check.
-#include "accessibility.h"
-#include "spoken.h"
 #include "application.h"
 #include "clickarea.h"
 #include "frmmax.h"
 #include "line.h"
 #include "picture.h"
 #include "shape.h"
+#include "spoken.h"
 #include "testing.h"
 
 #include <QLabel>

@@ -1,14 +1,13 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 
 // The three rules pages: what they show and how they link to one another.
-#include "accessibility.h"
-#include "spoken.h"
 #include "application.h"
 #include "frmregolecalcola.h"
 #include "frmregolecomplementare.h"
 #include "frmregoleconfronto.h"
 #include "line.h"
 #include "picture.h"
+#include "spoken.h"
 #include "testing.h"
 #include "twips.h"
 

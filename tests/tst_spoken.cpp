@@ -74,14 +74,15 @@ private slots:
         QTest::addColumn<QString>("text");
         QTest::addColumn<QString>("spoken");
         QTest::newRow("division") << QStringLiteral("di 12 → 12 : 3 = 4    In questo modo")
-                                  << QStringLiteral("di 12, 12 diviso 3 uguale a 4, In questo modo");
+                                  << QStringLiteral(
+                                         "di 12, 12 diviso 3 uguale a 4, In questo modo");
         QTest::newRow("product") << QStringLiteral("moltiplicare 4 x 2 = 8.")
                                  << QStringLiteral("moltiplicare 4 per 2 uguale a 8.");
         QTest::newRow("sum") << QStringLiteral("+") << QStringLiteral("più");
-        QTest::newRow("pause after a comma") << QStringLiteral("così, → poi")
-                                             << QStringLiteral("così, poi");
-        QTest::newRow("words stay") << QStringLiteral("dividerlo: 12:3 xx")
-                                    << QStringLiteral("dividerlo: 12:3 xx");
+        QTest::newRow("pause after a comma")
+            << QStringLiteral("così, → poi") << QStringLiteral("così, poi");
+        QTest::newRow("words stay")
+            << QStringLiteral("dividerlo: 12:3 xx") << QStringLiteral("dividerlo: 12:3 xx");
     }
 
     void signsAreReadAsWords()

@@ -8,8 +8,8 @@
 #include "frmcalcolo.h"
 #include "line.h"
 #include "testing.h"
-#include "zoom.h"
 #include "twips.h"
+#include "zoom.h"
 
 #include <QGuiApplication>
 #include <QLabel>

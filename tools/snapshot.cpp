@@ -9,9 +9,9 @@
 #include "application.h"
 #include "random.h"
 #include "registry.h"
-#include "zoom.h"
 #include "screen.h"
 #include "screens.h"
+#include "zoom.h"
 
 #include <QApplication>
 #include <QDir>

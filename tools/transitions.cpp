@@ -10,9 +10,9 @@
 //   transitions [RUNS] [IDLE_SECONDS] [PERCENT]
 #include "application.h"
 #include "registry.h"
-#include "zoom.h"
 #include "screen.h"
 #include "screens.h"
+#include "zoom.h"
 
 #include <QAbstractButton>
 #include <QApplication>

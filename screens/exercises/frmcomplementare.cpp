@@ -2,12 +2,11 @@
 
 #include "frmcomplementare.h"
 
-#include "accessibility.h"
-#include "spoken.h"
 #include "fraction.h"
 #include "line.h"
 #include "picture.h"
 #include "random.h"
+#include "spoken.h"
 
 #include <QLabel>
 #include <QLineEdit>

@@ -2,8 +2,6 @@
 
 #include "frmmax.h"
 
-#include "accessibility.h"
-#include "spoken.h"
 #include "clickarea.h"
 #include "line.h"
 #include "picture.h"

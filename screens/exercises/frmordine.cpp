@@ -3,7 +3,6 @@
 #include "frmordine.h"
 
 #include "accessibility.h"
-#include "spoken.h"
 #include "clickarea.h"
 #include "line.h"
 #include "picture.h"

@@ -2,8 +2,6 @@
 
 #include "frmsimbolo.h"
 
-#include "accessibility.h"
-#include "spoken.h"
 #include "line.h"
 #include "picture.h"
 #include "random.h"
