@@ -4,6 +4,7 @@
 #include "commandline.h"
 #include "registry.h"
 #include "screens.h"
+#include "voice.h"
 
 #include <QApplication>
 
@@ -19,6 +20,7 @@ int main(int argc, char *argv[])
 
     Registry registry;
     addScreens(registry);
+    registry.voice().setOn(options.isSet(QStringLiteral("voce")));
     QObject::connect(&registry, &Registry::ended, &app, &QCoreApplication::quit);
     registry.start();
     const int status = QApplication::exec();

@@ -9,8 +9,10 @@
 set -euo pipefail
 cd "$(dirname "$0")"
 
+# CMake finds Qt's speech module only with qt6-declarative-dev beside it.
 packages=(g++ cmake ninja-build qt6-base-dev qt6-base-dev-tools qt6-svg-dev libgl-dev
-          fonts-comic-neue fonts-liberation2)
+          qt6-speech-dev qt6-declarative-dev qt6-speech-speechd-plugin speech-dispatcher
+          speech-dispatcher-espeak-ng fonts-comic-neue fonts-liberation2)
 test_packages=(xvfb xauth x11-utils openbox xdotool dbus-daemon dbus-bin at-spi2-core python3-gi
                gir1.2-atspi-2.0 strace valgrind pkg-config libxcb1-dev libxcb-damage0-dev
                desktop-file-utils appstream lintian orca)

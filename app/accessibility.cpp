@@ -4,6 +4,7 @@
 
 #include "clickarea.h"
 #include "spoken.h"
+#include "voice.h"
 
 #include <QAccessible>
 #include <QAccessibleWidget>
@@ -90,7 +91,7 @@ void describeFraction(QLabel *numerator, QLabel *denominator)
     denominator->setAccessibleDescription(fraction);
 }
 
-Announcer::Announcer(QWidget *window) : QWidget(window)
+Announcer::Announcer(QWidget *window, Voice &voice) : QWidget(window), m_voice(voice)
 {
     setObjectName(QStringLiteral("announcer"));
     setAttribute(Qt::WA_TransparentForMouseEvents);
@@ -102,6 +103,13 @@ Announcer::Announcer(QWidget *window) : QWidget(window)
 void Announcer::say(const QString &text)
 {
     m_toSay << text;
+    m_toVoice << text;
+    if (m_toVoice.size() == 1) {
+        QTimer::singleShot(0, this, [this] {
+            m_voice.speak(m_toVoice.join(QLatin1Char(' ')), window());
+            m_toVoice.clear();
+        });
+    }
     sayWhenActive();
 }
 

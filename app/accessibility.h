@@ -7,24 +7,27 @@
 #include <QWidget>
 
 class QLabel;
+class Voice;
 
 // Only the layout says that a number stands over a bar over another number.
 // Both labels keep their number as their name and get the whole fraction as
 // their description; an empty label clears it.
 void describeFraction(QLabel *numerator, QLabel *denominator);
 
-// What a screen reader says without being asked, as a task appears or a
-// verdict is given. It takes no room and shows nothing: to assistive
-// technology it is a notification, spoken each time it is shown anew.
+// What is said without being asked, as a task appears or a verdict is
+// given: to a screen reader, and through the program's own voice when it
+// is on. It takes no room and shows nothing: to assistive technology it is
+// a notification, spoken each time it is shown anew.
 class Announcer : public QWidget
 {
     Q_OBJECT
 
 public:
-    explicit Announcer(QWidget *window);
+    Announcer(QWidget *window, Voice &voice);
 
-    // What one handler says is spoken as one announcement, once the window
-    // is active, so that it comes after the screen reader has named the
+    // What one handler says is one announcement. The voice says it as soon
+    // as the handler is done; a screen reader hears it once the window is
+    // active, so that it comes after the screen reader has named the
     // window.
     void say(const QString &text);
 
@@ -38,7 +41,9 @@ private:
     void sayWhenActive();
     void announce(const QString &text);
 
+    Voice &m_voice;
     QStringList m_toSay;
+    QStringList m_toVoice;
     QString m_text;
 };
 

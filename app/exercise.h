@@ -27,6 +27,8 @@ public:
     // Draws a new task and shows it.
     virtual void estrai() = 0;
 
+    QString reading() const override { return spokenTask(); }
+
     QPushButton *cmdconferma = nullptr;
 
 protected:

@@ -2,6 +2,7 @@
 
 #include "picture.h"
 
+#include <QEvent>
 #include <QPainter>
 #include <QStyleOptionButton>
 #include <QStylePainter>
@@ -17,6 +18,13 @@ void Picture::paintEvent(QPaintEvent *)
 PictureButton::PictureButton(QWidget *parent, const QString &file)
     : QPushButton(parent), Drawing(file)
 { }
+
+bool PictureButton::event(QEvent *event)
+{
+    if (event->type() == QEvent::FocusIn || event->type() == QEvent::ToolTip)
+        emit nameWanted();
+    return QPushButton::event(event);
+}
 
 void PictureButton::paintEvent(QPaintEvent *)
 {

@@ -28,6 +28,12 @@ class PictureButton : public QPushButton, public Drawing
 public:
     PictureButton(QWidget *parent, const QString &file);
 
+signals:
+    // The keyboard focus came to it, or the mouse rests on it: what a child
+    // who cannot read its drawing would want to hear its name.
+    void nameWanted();
+
 protected:
+    bool event(QEvent *event) override;
     void paintEvent(QPaintEvent *event) override;
 };

@@ -4,6 +4,7 @@
 
 #include "drawing.h"
 #include "screen.h"
+#include "voice.h"
 #include "zoom.h"
 
 #include <QCoreApplication>
@@ -13,7 +14,8 @@
 #include <algorithm>
 #include <utility>
 
-Registry::Registry() : m_random(std::make_unique<Random>()), m_zoom(new Zoom(*this))
+Registry::Registry()
+    : m_random(std::make_unique<Random>()), m_zoom(new Zoom(*this)), m_voice(new Voice(*this))
 {
     if (QCoreApplication *application = QCoreApplication::instance())
         application->installEventFilter(this);
@@ -90,6 +92,7 @@ void Registry::unload(const QString &name)
     // with no window at all.
     Screen *screen = loaded->second.release();
     m_screens.erase(loaded);
+    m_voice->stop(screen);
     if (screen == m_appearing)
         m_appearing = nullptr;
     m_leaving.emplace_back(screen);

@@ -16,6 +16,7 @@
 #include <vector>
 
 class Screen;
+class Voice;
 class Zoom;
 
 // Owns the loaded screens, one instance per screen name, and moves between
@@ -52,6 +53,7 @@ public:
     QScreen *display() const;
 
     Zoom &zoom() { return *m_zoom; }
+    Voice &voice() { return *m_voice; }
 
 protected:
     // Keeps a screen on its way out from taking input, and lets it go once
@@ -70,6 +72,7 @@ private:
     std::unique_ptr<Random> m_random;
     Placement m_placement;
     Zoom *m_zoom;
+    Voice *m_voice;
     bool m_ended = false;
     bool m_firstLoad = true;
     // A new window is on the display only once the window manager has

@@ -39,11 +39,16 @@ void RulesPage::title(int width)
 void RulesPage::Form_Load()
 {
     Page::Form_Load();
+    speak(reading());
+}
+
+QString RulesPage::reading() const
+{
     QStringList text;
     for (const Reading &piece : m_reading) {
         text << (piece.denominator
                      ? spokenFraction(piece.text->text().toInt(), piece.denominator->text().toInt())
                      : spokenSigns(piece.text->text()));
     }
-    speak(text.join(QLatin1Char(' ')));
+    return text.join(QLatin1Char(' '));
 }

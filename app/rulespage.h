@@ -21,8 +21,10 @@ public:
     RulesPage(Registry &registry, const QString &name, const QString &caption,
               const QStringList &pages);
 
-    // A screen reader reads the page aloud as it opens.
+    // The page is read aloud as it opens.
     void Form_Load() override;
+    // The page in reading order, its fractions and signs in words.
+    QString reading() const override;
 
     Picture *Picture2 = nullptr;
     QPushButton *cmdregola3 = nullptr;

@@ -10,6 +10,7 @@
 #include "registry.h"
 #include "shape.h"
 #include "twips.h"
+#include "voice.h"
 
 #include <QCloseEvent>
 #include <QGroupBox>
@@ -18,6 +19,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QStringList>
 #include <QTimer>
 
 #include <algorithm>
@@ -158,6 +160,8 @@ PictureButton *Screen::pictureButton(const char *name, const QString &picture, i
     auto *control = place(new PictureButton(this, picture), name, {left, top, width, height});
     control->setToolTip(toolTip);
     control->setAccessibleName(toolTip);
+    connect(control, &PictureButton::nameWanted, this,
+            [this, toolTip] { m_registry.voice().speak(toolTip, this); });
     m_tabOrder.emplace_back(tabIndex, control);
     return control;
 }
@@ -261,8 +265,21 @@ QTimer *Screen::timer(const char *name, int intervalMs)
 void Screen::speak(const QString &text)
 {
     if (!m_announcer)
-        m_announcer = new Announcer(this);
+        m_announcer = new Announcer(this, m_registry.voice());
     m_announcer->say(text);
+}
+
+QString Screen::reading() const
+{
+    std::vector<std::pair<int, QWidget *>> order = m_tabOrder;
+    std::stable_sort(order.begin(), order.end(),
+                     [](const auto &a, const auto &b) { return a.first < b.first; });
+    QStringList names {windowTitle()};
+    for (const auto &[index, control] : order) {
+        if (qobject_cast<PictureButton *>(control))
+            names << control->toolTip();
+    }
+    return names.join(QStringLiteral(", "));
 }
 
 void Screen::keyPressEvent(QKeyEvent *event)

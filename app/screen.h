@@ -56,6 +56,11 @@ public:
     // The same, then centres the window again on its display.
     void applyZoom(qreal factor);
 
+    // What Ctrl+L reads aloud: the task or the page, the way a teacher
+    // reads it. A screen without one gives its caption and the names of
+    // its picture buttons, in Tab order.
+    virtual QString reading() const;
+
 protected:
     Registry &registry() const { return m_registry; }
     void centre();

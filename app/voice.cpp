@@ -1,0 +1,261 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+#include "voice.h"
+
+#include "registry.h"
+#include "screen.h"
+
+#include <QCoreApplication>
+#include <QDBusConnection>
+#include <QDBusMessage>
+#include <QDBusReply>
+#include <QDBusVariant>
+#include <QKeyEvent>
+#include <QLocale>
+#include <QTextToSpeech>
+#include <QThread>
+#include <QTimer>
+
+#include <algorithm>
+#include <atomic>
+#include <cstdio>
+
+namespace {
+
+// Somewhat slower than the service's own pace, on its scale of −1 to 1:
+// about a child of eight's pace when following a text read aloud.
+constexpr double childRate = -0.3;
+
+// How long the service may take to answer before the program says, once,
+// that it does not.
+constexpr int patienceMs = 5000;
+
+const QString a11yService = QStringLiteral("org.a11y.Bus");
+const QString a11yPath = QStringLiteral("/org/a11y/bus");
+const QString propertiesInterface = QStringLiteral("org.freedesktop.DBus.Properties");
+const QString a11yStatus = QStringLiteral("org.a11y.Status");
+const QString screenReaderEnabled = QStringLiteral("ScreenReaderEnabled");
+
+// One line on the error output, the first time anything goes wrong.
+class Complaint
+{
+public:
+    void make(const QString &what)
+    {
+        if (!m_made.exchange(true))
+            std::fputs(qPrintable(QStringLiteral("quotelle: %1\n").arg(what)), stderr);
+    }
+
+private:
+    std::atomic<bool> m_made = false;
+};
+
+// Lives on the speech thread: Qt TextToSpeech is made and used there only.
+class SpeechWorker : public QObject
+{
+public:
+    SpeechWorker(std::shared_ptr<Complaint> complaint, std::shared_ptr<std::atomic<bool>> answered)
+        : m_complaint(std::move(complaint)), m_answered(std::move(answered))
+    { }
+
+    void open()
+    {
+        m_speech = new QTextToSpeech(this);
+        *m_answered = true;
+        // A service that lists no voice is not there at all.
+        const QList<QLocale> locales = m_speech->availableLocales();
+        if (locales.isEmpty()) {
+            m_complaint->make(
+                QStringLiteral("la voce non è disponibile (%1)").arg(m_speech->errorString()));
+            return;
+        }
+        // The service starts in the desktop's language, and reports an error
+        // when it has no voice for it, which Italian then mends.
+        const auto italian =
+            std::find_if(locales.begin(), locales.end(), [](const QLocale &locale) {
+                return locale.language() == QLocale::Italian;
+            });
+        if (italian != locales.end())
+            m_speech->setLocale(*italian);
+        else
+            m_complaint->make(QStringLiteral("il servizio della voce non ha una voce italiana"));
+        m_speech->setRate(childRate);
+        m_usable = true;
+    }
+
+    void say(const QString &text)
+    {
+        if (!m_usable)
+            return;
+        m_speech->stop();
+        m_speech->say(text);
+    }
+
+    void stop()
+    {
+        if (m_usable)
+            m_speech->stop();
+    }
+
+private:
+    std::shared_ptr<Complaint> m_complaint;
+    std::shared_ptr<std::atomic<bool>> m_answered;
+    QTextToSpeech *m_speech = nullptr;
+    bool m_usable = false;
+};
+
+class SpeechService : public Speaker
+{
+public:
+    SpeechService()
+        : m_thread(std::make_unique<QThread>()), m_worker(new SpeechWorker(m_complaint, m_answered))
+    {
+        m_thread->setObjectName(QStringLiteral("voice"));
+        m_worker->moveToThread(m_thread.get());
+        QObject::connect(m_thread.get(), &QThread::finished, m_worker, &QObject::deleteLater);
+        m_thread->start();
+        QMetaObject::invokeMethod(m_worker, [worker = m_worker] { worker->open(); });
+        m_patience.setSingleShot(true);
+        m_patience.callOnTimeout([this] {
+            if (!*m_answered)
+                m_complaint->make(QStringLiteral("il servizio della voce non risponde"));
+        });
+        m_patience.start(patienceMs);
+    }
+
+    ~SpeechService() override
+    {
+        m_thread->quit();
+        // A service that never answered holds the thread for good: it is
+        // left to end with the program rather than waited for.
+        if (!m_thread->wait(QDeadlineTimer(1000)))
+            static_cast<void>(m_thread.release());
+    }
+
+    void say(const QString &text) override
+    {
+        QMetaObject::invokeMethod(m_worker, [worker = m_worker, text] { worker->say(text); });
+    }
+
+    void stop() override
+    {
+        QMetaObject::invokeMethod(m_worker, [worker = m_worker] { worker->stop(); });
+    }
+
+private:
+    std::shared_ptr<Complaint> m_complaint = std::make_shared<Complaint>();
+    std::shared_ptr<std::atomic<bool>> m_answered = std::make_shared<std::atomic<bool>>(false);
+    std::unique_ptr<QThread> m_thread;
+    SpeechWorker *m_worker;
+    QTimer m_patience;
+};
+
+} // namespace
+
+std::unique_ptr<Speaker> speechService()
+{
+    return std::make_unique<SpeechService>();
+}
+
+Voice::Voice(Registry &registry)
+    : QObject(&registry), m_registry(registry), m_factory(speechService)
+{
+    if (QCoreApplication *application = QCoreApplication::instance())
+        application->installEventFilter(this);
+}
+
+Voice::~Voice() = default;
+
+void Voice::setOn(bool on)
+{
+    m_on = on;
+    if (!on)
+        return;
+    watchScreenReader();
+    if (!m_screenReader)
+        speaker();
+}
+
+void Voice::speak(const QString &text, const QObject *from)
+{
+    if (m_on)
+        read(text, from);
+}
+
+void Voice::read(const QString &text, const QObject *from)
+{
+    watchScreenReader();
+    if (m_screenReader || text.isEmpty())
+        return;
+    m_speaking = from;
+    speaker().say(text);
+}
+
+void Voice::stop(const QObject *from)
+{
+    if (m_speaker && m_speaking && m_speaking == from) {
+        m_speaker->stop();
+        m_speaking = nullptr;
+    }
+}
+
+void Voice::setSpeakerFactory(SpeakerFactory factory)
+{
+    m_factory = std::move(factory);
+    m_speaker.reset();
+}
+
+Speaker &Voice::speaker()
+{
+    if (!m_speaker)
+        m_speaker = m_factory();
+    return *m_speaker;
+}
+
+void Voice::watchScreenReader()
+{
+    if (std::exchange(m_watching, true))
+        return;
+    QDBusConnection bus = QDBusConnection::sessionBus();
+    if (!bus.isConnected())
+        return;
+    bus.connect(a11yService, a11yPath, propertiesInterface, QStringLiteral("PropertiesChanged"),
+                this, SLOT(accessibilityStatusChanged(QString, QVariantMap)));
+    QDBusMessage get = QDBusMessage::createMethodCall(a11yService, a11yPath, propertiesInterface,
+                                                      QStringLiteral("Get"));
+    get << a11yStatus << screenReaderEnabled;
+    // Asked once and at once, so that not a word is said over a screen
+    // reader; a bus that is slow to answer is not waited for long.
+    const QDBusReply<QDBusVariant> reply = bus.call(get, QDBus::Block, 250);
+    if (reply.isValid())
+        m_screenReader = reply.value().variant().toBool();
+}
+
+void Voice::accessibilityStatusChanged(const QString &interface, const QVariantMap &changed)
+{
+    if (interface == a11yStatus && changed.contains(screenReaderEnabled))
+        setScreenReaderRunning(changed.value(screenReaderEnabled).toBool());
+}
+
+bool Voice::eventFilter(QObject *watched, QEvent *event)
+{
+    if (event->type() != QEvent::KeyPress && event->type() != QEvent::ShortcutOverride)
+        return false;
+    const auto *key = static_cast<const QKeyEvent *>(event);
+    const auto *control = qobject_cast<const QWidget *>(watched);
+    if (!control || key->key() != Qt::Key_L || key->modifiers() != Qt::ControlModifier)
+        return false;
+    const std::vector<Screen *> screens = m_registry.screens();
+    const auto screen = std::find(screens.begin(), screens.end(), control->window());
+    if (screen == screens.end())
+        return false;
+    // Taken as a key press, not as a shortcut of some control, and typed
+    // nowhere.
+    if (event->type() == QEvent::ShortcutOverride) {
+        event->accept();
+        return true;
+    }
+    if (!key->isAutoRepeat())
+        read((*screen)->reading(), *screen);
+    return true;
+}

@@ -1,0 +1,84 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+#pragma once
+
+#include <QObject>
+#include <QPointer>
+#include <QString>
+
+#include <functional>
+#include <memory>
+
+class Registry;
+
+// Whatever turns text into sound: the desktop's speech service, or a
+// stand-in that only listens.
+class Speaker
+{
+public:
+    virtual ~Speaker() = default;
+    // Starts saying text, in place of whatever was being said.
+    virtual void say(const QString &text) = 0;
+    virtual void stop() = 0;
+};
+
+// The program's own voice, for a child who reads with difficulty: with
+// --voce it reads each task, verdict and rules page aloud as a teacher
+// would, and Ctrl+L reads the screen again at any time, on or off. One
+// voice at a time: a new utterance cuts the last one short, a screen that
+// goes stops what it was saying, and while a screen reader runs the voice
+// leaves the speaking to it. The speech service is only reached once the
+// voice is first needed.
+class Voice : public QObject
+{
+    Q_OBJECT
+
+public:
+    using SpeakerFactory = std::function<std::unique_ptr<Speaker>()>;
+
+    explicit Voice(Registry &registry);
+    ~Voice() override;
+
+    bool isOn() const { return m_on; }
+    // Turning it on reaches for the speech service at once, so that the
+    // first task is not kept waiting.
+    void setOn(bool on);
+
+    // Says text for the screen from, when the voice is on.
+    void speak(const QString &text, const QObject *from);
+    // Says text for the screen from, on or off: the child asked for it.
+    void read(const QString &text, const QObject *from);
+    // Stops what the screen from was saying, if it is still being said.
+    void stop(const QObject *from);
+
+    // Where the voice comes from; the desktop's speech service unless set.
+    void setSpeakerFactory(SpeakerFactory factory);
+
+public slots:
+    void setScreenReaderRunning(bool running) { m_screenReader = running; }
+
+protected:
+    // Ctrl+L, wherever the focus is on one of the screens.
+    bool eventFilter(QObject *watched, QEvent *event) override;
+
+private slots:
+    void accessibilityStatusChanged(const QString &interface, const QVariantMap &changed);
+
+private:
+    Speaker &speaker();
+    void watchScreenReader();
+
+    Registry &m_registry;
+    bool m_on = false;
+    bool m_screenReader = false;
+    bool m_watching = false;
+    SpeakerFactory m_factory;
+    std::unique_ptr<Speaker> m_speaker;
+    QPointer<const QObject> m_speaking;
+};
+
+// The desktop's speech service through Qt TextToSpeech, in Italian at a
+// pace a child can follow. It is reached on a thread of its own, so that a
+// service that is slow to start, or never answers, keeps no window waiting;
+// the first failure is told once on the error output.
+std::unique_ptr<Speaker> speechService();
