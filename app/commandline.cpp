@@ -19,7 +19,7 @@ QList<QCommandLineOption> programOptions()
         {{QStringLiteral("h"), QStringLiteral("help")}, QStringLiteral("mostra questo aiuto")},
         {{QStringLiteral("v"), QStringLiteral("version")},
          QStringLiteral("mostra la versione del programma")},
-        {QStringLiteral("voce"), QStringLiteral("legge ad alta voce consegne, risposte e regole")},
+        {QStringLiteral("voce"), QStringLiteral("legge ad alta voce esercizi, esiti e regole")},
     };
 }
 
