@@ -28,7 +28,7 @@ constexpr double childRate = -0.3;
 
 // How long the service may take to answer before the program says, once,
 // that it does not.
-constexpr int patienceMs = 5000;
+constexpr int patienceMs = 10000;
 
 const QString a11yService = QStringLiteral("org.a11y.Bus");
 const QString a11yPath = QStringLiteral("/org/a11y/bus");

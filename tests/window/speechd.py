@@ -5,10 +5,11 @@
 for every text it is asked to say ("SPEAK text") and for every setting
 and stop ("SET SELF RATE -30", "CANCEL SELF").
 
-    speechd.py SOCKET LOG [--mute]
+    speechd.py SOCKET LOG [--mute] [--stamp]
 
 With --mute it accepts connections and never answers, as a service that
-hangs does."""
+hangs does; with --stamp each line begins with the time it came, in
+seconds since the epoch."""
 
 import socket
 import socketserver
@@ -18,10 +19,13 @@ import time
 
 SOCKET, LOG = sys.argv[1], sys.argv[2]
 MUTE = "--mute" in sys.argv[3:]
+STAMP = "--stamp" in sys.argv[3:]
 lock = threading.Lock()
 
 
 def log(line):
+    if STAMP:
+        line = f"{time.time():.3f} {line}"
     with lock, open(LOG, "a", encoding="utf-8") as f:
         f.write(line + "\n")
 

@@ -86,7 +86,7 @@ SPEECHD_ADDRESS=unix_socket:$work/mute.sock "$program" --voce 2>"$work/errors" &
 pid=$!
 open_exercise
 xdotool key --window "$exercise" ctrl+l alt+c
-for _ in $(seq 80); do grep -q 'non risponde' "$work/errors" && break; sleep 0.1; done
+for _ in $(seq 150); do grep -q "non risponde" "$work/errors" && break; sleep 0.1; done
 [ "$(grep -c '^quotelle:' "$work/errors")" -eq 1 ] \
     || fail "a silent service was not told once: $(cat "$work/errors")"
 xdotool key --window "$exercise" Escape
