@@ -1,72 +1,40 @@
 #!/usr/bin/env python3
 # SPDX-License-Identifier: GPL-3.0-or-later
-"""A stand-in speech service: it answers the speech-dispatcher protocol
-(SSIP) on a Unix socket and, instead of speaking, writes one line to LOG
-for every text it is asked to say ("SPEAK text") and for every setting
-and stop ("SET SELF RATE -30", "CANCEL SELF").
+"""A stand-in speech service: answers speech-dispatcher's protocol (SSIP) on
+a Unix socket and writes a line to LOG for each command, "SPEAK text" for
+each text to say.  speechd.py SOCKET LOG [--mute] [--stamp]
+--mute: never answers, as a hung service.  --stamp: lines begin with the time."""
+import socketserver, sys, threading, time
 
-    speechd.py SOCKET LOG [--mute] [--stamp]
-
-With --mute it accepts connections and never answers, as a service that
-hangs does; with --stamp each line begins with the time it came, in
-seconds since the epoch."""
-
-import socket
-import socketserver
-import sys
-import threading
-import time
-
-SOCKET, LOG = sys.argv[1], sys.argv[2]
-MUTE = "--mute" in sys.argv[3:]
-STAMP = "--stamp" in sys.argv[3:]
+SOCKET, LOG, FLAGS = sys.argv[1], sys.argv[2], sys.argv[3:]
 lock = threading.Lock()
 
 
 def log(line):
-    if STAMP:
-        line = f"{time.time():.3f} {line}"
     with lock, open(LOG, "a", encoding="utf-8") as f:
-        f.write(line + "\n")
+        f.write((f"{time.time():.3f} " if "--stamp" in FLAGS else "") + line + "\n")
 
 
 class Client(socketserver.StreamRequestHandler):
-    def reply(self, *lines):
-        self.wfile.write("".join(l + "\r\n" for l in lines).encode())
-        self.wfile.flush()
-
     def handle(self):
-        if MUTE:
-            while self.rfile.readline():
-                time.sleep(0.01)
-            return
-        while True:
-            raw = self.rfile.readline()
-            if not raw:
-                return
-            command = raw.decode("utf-8", "replace").rstrip("\r\n")
-            verb = command.split(" ", 1)[0].upper()
-            if verb == "SPEAK":
-                self.reply("230 OK RECEIVING DATA")
-                text = []
-                while True:
-                    line = self.rfile.readline().decode("utf-8", "replace").rstrip("\r\n")
-                    if line == ".":
-                        break
-                    text.append(line[1:] if line.startswith("..") else line)
-                log("SPEAK " + " ".join(text))
-                self.reply("225-1", "225 OK MESSAGE QUEUED")
-            elif verb == "LIST" and "VOICES" in command.upper():
-                log(command)
-                self.reply("249-italian\tit\tnone", "249 OK VOICE LIST SENT")
-            elif verb == "LIST":
-                self.reply("250-espeak-ng", "250 OK MODULE LIST SENT")
-            elif verb == "QUIT":
-                self.reply("231 HAPPY HACKING")
-                return
+        read = lambda: self.rfile.readline().decode("utf-8", "replace")
+        reply = lambda *lines: self.wfile.write("".join(l + "\r\n" for l in lines).encode())
+        while (command := read().rstrip("\r\n")) or self.rfile.peek(1):
+            if "--mute" in FLAGS:
+                continue
+            if command.upper() == "SPEAK":
+                reply("230 OK RECEIVING DATA")
+                text = iter(read, ".\r\n")
+                log("SPEAK " + " ".join(l.rstrip("\r\n").removeprefix(".") for l in text))
+                reply("225-1", "225 OK MESSAGE QUEUED")
+                continue
+            log(command)
+            if command.upper() == "LIST SYNTHESIS_VOICES":
+                reply("249-italian\tit\tnone", "249 OK VOICE LIST SENT")
+            elif command.upper().startswith("LIST"):
+                reply("250-espeak-ng", "250 OK MODULE LIST SENT")
             else:
-                log(command)
-                self.reply("200 OK")
+                reply("200 OK")
 
 
 class Server(socketserver.ThreadingMixIn, socketserver.UnixStreamServer):
