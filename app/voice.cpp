@@ -125,6 +125,8 @@ public:
 
     ~SpeechService() override
     {
+        // Nothing goes on speaking once the program has ended.
+        stop();
         m_thread->quit();
         // A service that never answered holds the thread for good: it is
         // left to end with the program rather than waited for.
@@ -229,6 +231,13 @@ void Voice::watchScreenReader()
     const QDBusReply<QDBusVariant> reply = bus.call(get, QDBus::Block, 250);
     if (reply.isValid())
         m_screenReader = reply.value().variant().toBool();
+}
+
+void Voice::setScreenReaderRunning(bool running)
+{
+    m_screenReader = running;
+    if (running && m_speaker)
+        m_speaker->stop();
 }
 
 void Voice::accessibilityStatusChanged(const QString &interface, const QVariantMap &changed)

@@ -55,7 +55,7 @@ public:
     void setSpeakerFactory(SpeakerFactory factory);
 
 public slots:
-    void setScreenReaderRunning(bool running) { m_screenReader = running; }
+    void setScreenReaderRunning(bool running);
 
 protected:
     // Ctrl+L, wherever the focus is on one of the screens.

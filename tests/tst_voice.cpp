@@ -77,7 +77,8 @@ private slots:
         QTest::addColumn<QStringList>("expected");
         QTest::newRow("off") << false << false << QStringList {"3 ottavi"};
         QTest::newRow("on") << true << false << QStringList {"3 ottavi", "3 ottavi"};
-        QTest::newRow("screen reader") << true << true << QStringList {};
+        // A screen reader that starts stops the voice, which then stays silent.
+        QTest::newRow("screen reader") << true << true << QStringList {"stop"};
     }
     void ctrlLReadsOnOrOff()
     {
