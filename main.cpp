@@ -2,8 +2,10 @@
 
 #include "application.h"
 #include "commandline.h"
+#include "numberpad.h"
 #include "registry.h"
 #include "screens.h"
+#include "zoom.h"
 
 #include <QApplication>
 
@@ -21,6 +23,12 @@ int main(int argc, char *argv[])
     addScreens(registry);
     QObject::connect(&registry, &Registry::ended, &app, &QCoreApplication::quit);
     registry.start();
+    // At the whiteboard: as large as the display allows, the pad on the
+    // exercises. Nothing of it is kept for the next start.
+    if (options.isSet(QStringLiteral("lim"))) {
+        registry.zoom().upTo(300);
+        registry.pad().setShown(true);
+    }
     const int status = QApplication::exec();
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     return status;

@@ -19,6 +19,8 @@ QList<QCommandLineOption> programOptions()
         {{QStringLiteral("h"), QStringLiteral("help")}, QStringLiteral("mostra questo aiuto")},
         {{QStringLiteral("v"), QStringLiteral("version")},
          QStringLiteral("mostra la versione del programma")},
+        {QStringLiteral("lim"),
+         QStringLiteral("per la LIM: tutto grande quanto lo schermo, con il tastierino")},
     };
 }
 

@@ -3,6 +3,7 @@
 #include "registry.h"
 
 #include "drawing.h"
+#include "numberpad.h"
 #include "screen.h"
 #include "zoom.h"
 
@@ -13,7 +14,8 @@
 #include <algorithm>
 #include <utility>
 
-Registry::Registry() : m_random(std::make_unique<Random>()), m_zoom(new Zoom(*this))
+Registry::Registry()
+    : m_random(std::make_unique<Random>()), m_zoom(new Zoom(*this)), m_pad(new NumberPad(*this))
 {
     if (QCoreApplication *application = QCoreApplication::instance())
         application->installEventFilter(this);
@@ -62,6 +64,7 @@ void Registry::show(const QString &name)
         if (std::exchange(m_firstLoad, false))
             prepareDrawings(screen.get());
         screen->Form_Load();
+        m_pad->attach(screen.get());
         Screen *shown = screen.get();
         m_screens.emplace(name, std::move(screen));
         m_placement.setLastWindow(shown);

@@ -15,13 +15,15 @@
 #include <memory>
 #include <vector>
 
+class NumberPad;
 class Screen;
 class Zoom;
 
 // Owns the loaded screens, one instance per screen name, and moves between
 // them: show loads a screen on first use, unload discards it, end stops the
 // program. It hands the exercises their random generator, and keeps where
-// windows go and how large they are drawn until the program ends.
+// windows go, how large they are drawn and whether the exercises show their
+// number pad until the program ends.
 class Registry : public QObject
 {
     Q_OBJECT
@@ -52,6 +54,7 @@ public:
     QScreen *display() const;
 
     Zoom &zoom() { return *m_zoom; }
+    NumberPad &pad() { return *m_pad; }
 
 protected:
     // Keeps a screen on its way out from taking input, and lets it go once
@@ -70,6 +73,7 @@ private:
     std::unique_ptr<Random> m_random;
     Placement m_placement;
     Zoom *m_zoom;
+    NumberPad *m_pad;
     bool m_ended = false;
     bool m_firstLoad = true;
     // A new window is on the display only once the window manager has

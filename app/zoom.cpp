@@ -6,9 +6,10 @@
 #include "screen.h"
 #include "twips.h"
 
-#include <QCoreApplication>
+#include <QApplication>
 #include <QKeyEvent>
 #include <QScreen>
+#include <QStyle>
 
 #include <algorithm>
 #include <iterator>
@@ -83,8 +84,12 @@ bool Zoom::fits(qreal factor) const
     const std::vector<Screen *> screens = m_registry.screens();
     return std::all_of(screens.begin(), screens.end(), [this, factor](const Screen *screen) {
         const QSize designed = screen->designedSize();
-        const QSize outer = twips::size(designed.width(), designed.height(), factor)
-                                .grownBy(m_registry.placement().frameMargins(screen));
+        QMargins frame = m_registry.placement().frameMargins(screen);
+        // Before the first window is on the display its frame is not known:
+        // a title bar is counted all the same.
+        if (frame.isNull())
+            frame.setTop(QApplication::style()->pixelMetric(QStyle::PM_TitleBarHeight));
+        const QSize outer = twips::size(designed.width(), designed.height(), factor).grownBy(frame);
         const QSize room = screen->screen()->availableGeometry().size();
         return outer.width() <= room.width() && outer.height() <= room.height();
     });
