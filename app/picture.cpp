@@ -2,9 +2,11 @@
 
 #include "picture.h"
 
+#include <QMouseEvent>
 #include <QPainter>
 #include <QStyleOptionButton>
 #include <QStylePainter>
+#include <QToolTip>
 
 Picture::Picture(QWidget *parent, const QString &file) : QWidget(parent), Drawing(file) { }
 
@@ -16,7 +18,43 @@ void Picture::paintEvent(QPaintEvent *)
 
 PictureButton::PictureButton(QWidget *parent, const QString &file)
     : QPushButton(parent), Drawing(file)
-{ }
+{
+    m_hold.setSingleShot(true);
+    m_hold.setInterval(500);
+    connect(&m_hold, &QTimer::timeout, this, [this] {
+        if (isDown()) {
+            m_held = true;
+            showName();
+        }
+    });
+}
+
+void PictureButton::mousePressEvent(QMouseEvent *event)
+{
+    m_held = false;
+    QPushButton::mousePressEvent(event);
+    if (isDown())
+        m_hold.start();
+}
+
+void PictureButton::mouseReleaseEvent(QMouseEvent *event)
+{
+    m_hold.stop();
+    if (!m_held) {
+        QPushButton::mouseReleaseEvent(event);
+        return;
+    }
+    // The name was asked for, not the screen. A release hides any tooltip:
+    // it is shown again, for the class to read.
+    m_held = false;
+    setDown(false);
+    showName();
+}
+
+void PictureButton::showName()
+{
+    QToolTip::showText(mapToGlobal(QPoint(width() / 2, height())), toolTip(), this);
+}
 
 void PictureButton::paintEvent(QPaintEvent *)
 {

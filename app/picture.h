@@ -5,6 +5,7 @@
 #include "drawing.h"
 
 #include <QPushButton>
+#include <QTimer>
 #include <QWidget>
 
 // A drawing from resources/pictures/, shown at its natural size from the top
@@ -21,6 +22,8 @@ protected:
 };
 
 // A command button that shows a drawing, centred, in place of a caption.
+// Its name is its tooltip; a finger or a board's pen never hovers, so a
+// press held for half a second shows the name too, and opens nothing.
 class PictureButton : public QPushButton, public Drawing
 {
     Q_OBJECT
@@ -30,4 +33,12 @@ public:
 
 protected:
     void paintEvent(QPaintEvent *event) override;
+    void mousePressEvent(QMouseEvent *event) override;
+    void mouseReleaseEvent(QMouseEvent *event) override;
+
+private:
+    void showName();
+
+    QTimer m_hold;
+    bool m_held = false;
 };
