@@ -22,13 +22,13 @@ int main(int argc, char *argv[])
     Registry registry;
     addScreens(registry);
     QObject::connect(&registry, &Registry::ended, &app, &QCoreApplication::quit);
-    registry.start();
     // At the whiteboard: as large as the display allows, the pad on the
     // exercises. Nothing of it is kept for the next start.
     if (options.isSet(QStringLiteral("lim"))) {
-        registry.zoom().upTo(300);
+        registry.zoom().fillDisplay();
         registry.pad().setShown(true);
     }
+    registry.start();
     const int status = QApplication::exec();
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     return status;

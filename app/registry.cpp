@@ -56,8 +56,7 @@ void Registry::show(const QString &name)
         if (factory == m_factories.end())
             qFatal("Registry::show: no screen is called %s", qPrintable(name));
         std::unique_ptr<Screen> screen = factory->second(*this);
-        if (m_zoom->percent() != 100)
-            screen->setZoom(m_zoom->factor());
+        m_zoom->prepare(*screen, display());
         screen->finishBuilding();
         // The program's first window is on the screen sooner with its
         // drawings rasterised beside its creation.
