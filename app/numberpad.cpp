@@ -61,7 +61,10 @@ PadKeys::PadKeys(Screen *screen, const QStringList &keys) : QWidget(screen)
         const int column = k % columns;
         const int span = all.at(k) == cancel ? columns - column : 1;
         auto *key = new QPushButton(all.at(k), this);
+        key->setObjectName(all.at(k));
         key->setFocusPolicy(Qt::NoFocus);
+        // Held down, Cancella goes on deleting, as the key does.
+        key->setAutoRepeat(all.at(k) == cancel);
         const QRect place(origin.x() + gap + column * (keySize + gap),
                           origin.y() + gap + row * (keySize + gap),
                           span * keySize + (span - 1) * gap, keySize);

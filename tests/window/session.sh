@@ -50,34 +50,6 @@ start_accessible_session() {
     export QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1
 }
 
-# What a screen reader finds of a showing control called $2: with $1 text,
-# the text of that answer box; with $1 centre, where the middle of that push
-# button lies on the display.
-accessible() {
-    /usr/bin/python3 - "$@" <<'PYTHON'
-import sys
-import gi
-gi.require_version("Atspi", "2.0")
-from gi.repository import Atspi
-
-def walk(node):
-    yield node
-    for i in range(node.get_child_count()):
-        yield from walk(node.get_child_at_index(i))
-
-role = Atspi.Role.TEXT if sys.argv[1] == "text" else Atspi.Role.PUSH_BUTTON
-for node in walk(Atspi.get_desktop(0)):
-    if node.get_role() == role and node.get_name() == sys.argv[2] \
-            and node.get_state_set().contains(Atspi.StateType.SHOWING):
-        if sys.argv[1] == "text":
-            print(Atspi.Text.get_text(node, 0, -1))
-        else:
-            box = node.get_extents(Atspi.CoordType.SCREEN)
-            print(box.x + box.width // 2, box.y + box.height // 2)
-        break
-PYTHON
-}
-
 # Prints the id of the visible window titled exactly $1, waiting up to 30 s
 # (a loaded CI machine can be slow to start the first window).
 wait_window() {
