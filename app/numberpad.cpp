@@ -128,12 +128,12 @@ bool NumberPad::eventFilter(QObject *, QEvent *event)
     if (event->type() != QEvent::MouseButtonPress)
         return false;
     // A mouse, or a board's pen that acts as one, leaves the pad as it is.
-    const QInputDevice::DeviceType device = static_cast<QMouseEvent *>(event)->device()->type();
-    if (device == QInputDevice::DeviceType::TouchScreen
-        || device == QInputDevice::DeviceType::Stylus
-        || device == QInputDevice::DeviceType::Airbrush) {
-        if (!m_shown)
-            setShown(true);
-    }
+    const QInputDevice *device = static_cast<QMouseEvent *>(event)->device();
+    const QInputDevice::DeviceType type = device ? device->type() : QInputDevice::DeviceType::Mouse;
+    if (!m_shown
+        && (type == QInputDevice::DeviceType::TouchScreen
+            || type == QInputDevice::DeviceType::Stylus
+            || type == QInputDevice::DeviceType::Airbrush))
+        setShown(true);
     return false;
 }
