@@ -8,6 +8,8 @@
 #include <QStylePainter>
 #include <QToolTip>
 
+#include <utility>
+
 Picture::Picture(QWidget *parent, const QString &file) : QWidget(parent), Drawing(file) { }
 
 void Picture::paintEvent(QPaintEvent *)
@@ -40,15 +42,17 @@ void PictureButton::mousePressEvent(QMouseEvent *event)
 void PictureButton::mouseReleaseEvent(QMouseEvent *event)
 {
     m_hold.stop();
-    if (!m_held) {
-        QPushButton::mouseReleaseEvent(event);
-        return;
+    // The name was asked for, not the screen: no click. A release hides any
+    // tooltip, so it is shown again, for the class to read, and the release
+    // goes no further.
+    const bool held = std::exchange(m_held, false);
+    if (held)
+        setDown(false);
+    QPushButton::mouseReleaseEvent(event);
+    if (held) {
+        event->accept();
+        showName();
     }
-    // The name was asked for, not the screen. A release hides any tooltip:
-    // it is shown again, for the class to read.
-    m_held = false;
-    setDown(false);
-    showName();
 }
 
 void PictureButton::showName()
