@@ -2,9 +2,11 @@
 
 #include "application.h"
 #include "commandline.h"
+#include "numberpad.h"
 #include "registry.h"
 #include "screens.h"
 #include "voice.h"
+#include "zoom.h"
 
 #include <QApplication>
 
@@ -22,6 +24,12 @@ int main(int argc, char *argv[])
     addScreens(registry);
     registry.voice().setOn(options.isSet(QStringLiteral("voce")));
     QObject::connect(&registry, &Registry::ended, &app, &QCoreApplication::quit);
+    // At the whiteboard: as large as the display allows, the pad on the
+    // exercises. Nothing of it is kept for the next start.
+    if (options.isSet(QStringLiteral("lim"))) {
+        registry.zoom().fillDisplay();
+        registry.pad().setShown(true);
+    }
     registry.start();
     const int status = QApplication::exec();
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);

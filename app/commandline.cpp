@@ -20,6 +20,8 @@ QList<QCommandLineOption> programOptions()
         {{QStringLiteral("v"), QStringLiteral("version")},
          QStringLiteral("mostra la versione del programma")},
         {QStringLiteral("voce"), QStringLiteral("legge ad alta voce esercizi, esiti e regole")},
+        {QStringLiteral("lim"),
+         QStringLiteral("per la LIM: tutto grande quanto lo schermo, con il tastierino")},
     };
 }
 

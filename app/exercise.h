@@ -5,6 +5,7 @@
 #include "page.h"
 
 #include <QElapsedTimer>
+#include <QStringList>
 
 class QLabel;
 class QTimer;
@@ -31,7 +32,12 @@ public:
 
     QPushButton *cmdconferma = nullptr;
 
+    // What the number pad types into the answer boxes, besides "Cancella".
+    QStringList padKeys() const { return m_padKeys; }
+
 protected:
+    void setPadKeys(const QStringList &keys) { m_padKeys = keys; }
+
     // Builds lblmess: centred, italic, empty at start.
     QLabel *message(int left, int top, int width, int height, const Font &font, const QColor &text);
     // Builds "&Conferma", which runs cmdconferma_Click.
@@ -68,6 +74,11 @@ private:
     // double-click interval belongs to the same double click, so it must
     // not judge the new, empty task.
     QElapsedTimer m_newTaskByConferma;
+    // The digits, as a telephone's keypad has them.
+    QStringList m_padKeys {QStringLiteral("7"), QStringLiteral("8"), QStringLiteral("9"),
+                           QStringLiteral("4"), QStringLiteral("5"), QStringLiteral("6"),
+                           QStringLiteral("1"), QStringLiteral("2"), QStringLiteral("3"),
+                           QStringLiteral("0")};
 };
 
 // A typed answer or a copied caption is right only when it is exactly the

@@ -3,9 +3,13 @@
 #include "picture.h"
 
 #include <QEvent>
+#include <QMouseEvent>
 #include <QPainter>
 #include <QStyleOptionButton>
 #include <QStylePainter>
+#include <QToolTip>
+
+#include <utility>
 
 Picture::Picture(QWidget *parent, const QString &file) : QWidget(parent), Drawing(file) { }
 
@@ -17,7 +21,46 @@ void Picture::paintEvent(QPaintEvent *)
 
 PictureButton::PictureButton(QWidget *parent, const QString &file)
     : QPushButton(parent), Drawing(file)
-{ }
+{
+    m_hold.setSingleShot(true);
+    m_hold.setInterval(500);
+    connect(&m_hold, &QTimer::timeout, this, [this] {
+        if (isDown()) {
+            m_held = true;
+            showName();
+            emit nameWanted();
+        }
+    });
+}
+
+void PictureButton::mousePressEvent(QMouseEvent *event)
+{
+    m_held = false;
+    QPushButton::mousePressEvent(event);
+    if (isDown())
+        m_hold.start();
+}
+
+void PictureButton::mouseReleaseEvent(QMouseEvent *event)
+{
+    m_hold.stop();
+    // The name was asked for, not the screen: no click. A release hides any
+    // tooltip, so it is shown again, for the class to read, and the release
+    // goes no further.
+    const bool held = std::exchange(m_held, false);
+    if (held)
+        setDown(false);
+    QPushButton::mouseReleaseEvent(event);
+    if (held) {
+        event->accept();
+        showName();
+    }
+}
+
+void PictureButton::showName()
+{
+    QToolTip::showText(mapToGlobal(QPoint(width() / 2, height())), toolTip(), this);
+}
 
 bool PictureButton::event(QEvent *event)
 {

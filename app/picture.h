@@ -5,6 +5,7 @@
 #include "drawing.h"
 
 #include <QPushButton>
+#include <QTimer>
 #include <QWidget>
 
 // A drawing from resources/pictures/, shown at its natural size from the top
@@ -21,6 +22,8 @@ protected:
 };
 
 // A command button that shows a drawing, centred, in place of a caption.
+// Its name is its tooltip; a finger or a board's pen never hovers, so a
+// press held for half a second shows the name too, and opens nothing.
 class PictureButton : public QPushButton, public Drawing
 {
     Q_OBJECT
@@ -29,11 +32,19 @@ public:
     PictureButton(QWidget *parent, const QString &file);
 
 signals:
-    // The keyboard focus came to it, or the mouse rests on it: what a child
-    // who cannot read its drawing would want to hear its name.
+    // The keyboard focus came to it, the mouse rests on it or a press is held
+    // on it: a child who cannot read its drawing would want to hear its name.
     void nameWanted();
 
 protected:
     bool event(QEvent *event) override;
     void paintEvent(QPaintEvent *event) override;
+    void mousePressEvent(QMouseEvent *event) override;
+    void mouseReleaseEvent(QMouseEvent *event) override;
+
+private:
+    void showName();
+
+    QTimer m_hold;
+    bool m_held = false;
 };

@@ -3,6 +3,7 @@
 #include "registry.h"
 
 #include "drawing.h"
+#include "numberpad.h"
 #include "screen.h"
 #include "voice.h"
 #include "zoom.h"
@@ -15,7 +16,8 @@
 #include <utility>
 
 Registry::Registry()
-    : m_random(std::make_unique<Random>()), m_zoom(new Zoom(*this)), m_voice(new Voice(*this))
+    : m_random(std::make_unique<Random>()), m_zoom(new Zoom(*this)), m_voice(new Voice(*this)),
+      m_pad(new NumberPad(*this))
 {
     if (QCoreApplication *application = QCoreApplication::instance())
         application->installEventFilter(this);
@@ -56,14 +58,14 @@ void Registry::show(const QString &name)
         if (factory == m_factories.end())
             qFatal("Registry::show: no screen is called %s", qPrintable(name));
         std::unique_ptr<Screen> screen = factory->second(*this);
-        if (m_zoom->percent() != 100)
-            screen->setZoom(m_zoom->factor());
+        m_zoom->prepare(*screen, display());
         screen->finishBuilding();
         // The program's first window is on the screen sooner with its
         // drawings rasterised beside its creation.
         if (std::exchange(m_firstLoad, false))
             prepareDrawings(screen.get());
         screen->Form_Load();
+        m_pad->attach(screen.get());
         Screen *shown = screen.get();
         m_screens.emplace(name, std::move(screen));
         m_placement.setLastWindow(shown);

@@ -15,6 +15,7 @@
 #include <memory>
 #include <vector>
 
+class NumberPad;
 class Screen;
 class Voice;
 class Zoom;
@@ -22,7 +23,8 @@ class Zoom;
 // Owns the loaded screens, one instance per screen name, and moves between
 // them: show loads a screen on first use, unload discards it, end stops the
 // program. It hands the exercises their random generator, and keeps where
-// windows go and how large they are drawn until the program ends.
+// windows go, how large they are drawn and whether the exercises show their
+// number pad until the program ends.
 class Registry : public QObject
 {
     Q_OBJECT
@@ -54,6 +56,7 @@ public:
 
     Zoom &zoom() { return *m_zoom; }
     Voice &voice() { return *m_voice; }
+    NumberPad &pad() { return *m_pad; }
 
 protected:
     // Keeps a screen on its way out from taking input, and lets it go once
@@ -73,6 +76,7 @@ private:
     Placement m_placement;
     Zoom *m_zoom;
     Voice *m_voice;
+    NumberPad *m_pad;
     bool m_ended = false;
     bool m_firstLoad = true;
     // A new window is on the display only once the window manager has

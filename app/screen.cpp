@@ -66,6 +66,19 @@ void Screen::applyZoom(qreal factor)
     centreOn(screen());
 }
 
+QRect Screen::designedRect(const QWidget *control) const
+{
+    const auto placed = std::find_if(m_placed.begin(), m_placed.end(),
+                                     [control](const Placed &p) { return p.control == control; });
+    return placed == m_placed.end() ? QRect() : placed->designed;
+}
+
+void Screen::addControl(QWidget *control, const QRect &designed, std::optional<Font> font)
+{
+    m_placed.push_back({control, designed, std::move(font), {}});
+    layOut(m_placed.back());
+}
+
 void Screen::layOut(const Placed &placed) const
 {
     if (!placed.designed.isNull())

@@ -55,6 +55,11 @@ public:
     void setZoom(qreal factor);
     // The same, then centres the window again on its display.
     void applyZoom(qreal factor);
+    // Where a control built from the table lies, in twips.
+    QRect designedRect(const QWidget *control) const;
+    // Places a control added after building, such as the number pad, in
+    // twips within its parent, to be zoomed with every other.
+    void addControl(QWidget *control, const QRect &designed, std::optional<Font> font = {});
 
     // What Ctrl+L reads aloud: the task or the page, the way a teacher
     // reads it. A screen without one gives its caption and the names of

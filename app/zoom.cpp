@@ -6,12 +6,14 @@
 #include "screen.h"
 #include "twips.h"
 
-#include <QCoreApplication>
+#include <QApplication>
 #include <QKeyEvent>
 #include <QScreen>
+#include <QStyle>
 
 #include <algorithm>
 #include <iterator>
+#include <utility>
 
 namespace {
 
@@ -40,6 +42,13 @@ Key zoomKey(const QKeyEvent &event)
     default:
         return Key::None;
     }
+}
+
+// A window of that client size, grown by the zoom and framed, fits the room.
+bool fitsIn(const QSize &designed, const QMargins &frame, const QSize &room, qreal factor)
+{
+    const QSize outer = twips::size(designed.width(), designed.height(), factor).grownBy(frame);
+    return outer.width() <= room.width() && outer.height() <= room.height();
 }
 
 } // namespace
@@ -82,12 +91,28 @@ bool Zoom::fits(qreal factor) const
 {
     const std::vector<Screen *> screens = m_registry.screens();
     return std::all_of(screens.begin(), screens.end(), [this, factor](const Screen *screen) {
-        const QSize designed = screen->designedSize();
-        const QSize outer = twips::size(designed.width(), designed.height(), factor)
-                                .grownBy(m_registry.placement().frameMargins(screen));
-        const QSize room = screen->screen()->availableGeometry().size();
-        return outer.width() <= room.width() && outer.height() <= room.height();
+        return fitsIn(screen->designedSize(), m_registry.placement().frameMargins(screen),
+                      screen->screen()->availableGeometry().size(), factor);
     });
+}
+
+void Zoom::prepare(Screen &screen, const QScreen *display)
+{
+    if (std::exchange(m_fillDisplay, false)) {
+        QMargins frame = m_registry.placement().frameMargins(&screen);
+        // Before the first window is on the display its frame is not known:
+        // a title bar is counted all the same.
+        if (frame.isNull())
+            frame.setTop(QApplication::style()->pixelMetric(QStyle::PM_TitleBarHeight));
+        const auto fitting =
+            std::find_if(std::rbegin(steps), std::prev(std::rend(steps)), [&](int percent) {
+                return fitsIn(screen.designedSize(), frame, display->availableGeometry().size(),
+                              percent / 100.0);
+            });
+        m_percent = *fitting;
+    }
+    if (m_percent != 100)
+        screen.setZoom(factor());
 }
 
 void Zoom::set(int percent)

@@ -4,7 +4,9 @@
 
 #include <QObject>
 
+class QScreen;
 class Registry;
+class Screen;
 
 // How large every screen is drawn, for the whiteboard or for a child who
 // sees little: one of the steps 100 to 300 %, changed with Ctrl and + or −
@@ -26,6 +28,11 @@ public:
     void reset();
     // Steps in up to percent, as far as the windows fit.
     void upTo(int percent);
+    // The next screen loaded opens at the largest step that lets it fit its
+    // display, as every screen after it does.
+    void fillDisplay() { m_fillDisplay = true; }
+    // Sets a screen being loaded for the display it will open on.
+    void prepare(Screen &screen, const QScreen *display);
 
 protected:
     // The zoom keys, wherever the focus is on one of the screens.
@@ -37,4 +44,5 @@ private:
 
     Registry &m_registry;
     int m_percent = 100;
+    bool m_fillDisplay = false;
 };

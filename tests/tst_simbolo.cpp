@@ -163,7 +163,7 @@ private slots:
         QCOMPARE(lblmess->font().pointSizeF(), 21.75);
         QVERIFY(lblmess->font().italic());
         QVERIFY(lblmess->alignment() & Qt::AlignHCenter);
-        QCOMPARE(lblmess->palette().color(QPalette::WindowText), QColor(255, 255, 0));
+        QCOMPARE(lblmess->palette().color(QPalette::WindowText), QColor(0, 0, 255));
         QVERIFY(lblmess->text().isEmpty());
         auto *tmrtempo = screen->findChild<QTimer *>(QStringLiteral("tmrtempo"));
         QVERIFY(tmrtempo);

@@ -61,7 +61,9 @@ frmsimbolo::frmsimbolo(Registry &registry)
     }
     confermaButton(840, 5760, 1695, 495, Font {}, 6);
     fineButton(7);
-    message(4320, 6120, 5775, 615, Font::comic(21.75), QColor(255, 255, 0));
+    // Blue as on the other exercises: yellow on this orange could not be read.
+    message(4320, 6120, 5775, 615, Font::comic(21.75), QColor(0, 0, 255));
+    setPadKeys({QStringLiteral("<"), QStringLiteral("="), QStringLiteral(">")});
 }
 
 // The first pair: each box says its own pair when it takes the focus.

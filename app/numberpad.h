@@ -1,0 +1,56 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+#pragma once
+
+#include <QObject>
+#include <QStringList>
+#include <QWidget>
+
+class Registry;
+class Screen;
+
+// The keys of one exercise at the whiteboard, where nobody has a keyboard:
+// push buttons that type into the answer box with the focus as the keys
+// would, and one, "Cancella", that deletes the last character. They lie
+// over the exercise's illustration, which keeps them clear of every box,
+// number and button at every zoom, and they never take the focus.
+class PadKeys : public QWidget
+{
+    Q_OBJECT
+
+public:
+    PadKeys(Screen *screen, const QStringList &keys);
+
+    // Types one key into the focused answer box, as the keyboard does.
+    void press(const QString &key);
+};
+
+// Whether the exercises show their number pad: shown by itself when a
+// finger or a pen presses an answer box, shown and hidden with Ctrl+T on
+// any screen, shown from the start on the whiteboard. Once shown it stays
+// on every exercise loaded later, until it is hidden.
+class NumberPad : public QObject
+{
+    Q_OBJECT
+
+public:
+    explicit NumberPad(Registry &registry);
+
+    bool isShown() const { return m_shown; }
+    void setShown(bool shown);
+    void toggle() { setShown(!m_shown); }
+
+    // Gives a screen that has just loaded Ctrl+T and, when it has answer
+    // boxes, its pad.
+    void attach(Screen *screen);
+
+protected:
+    // A press on an answer box with a finger or a pen.
+    bool eventFilter(QObject *watched, QEvent *event) override;
+
+private:
+    void showOn(Screen *screen);
+
+    Registry &m_registry;
+    bool m_shown = false;
+};

@@ -1,0 +1,96 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+// At the whiteboard, with a finger alone: the number pad, the picture buttons' names.
+#include "numberpad.h"
+#include "testing.h"
+
+#include <QLineEdit>
+#include <QPushButton>
+#include <QStyleHints>
+#include <QTest>
+#include <QToolTip>
+
+#include <array>
+
+namespace {
+
+// Each typing exercise, its draws, queued twice (3/4 of 80; 3/8; 3/7 and 3/45, 2/15 and 7/15,
+// 4/9 and 4/9), its right answer, box by box in Tab order, and its praise.
+using Typing = std::array<const char *, 4>;
+const Typing typing[] = {{"frmcalcolo99", "20/99 3/9 4/9", "80 4 20 20 3 60 60", "Bravissimo!"},
+                         {"frmcomplementare", "3/99 8/99", "5 8 8 8", "Esatto, complimenti!"},
+                         {"frmsimbolo",
+                          "1/2 3/9 7/99 9/9 45/99 2/2 2/9 15/99 7/9 1/99 1/2 4/9 9/99 9/9 9/99",
+                          "> < = > < =", "Bravissimo!"}};
+
+} // namespace
+
+class WhiteboardTest : public ExerciseTest
+{
+    Q_OBJECT
+
+    // A finger down on a control and up again, held for a while.
+    static void tap(QWidget *control, int heldMs = 0)
+    {
+        static QPointingDevice *finger = QTest::createTouchDevice();
+        QWidget *window = control->window();
+        const QPoint where = control->mapTo(window, control->rect().center());
+        QTest::touchEvent(window, finger).press(0, where, window);
+        QTest::qWait(heldMs);
+        QTest::touchEvent(window, finger).release(0, where, window);
+    }
+
+private slots:
+    void touchAloneAnswersEveryTypingExercise()
+    {
+        for (const auto &[name, draws, answers, praise] : typing) {
+            ScriptedRandom &scripted = freshScript();
+            for (const QString &draw : QStringLiteral("%1 %1").arg(QLatin1String(draws)).split(' '))
+                scripted.then(draw.section('/', 0, 0).toInt(), draw.section('/', 1).toInt());
+            Screen *screen = show<Screen>(QString::fromLatin1(name));
+            auto *box = qobject_cast<QLineEdit *>(screen->focusWidget());
+            QTest::mouseClick(box, Qt::LeftButton);
+            QVERIFY2(!screen->findChild<PadKeys *>(), "a mouse brought the pad");
+            for (const QString &answer : QString::fromLatin1(answers).split(' ')) {
+                tap(box);
+                QVERIFY2(screen->findChild<PadKeys *>(), "a finger brought no pad");
+                // A slip first, taken back with Cancella.
+                tap(screen->findChild<PadKeys *>()->findChild<QPushButton *>());
+                tap(screen->findChild<QPushButton *>(QStringLiteral("Cancella")));
+                for (const QChar c : answer)
+                    tap(screen->findChild<QPushButton *>(c));
+                QCOMPARE(box->text(), answer);
+                box = qobject_cast<QLineEdit *>(nextFocusable(box));
+            }
+            // A double tap on Conferma judges once: the new, empty task is not judged.
+            QGuiApplication::styleHints()->setMouseDoubleClickInterval(400);
+            tap(control<QPushButton>(screen, "cmdconferma"));
+            tap(control<QPushButton>(screen, "cmdconferma"));
+            QCOMPARE(message(screen)->text(), QString::fromLatin1(praise));
+            // At every zoom the pad covers no box, number, sign, verdict or button.
+            const auto *pad = screen->findChild<PadKeys *>();
+            for (const qreal zoom : {1.0, 1.25, 1.5, 1.75, 2.0, 2.5, 3.0}) {
+                screen->setZoom(zoom);
+                for (QWidget *listed : screen->findChildren<QWidget *>(Qt::FindDirectChildrenOnly))
+                    if (qobject_cast<QLabel *>(listed) || qobject_cast<QLineEdit *>(listed)
+                        || qobject_cast<QPushButton *>(listed))
+                        QVERIFY2(!pad->geometry().intersects(listed->geometry()), name);
+            }
+        }
+    }
+
+    void aHeldPressShowsTheNameAndOpensNothing()
+    {
+        registry = makeRegistry();
+        auto *button = control<QWidget>(show<Screen>(QStringLiteral("frminizio")), "cmdcalcolo");
+        for (const int heldMs : {700, 0}) {
+            tap(button, heldMs);
+            QCOMPARE(registry->screen(QStringLiteral("frmscelta")) == nullptr, heldMs > 0);
+            QCOMPARE(QToolTip::isVisible() ? QToolTip::text() : QString(),
+                     heldMs ? QStringLiteral("Calcolo le quotelle") : QString());
+        }
+    }
+};
+
+QTEST_MAIN(WhiteboardTest)
+#include "tst_whiteboard.moc"
