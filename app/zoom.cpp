@@ -10,6 +10,7 @@
 #include <QKeyEvent>
 #include <QScreen>
 #include <QStyle>
+#include <QToolTip>
 
 #include <algorithm>
 #include <iterator>
@@ -110,6 +111,7 @@ void Zoom::prepare(Screen &screen, const QScreen *display)
                               percent / 100.0);
             });
         m_percent = *fitting;
+        scaleToolTips();
     }
     if (m_percent != 100)
         screen.setZoom(factor());
@@ -120,8 +122,21 @@ void Zoom::set(int percent)
     if (percent == m_percent)
         return;
     m_percent = percent;
+    scaleToolTips();
     for (Screen *screen : m_registry.screens())
         screen->applyZoom(factor());
+}
+
+void Zoom::scaleToolTips()
+{
+    if (!m_toolTipFont)
+        m_toolTipFont = QToolTip::font();
+    QFont font = *m_toolTipFont;
+    if (font.pointSizeF() > 0)
+        font.setPointSizeF(font.pointSizeF() * factor());
+    else
+        font.setPixelSize(qRound(font.pixelSize() * factor()));
+    QToolTip::setFont(font);
 }
 
 bool Zoom::eventFilter(QObject *watched, QEvent *event)

@@ -2,7 +2,10 @@
 
 #pragma once
 
+#include <QFont>
 #include <QObject>
+
+#include <optional>
 
 class QScreen;
 class Registry;
@@ -41,8 +44,12 @@ protected:
 private:
     bool fits(qreal factor) const;
     void set(int percent);
+    // A button's name, shown when the pointer rests or a press is held on
+    // it, is read from the board too.
+    void scaleToolTips();
 
     Registry &m_registry;
     int m_percent = 100;
     bool m_fillDisplay = false;
+    std::optional<QFont> m_toolTipFont;
 };

@@ -17,6 +17,7 @@
 #include <QPushButton>
 #include <QScreen>
 #include <QTest>
+#include <QToolTip>
 #include <QTimer>
 
 namespace {
@@ -99,9 +100,11 @@ private slots:
         frmcalcolo *screen = openExercise();
         QVERIFY(screen);
         QTest::keyClicks(screen->txtiniz, QStringLiteral("8"));
+        const qreal names = QToolTip::font().pointSizeF();
         // From 125 %, so that every key has a step to take.
         QTest::keyClick(screen->txtiniz, Qt::Key_Plus, Qt::ControlModifier);
         QCOMPARE(registry->zoom().percent(), 125);
+        QCOMPARE(QToolTip::font().pointSizeF(), names * 1.25);
         QTest::keyClick(screen->txtiniz, Qt::Key(key), modifiers);
         QCOMPARE(registry->zoom().percent(), step > 0 ? 150 : 100);
         QCOMPARE(screen->txtiniz->text(), QStringLiteral("8"));
@@ -111,6 +114,7 @@ private slots:
             QTest::keyClick(screen->txtiniz, Qt::Key_Minus, Qt::ControlModifier);
         QCOMPARE(registry->zoom().percent(), 100);
         QCOMPARE(screen->size(), QSize(708, 479));
+        QCOMPARE(QToolTip::font().pointSizeF(), names);
     }
 
     void zoomedExerciseKeepsItsStateAndWorks()
