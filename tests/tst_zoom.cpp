@@ -17,8 +17,8 @@
 #include <QPushButton>
 #include <QScreen>
 #include <QTest>
-#include <QToolTip>
 #include <QTimer>
+#include <QToolTip>
 
 namespace {
 
