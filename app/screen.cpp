@@ -12,6 +12,7 @@
 #include "twips.h"
 #include "voice.h"
 
+#include <QAbstractButton>
 #include <QCloseEvent>
 #include <QGroupBox>
 #include <QKeyEvent>
@@ -288,9 +289,16 @@ QString Screen::reading() const
     std::stable_sort(order.begin(), order.end(),
                      [](const auto &a, const auto &b) { return a.first < b.first; });
     QStringList names {windowTitle()};
+    for (const Placed &placed : m_placed) {
+        if (const auto *label = qobject_cast<const QLabel *>(placed.control);
+            label && !label->text().isEmpty())
+            names << label->text();
+    }
     for (const auto &[index, control] : order) {
-        if (qobject_cast<PictureButton *>(control))
-            names << control->toolTip();
+        if (const auto *button = qobject_cast<const QAbstractButton *>(control)) {
+            names << (button->toolTip().isEmpty() ? QString(button->text()).remove(QLatin1Char('&'))
+                                                  : button->toolTip());
+        }
     }
     return names.join(QStringLiteral(", "));
 }

@@ -62,8 +62,8 @@ public:
     void addControl(QWidget *control, const QRect &designed, std::optional<Font> font = {});
 
     // What Ctrl+L reads aloud: the task or the page, the way a teacher
-    // reads it. A screen without one gives its caption and the names of
-    // its picture buttons, in Tab order.
+    // reads it. A screen without one gives its caption, its labels and its
+    // buttons' names (a drawing's is its tooltip), in Tab order.
     virtual QString reading() const;
 
 protected:

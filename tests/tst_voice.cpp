@@ -62,6 +62,10 @@ private slots:
         QCOMPARE(heard,
                  (QStringList {"3 ottavi", "Sbagliato, riprova!", "Esatto, complimenti! un mezzo",
                                "stop", "Calcolo le quotelle"}));
+        // What Ctrl+L reads where there is no task.
+        QCOMPARE(registry->screen(QStringLiteral("frminizio"))->reading(),
+                 "Le quotelle, Calcolo le quotelle, Trovo la frazione complementare, Confronto "
+                 "le quotelle, Esci, Ripasso le regole");
         registry->show(QStringLiteral("frmregolecalcola"));
         registry->unload(QStringLiteral("frminizio"));
         QCoreApplication::processEvents();
