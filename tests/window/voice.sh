@@ -55,10 +55,10 @@ dbus-send --session --print-reply --dest=org.a11y.Bus /org/a11y/bus \
     org.freedesktop.DBus.Properties.Set string:org.a11y.Status string:ScreenReaderEnabled \
     variant:boolean:false >/dev/null
 
-# A service that never answers: the screens work, one line says why it is silent.
+# A service that never answers: the screens work (the exercise opens and
+# takes its keys), one line says why the voice is silent.
 export SPEECHD_ADDRESS=unix_socket:$HOME/mute.sock
-open_exercise ctrl+l alt+c Escape
-wait_window "Le quotelle" >/dev/null || fail "the screens stopped answering"
+open_exercise ctrl+l alt+c
 for _ in $(seq 150); do grep -q "non risponde" "$HOME/errors" && break; sleep 0.1; done
 [ "$(grep -c '^quotelle:' "$HOME/errors")" -eq 1 ] || fail "not told once: $(cat "$HOME/errors")"
 kill "$pid"
