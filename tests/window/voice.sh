@@ -22,6 +22,8 @@ said() { sed -n 's/^SPEAK //p' "$HOME/heard" 2>/dev/null | paste -sd'|'; }
 # Opens "Trovo la frazione complementare" from the menu with the keys, then
 # presses the keys given, one by one.
 open_exercise() {
+    # A pointer resting on a picture button would have its name said too.
+    xdotool mousemove 0 0
     "$program" --voce 2>"$HOME/errors" &
     pid=$!
     menu=$(wait_window "Le quotelle") || fail "the menu did not appear"
