@@ -36,36 +36,35 @@ const QString propertiesInterface = QStringLiteral("org.freedesktop.DBus.Propert
 const QString a11yStatus = QStringLiteral("org.a11y.Status");
 const QString screenReaderEnabled = QStringLiteral("ScreenReaderEnabled");
 
-// One line on the error output, the first time anything goes wrong.
-class Complaint
+// What the speech thread and the program both know of the service: whether
+// it has answered, and whether the one line on the error output, the first
+// time anything goes wrong, has been written.
+struct ServiceState
 {
-public:
-    void make(const QString &what)
+    void complain(const QString &what)
     {
-        if (!m_made.exchange(true))
+        if (!complained.exchange(true))
             std::fputs(qPrintable(QStringLiteral("quotelle: %1\n").arg(what)), stderr);
     }
 
-private:
-    std::atomic<bool> m_made = false;
+    std::atomic<bool> answered = false;
+    std::atomic<bool> complained = false;
 };
 
 // Lives on the speech thread: Qt TextToSpeech is made and used there only.
 class SpeechWorker : public QObject
 {
 public:
-    SpeechWorker(std::shared_ptr<Complaint> complaint, std::shared_ptr<std::atomic<bool>> answered)
-        : m_complaint(std::move(complaint)), m_answered(std::move(answered))
-    { }
+    explicit SpeechWorker(std::shared_ptr<ServiceState> state) : m_state(std::move(state)) { }
 
     void open()
     {
         m_speech = new QTextToSpeech(this);
-        *m_answered = true;
+        m_state->answered = true;
         // A service that lists no voice is not there at all.
         const QList<QLocale> locales = m_speech->availableLocales();
         if (locales.isEmpty()) {
-            m_complaint->make(
+            m_state->complain(
                 QStringLiteral("la voce non è disponibile (%1)").arg(m_speech->errorString()));
             return;
         }
@@ -78,7 +77,7 @@ public:
         if (italian != locales.end())
             m_speech->setLocale(*italian);
         else
-            m_complaint->make(QStringLiteral("il servizio della voce non ha una voce italiana"));
+            m_state->complain(QStringLiteral("il servizio della voce non ha una voce italiana"));
         m_speech->setRate(childRate);
         m_usable = true;
     }
@@ -98,8 +97,7 @@ public:
     }
 
 private:
-    std::shared_ptr<Complaint> m_complaint;
-    std::shared_ptr<std::atomic<bool>> m_answered;
+    std::shared_ptr<ServiceState> m_state;
     QTextToSpeech *m_speech = nullptr;
     bool m_usable = false;
 };
@@ -107,8 +105,7 @@ private:
 class SpeechService : public Speaker
 {
 public:
-    SpeechService()
-        : m_thread(std::make_unique<QThread>()), m_worker(new SpeechWorker(m_complaint, m_answered))
+    SpeechService() : m_thread(std::make_unique<QThread>()), m_worker(new SpeechWorker(m_state))
     {
         m_thread->setObjectName(QStringLiteral("voice"));
         m_worker->moveToThread(m_thread.get());
@@ -117,8 +114,8 @@ public:
         QMetaObject::invokeMethod(m_worker, [worker = m_worker] { worker->open(); });
         m_patience.setSingleShot(true);
         m_patience.callOnTimeout([this] {
-            if (!*m_answered)
-                m_complaint->make(QStringLiteral("il servizio della voce non risponde"));
+            if (!m_state->answered)
+                m_state->complain(QStringLiteral("il servizio della voce non risponde"));
         });
         m_patience.start(patienceMs);
     }
@@ -145,8 +142,7 @@ public:
     }
 
 private:
-    std::shared_ptr<Complaint> m_complaint = std::make_shared<Complaint>();
-    std::shared_ptr<std::atomic<bool>> m_answered = std::make_shared<std::atomic<bool>>(false);
+    std::shared_ptr<ServiceState> m_state = std::make_shared<ServiceState>();
     std::unique_ptr<QThread> m_thread;
     SpeechWorker *m_worker;
     QTimer m_patience;
