@@ -33,13 +33,19 @@ start_session() {
 # Starts the display (size $1, as start_session takes it), then runs the
 # calling script again, with the rest of the arguments, inside a private D-Bus
 # session with the accessibility bus, as a desktop with a screen reader has
-# them. Returns only in that second run.
+# them. Returns only in that second run. The home is a scratch one: the
+# accessibility bus keeps its settings (a screen reader runs) in the desktop's.
 start_accessible_session() {
     if [ -z "${QUOTELLE_BUS:-}" ]; then
         start_session "$1"
         shift
+        local status
+        export HOME XDG_CONFIG_HOME
+        HOME=$(mktemp -d) XDG_CONFIG_HOME=$HOME/.config
         QUOTELLE_BUS=1 dbus-run-session -- "$0" "$@"
-        exit $?
+        status=$?
+        rm -rf "$HOME"
+        exit $status
     fi
     /usr/libexec/at-spi-bus-launcher --launch-immediately >/dev/null 2>&1 &
     launcher_pid=$!

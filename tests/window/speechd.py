@@ -8,6 +8,8 @@ import socketserver, sys, threading, time
 
 SOCKET, LOG, FLAGS = sys.argv[1], sys.argv[2], sys.argv[3:]
 lock = threading.Lock()
+REPLIES = {"LIST SYNTHESIS_VOICES": ("249-italian\tit\tnone", "249 OK VOICE LIST SENT"),
+           "LIST OUTPUT_MODULES": ("250-espeak-ng", "250 OK MODULE LIST SENT")}
 
 
 def log(line):
@@ -29,16 +31,7 @@ class Client(socketserver.StreamRequestHandler):
                 reply("225-1", "225 OK MESSAGE QUEUED")
                 continue
             log(command)
-            if command.upper() == "LIST SYNTHESIS_VOICES":
-                reply("249-italian\tit\tnone", "249 OK VOICE LIST SENT")
-            elif command.upper().startswith("LIST"):
-                reply("250-espeak-ng", "250 OK MODULE LIST SENT")
-            else:
-                reply("200 OK")
+            reply(*REPLIES.get(command.upper(), ("200 OK",)))
 
 
-class Server(socketserver.ThreadingMixIn, socketserver.UnixStreamServer):
-    daemon_threads = True
-
-
-Server(SOCKET, Client).serve_forever()
+socketserver.ThreadingUnixStreamServer(SOCKET, Client).serve_forever()

@@ -8,16 +8,19 @@ set -u
 program=$1
 here=$(dirname "$0")
 source "$here/session.sh"
-# The accessibility bus keeps "a screen reader runs" in the desktop's
-# settings: a scratch home keeps the test's apart from the user's.
-export HOME=${QUOTELLE_HOME:=$(mktemp -d)} QUOTELLE_HOME XDG_CONFIG_HOME=$QUOTELLE_HOME/.config
 start_accessible_session 1024x768 "$@"
 python3 "$here/speechd.py" "$HOME/speech.sock" "$HOME/heard" &
 python3 "$here/speechd.py" "$HOME/mute.sock" "$HOME/mute" --mute &
-trap 'kill ${pid:-} $(jobs -p) $launcher_pid 2>/dev/null; rm -rf "$HOME"' EXIT
+trap 'kill ${pid:-} $(jobs -p) $launcher_pid 2>/dev/null' EXIT
 export SPEECHD_ADDRESS=unix_socket:$HOME/speech.sock
 sleep 0.5
 
+# Tells the accessibility bus that a screen reader runs, or no longer does.
+screen_reader() {
+    dbus-send --session --print-reply --dest=org.a11y.Bus /org/a11y/bus \
+        org.freedesktop.DBus.Properties.Set string:org.a11y.Status \
+        string:ScreenReaderEnabled "variant:boolean:$1" >/dev/null || fail "the bus said no to $1"
+}
 said() { sed -n 's/^SPEAK //p' "$HOME/heard" 2>/dev/null | paste -sd'|'; }
 # Opens "Trovo la frazione complementare" from the menu with the keys, then
 # presses the keys given, one by one.
@@ -46,16 +49,12 @@ grep -v XDG_RUNTIME "$HOME/errors" | grep . && fail "complained with a working s
 kill "$pid"
 
 # A screen reader runs: the program's own voice leaves the speaking to it.
-dbus-send --session --print-reply --dest=org.a11y.Bus /org/a11y/bus \
-    org.freedesktop.DBus.Properties.Set string:org.a11y.Status string:ScreenReaderEnabled \
-    variant:boolean:true >/dev/null || fail "could not tell the bus a screen reader runs"
+screen_reader true
 : >"$HOME/heard"
 open_exercise ctrl+l
 [ -z "$(said)" ] || fail "it spoke over a screen reader: $(said)"
 kill "$pid"
-dbus-send --session --print-reply --dest=org.a11y.Bus /org/a11y/bus \
-    org.freedesktop.DBus.Properties.Set string:org.a11y.Status string:ScreenReaderEnabled \
-    variant:boolean:false >/dev/null
+screen_reader false
 
 # A service that never answers: the screens work (the exercise opens and
 # takes its keys), one line says why the voice is silent.
