@@ -66,8 +66,3 @@ void Exercise::tmrtempo_Timer()
 {
     lblmess->setText(QString());
 }
-
-bool matches(const QString &text, int expected)
-{
-    return text == QString::number(expected);
-}

@@ -80,7 +80,3 @@ private:
                            QStringLiteral("1"), QStringLiteral("2"), QStringLiteral("3"),
                            QStringLiteral("0")};
 };
-
-// A typed answer or a copied caption is right only when it is exactly the
-// plain decimal text of the expected number: nothing is trimmed or parsed.
-bool matches(const QString &text, int expected);

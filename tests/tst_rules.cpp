@@ -43,7 +43,7 @@ bool isComic(const QLabel *label, qreal points)
 }
 
 // A fraction as the pages draw it: numerator label, bar, denominator label.
-struct Fraction
+struct FractionOnPage
 {
     const QLabel *numerator;
     const Line *bar;
@@ -147,7 +147,7 @@ private:
     }
 
     // The bar lies between the two numbers and under both of their digits.
-    void checkFraction(const Fraction &fraction)
+    void checkFraction(const FractionOnPage &fraction)
     {
         const QString name = fraction.numerator->objectName() + QLatin1Char('/')
             + fraction.denominator->objectName();

@@ -2,27 +2,23 @@
 
 #include "frmcalcolo.h"
 
-#include "fraction.h"
+#include "fractionlabels.h"
 #include "line.h"
 #include "picture.h"
-#include "random.h"
-#include "spoken.h"
 
 #include <QLabel>
 #include <QLineEdit>
 
 const frmcalcolo::Range frmcalcolo::Within1000 {"frmcalcolo",
                                                 "Calcolo le quotelle entro il 1000",
-                                                999,
-                                                1000,
+                                                {999, 1000},
                                                 QColor(192, 255, 255),
                                                 "banner-calcola-red.svg",
                                                 "boy-green-jumper.svg",
                                                 QRect(7560, 1800, 2175, 4935)};
 const frmcalcolo::Range frmcalcolo::Within100 {"frmcalcolo99",
                                                "Calcolo le quotelle entro il 100",
-                                               99,
-                                               100,
+                                               {99, 100},
                                                QColor(192, 255, 192),
                                                "banner-calcola-blue.svg",
                                                "girl-back-to-school.svg",
@@ -73,7 +69,7 @@ frmcalcolo::frmcalcolo(Registry &registry, const Range &range)
 
 QString frmcalcolo::spokenTask() const
 {
-    return spokenFractionOf(num, den, lbliniz->text().toInt());
+    return spokenFractionOf(task.num, task.den, task.whole());
 }
 
 void frmcalcolo::estrai()
@@ -81,42 +77,25 @@ void frmcalcolo::estrai()
     // A new task starts with empty boxes.
     for (QLineEdit *box : {txtris, txtiniz, txtnum, txtsris, txtsris2, txtden, txtris2})
         box->setText(QString());
-    // Rejection: every value is drawn again, always in this order, until the
-    // starting number stays below the limit and the fraction is proper.
-    int cont = 0;
-    do {
-        cont = 0;
-        sris = rnd().draw(m_range.quotients);
-        num = rnd().draw(9);
-        den = rnd().draw(9);
-        if (sris * den < m_range.limit)
-            ++cont;
-        if (num < den)
-            ++cont;
-    } while (cont != 2);
-    lbliniz->setText(QString::number(sris * den));
-    showFraction({num, den}, lblnum, lblden);
-    ris = sris * num;
+    task = drawFractionOf(rnd(), m_range.draw);
+    lbliniz->setText(QString::number(task.whole()));
+    showFraction({task.num, task.den}, lblnum, lblden);
 }
 
 frmcalcolo::Verdict frmcalcolo::judge()
 {
     txtiniz->setFocus();
-    int cont = 0;
-    const auto check = [&cont](QLineEdit *box, bool right) {
-        if (right)
-            ++cont;
-        else
-            box->setText(QString());
-    };
-    check(txtsris, matches(txtsris->text(), sris));
-    check(txtsris2, matches(txtsris2->text(), sris));
-    check(txtris, matches(txtris->text(), ris));
-    check(txtris2, matches(txtris2->text(), ris));
-    check(txtiniz, txtiniz->text() == lbliniz->text());
-    check(txtnum, matches(txtnum->text(), num));
-    check(txtden, matches(txtden->text(), den));
-    if (cont == 7)
+    const std::array<QLineEdit *, 7> boxes {txtiniz, txtden,  txtsris, txtsris2,
+                                            txtnum,  txtris2, txtris};
+    FractionOfAnswer answer;
+    for (std::size_t box = 0; box < boxes.size(); ++box)
+        answer[box] = boxes[box]->text();
+    const Judgement judgement = ::judge(task, answer);
+    for (std::size_t box = 0; box < boxes.size(); ++box) {
+        if (!judgement.right[box])
+            boxes[box]->setText(QString());
+    }
+    if (judgement.allRight())
         return {QStringLiteral("Bravissimo!"), true};
     return {QStringLiteral("Sbagliato!"), false};
 }

@@ -3,6 +3,7 @@
 #pragma once
 
 #include "exercise.h"
+#include "fractionof.h"
 
 #include <QRect>
 
@@ -22,8 +23,7 @@ public:
     {
         const char *name;
         const char *caption;
-        int quotients; // sris is drawn from 1 to this
-        int limit; // the starting number stays below it
+        FractionOfRange draw; // sris from 1 to quotients, the whole below limit
         QColor background;
         const char *banner;
         const char *illustration;
@@ -61,8 +61,5 @@ private:
     QString spokenTask() const override;
 
     const Range &m_range;
-    int sris = 0;
-    int num = 0;
-    int den = 0;
-    int ris = 0;
+    FractionOfTask task;
 };

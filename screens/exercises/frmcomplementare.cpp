@@ -2,11 +2,9 @@
 
 #include "frmcomplementare.h"
 
-#include "fraction.h"
+#include "fractionlabels.h"
 #include "line.h"
 #include "picture.h"
-#include "random.h"
-#include "spoken.h"
 
 #include <QLabel>
 #include <QLineEdit>
@@ -44,42 +42,30 @@ frmcomplementare::frmcomplementare(Registry &registry)
 
 QString frmcomplementare::spokenTask() const
 {
-    return spokenFraction(num, den);
+    return spokenFraction(task.num, task.den);
 }
 
 void frmcomplementare::estrai()
 {
-    // Rejection: both values are drawn again, numerator first, until the
-    // fraction is proper.
-    int valida = 0;
-    do {
-        valida = 0;
-        num = rnd().draw(99);
-        den = rnd().draw(99);
-        if (den > num)
-            valida = 1;
-    } while (valida != 1);
-    compl_ = den - num;
+    task = drawComplement(rnd());
     // A new task starts with empty boxes, the cursor in the first.
     for (QLineEdit *box : {txtn1, txtd1, txtn2, txtd2})
         box->setText(QString());
     txtn1->setFocus();
-    showFraction({num, den}, lbln, lbld);
+    showFraction({task.num, task.den}, lbln, lbld);
 }
 
 frmcomplementare::Verdict frmcomplementare::judge()
 {
-    const std::pair<QLineEdit *, int> boxes[] = {
-        {txtn1, compl_}, {txtd1, den}, {txtn2, den}, {txtd2, den}};
+    const std::array<QLineEdit *, 4> boxes {txtn1, txtd1, txtn2, txtd2};
+    const Judgement judgement =
+        ::judge(task, {txtn1->text(), txtd1->text(), txtn2->text(), txtd2->text()});
     // Every box is checked; a wrong one is emptied.
-    bool allRight = true;
-    for (const auto &[box, expected] : boxes) {
-        if (!matches(box->text(), expected)) {
-            box->setText(QString());
-            allRight = false;
-        }
+    for (std::size_t box = 0; box < boxes.size(); ++box) {
+        if (!judgement.right[box])
+            boxes[box]->setText(QString());
     }
-    if (allRight)
+    if (judgement.allRight())
         return {QStringLiteral("Esatto, complimenti!"), true};
     return {QStringLiteral("Sbagliato, riprova!"), false};
 }

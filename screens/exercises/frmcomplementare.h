@@ -2,6 +2,7 @@
 
 #pragma once
 
+#include "complement.h"
 #include "exercise.h"
 
 class Line;
@@ -39,7 +40,5 @@ private:
     Verdict judge() override;
     QString spokenTask() const override;
 
-    int num = 0;
-    int den = 0;
-    int compl_ = 0; // compl is taken: it is C++'s other spelling of ~
+    ComplementTask task;
 };

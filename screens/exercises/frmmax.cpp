@@ -3,15 +3,13 @@
 #include "frmmax.h"
 
 #include "clickarea.h"
+#include "fractionlabels.h"
 #include "line.h"
 #include "picture.h"
 #include "shape.h"
-#include "sharedterm.h"
 
 #include <QLabel>
 #include <QStringList>
-
-#include <algorithm>
 
 namespace {
 
@@ -59,22 +57,21 @@ frmmax::frmmax(Registry &registry)
 QString frmmax::spokenTask() const
 {
     QStringList fractions;
-    for (const Fraction &fraction : frazioni)
-        fractions << spoken(fraction);
+    for (int k = 0; k < 4; ++k)
+        fractions << spoken(task.fraction(k));
     return fractions.join(QStringLiteral(", "));
 }
 
 void frmmax::estrai()
 {
-    const SharedTermTask task = drawSharedTerm(rnd(), 4);
-    for (int k = 0; k < 4; ++k) {
-        frazioni[k] = task.fraction(k);
-        showFraction(frazioni[k], lbln[k], lbld[k], sel[k]);
-    }
+    task = drawLargest(rnd());
+    for (int k = 0; k < 4; ++k)
+        showFraction(task.fraction(k), lbln[k], lbld[k], sel[k]);
 }
 
 void frmmax::select(int k)
 {
+    scelta = k;
     for (int ring = 0; ring < 4; ++ring)
         cer[ring]->setVisible(ring == k);
     for (int area = 0; area < 4; ++area)
@@ -83,11 +80,7 @@ void frmmax::select(int k)
 
 frmmax::Verdict frmmax::judge()
 {
-    // The fractions share a term and are all different: exactly one is the
-    // largest.
-    const int maggiore = int(std::max_element(frazioni.begin(), frazioni.end()) - frazioni.begin());
-    // At most one ring shows: right only when it is the largest fraction's.
-    const bool giusto = cer[maggiore]->isVisibleTo(this);
+    const bool giusto = ::judge(task, scelta).allRight();
     select(-1);
     if (giusto)
         return {QStringLiteral("Esatto, complimenti!"), true};

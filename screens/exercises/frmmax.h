@@ -2,8 +2,8 @@
 
 #pragma once
 
+#include "comparison.h"
 #include "exercise.h"
-#include "fraction.h"
 
 #include <array>
 
@@ -40,5 +40,7 @@ private:
     // Shows ring k alone (none for -1) and makes sel[k] the chosen fraction.
     void select(int k);
 
-    std::array<Fraction, 4> frazioni;
+    LargestTask task;
+    // The fraction whose ring shows, from 0; -1 for none.
+    int scelta = -1;
 };

@@ -4,19 +4,16 @@
 
 #include "accessibility.h"
 #include "clickarea.h"
+#include "fractionlabels.h"
 #include "line.h"
 #include "picture.h"
 #include "shape.h"
-#include "sharedterm.h"
 
 #include <QGroupBox>
 #include <QLabel>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QStringList>
-
-#include <algorithm>
-#include <functional>
 
 namespace {
 
@@ -104,52 +101,37 @@ QString frmordine::spokenTask() const
     // The top row as drawn, whichever order the answer places expect.
     QStringList fractions;
     for (int k = 0; k < 5; ++k)
-        fractions << spoken(top(k));
+        fractions << spoken(m_task.fraction(k));
     return fractions.join(QStringLiteral(", ")) + QStringLiteral("; in ordine ")
         + (optdecre->isChecked() ? QStringLiteral("decrescente") : QStringLiteral("crescente"));
 }
 
 void frmordine::estrai()
 {
-    const SharedTermTask task = drawSharedTerm(rnd(), 5);
-    tipo = task.tipo;
+    m_task = drawOrder(rnd(), optdecre->isChecked() ? Direction::Descending : Direction::Ascending);
     // The top row in draw order.
-    for (int k = 0; k < 5; ++k) {
-        frazioni[k] = task.fraction(k);
-        showFraction(frazioni[k], lbln[k], lbld[k], img[k]);
-    }
-    ordina(optdecre->isChecked() ? Direction::Descending : Direction::Ascending);
-}
-
-Fraction frmordine::top(int k) const
-{
-    return {lbln[k]->text().toInt(), lbld[k]->text().toInt()};
+    for (int k = 0; k < 5; ++k)
+        showFraction(m_task.fraction(k), lbln[k], lbld[k], img[k]);
 }
 
 void frmordine::ordina(Direction direction)
 {
-    if (direction == Direction::Ascending)
-        std::sort(frazioni.begin(), frazioni.end());
-    else
-        std::sort(frazioni.begin(), frazioni.end(), std::greater<>());
+    m_task.direction = direction;
 }
 
 void frmordine::img_Click(int k)
 {
     // A placed fraction has no click area left; it cannot move twice.
-    if (img[k]->isHidden())
+    if (img[k]->isHidden() || placed.size() == 5)
         return;
-    for (int s = 0; s < 5; ++s) {
-        if (!placeLine[s]->isHidden())
-            continue;
-        showFraction(top(k), lblrn[s], lblrd[s]);
-        lbln[k]->hide();
-        lbld[k]->hide();
-        img[k]->hide();
-        placeLine[s]->show();
-        topLine[k]->hide();
-        return;
-    }
+    const std::size_t s = placed.size();
+    placed.push_back(k);
+    showFraction(m_task.fraction(k), lblrn[s], lblrd[s]);
+    lbln[k]->hide();
+    lbld[k]->hide();
+    img[k]->hide();
+    placeLine[s]->show();
+    topLine[k]->hide();
 }
 
 void frmordine::optcre_Click()
@@ -164,15 +146,9 @@ void frmordine::optdecre_Click()
 
 frmordine::Verdict frmordine::judge()
 {
-    // Only the varying term is compared: the shared one cannot be misplaced.
-    int esatte = 0;
-    for (int s = 0; s < 5; ++s) {
-        if (tipo == 1 ? matches(lblrd[s]->text(), frazioni[s].denominator)
-                      : matches(lblrn[s]->text(), frazioni[s].numerator))
-            ++esatte;
-    }
+    const bool giusto = ::judge(m_task, placed).allRight();
     azzera();
-    if (esatte == 5)
+    if (giusto)
         return {QStringLiteral("Esatto, complimenti!"), true};
     return {QStringLiteral("Sbagliato, riprova!"), false};
 }
@@ -184,6 +160,7 @@ void frmordine::cmdannulla_Click()
 
 void frmordine::azzera()
 {
+    placed.clear();
     for (QLabel *numerator : lblrn)
         numerator->setText(QString());
     for (QLabel *denominator : lblrd)

@@ -2,8 +2,8 @@
 
 #pragma once
 
+#include "comparison.h"
 #include "exercise.h"
-#include "fraction.h"
 
 #include <array>
 
@@ -28,12 +28,12 @@ public:
 
     void Form_Load() override;
 
-    enum class Direction { Ascending, Descending };
+    using Direction = ::Direction;
 
     // Draws a new task of either kind, shows it in the top row and puts it
     // in the order the frame selects.
     void estrai() override;
-    // Puts the varying values in the order the answer places expect them.
+    // Sets the order the answer places expect.
     void ordina(Direction direction);
     // Puts every fraction back into the top row and empties the answer row.
     void azzera();
@@ -58,18 +58,19 @@ public:
     QRadioButton *optcre;
     QRadioButton *optdecre;
 
-    // After ordina, the fraction expected in answer place k.
-    std::array<Fraction, 5> frazioni;
-    int tipo = 1;
+    // The five fractions and the order asked for.
+    const OrderTask &task() const { return m_task; }
 
 private:
     QString spokenTask() const override;
-    // Top fraction k as its labels show it.
-    Fraction top(int k) const;
     // A click on top fraction k (img[k]).
     void img_Click(int k);
     void optcre_Click();
     void optdecre_Click();
     void cmdannulla_Click();
     Verdict judge() override;
+
+    OrderTask m_task;
+    // The top fraction in each answer place, filled from the left.
+    std::vector<int> placed;
 };

@@ -2,9 +2,9 @@
 
 #include "frmsimbolo.h"
 
+#include "fractionlabels.h"
 #include "line.h"
 #include "picture.h"
-#include "random.h"
 
 #include <QLabel>
 #include <QLineEdit>
@@ -28,15 +28,6 @@ constexpr int columnLeft[2] = {4320, 7680};
 constexpr int rowTop[3] = {1560, 3000, 4440};
 constexpr int boxTop[3] = {1920, 3240, 4800};
 constexpr int fractionStep = 1800;
-
-// The symbol that belongs between two fractions when they share a term:
-// "<", ">" or "=", and empty when they share none.
-QString symbolBetween(const Fraction &a, const Fraction &b)
-{
-    if (a.numerator != b.numerator && a.denominator != b.denominator)
-        return {};
-    return a < b ? QStringLiteral("<") : (a > b ? QStringLiteral(">") : QStringLiteral("="));
-}
 
 } // namespace
 
@@ -69,37 +60,14 @@ frmsimbolo::frmsimbolo(Registry &registry)
 // The first pair: each box says its own pair when it takes the focus.
 QString frmsimbolo::spokenTask() const
 {
-    return spoken(shown(0, 0)) + QStringLiteral(" e ") + spoken(shown(0, 1));
-}
-
-frmsimbolo::Pair frmsimbolo::inventa()
-{
-    // The kind is drawn once; a rejected attempt draws all four numbers again.
-    const int tipo = rnd().draw(2);
-    int cont = 0;
-    Pair pair;
-    while (cont != 2) {
-        cont = 0;
-        pair.first.numerator = rnd().draw(9);
-        pair.first.denominator = rnd().draw(99);
-        pair.second.numerator = rnd().draw(9);
-        pair.second.denominator = rnd().draw(99);
-        if (tipo == 1)
-            pair.second.numerator = pair.first.numerator;
-        if (tipo == 2)
-            pair.second.denominator = pair.first.denominator;
-        if (pair.first.numerator < pair.first.denominator)
-            ++cont;
-        if (pair.second.numerator < pair.second.denominator)
-            ++cont;
-    }
-    return pair;
+    return spoken(coppie[0].first) + QStringLiteral(" e ") + spoken(coppie[0].second);
 }
 
 void frmsimbolo::estrai()
 {
+    coppie = drawSymbolTask(rnd());
     for (int p = 0; p < 6; ++p) {
-        const auto [first, second] = inventa();
+        const auto [first, second] = coppie[p];
         showFraction(first, lbln[p][0], lbld[p][0]);
         showFraction(second, lbln[p][1], lbld[p][1]);
         txtsim[p]->setAccessibleName(
@@ -111,22 +79,17 @@ void frmsimbolo::estrai()
     txtsim[0]->setFocus(Qt::OtherFocusReason);
 }
 
-Fraction frmsimbolo::shown(int p, int f) const
-{
-    return {lbln[p][f]->text().toInt(), lbld[p][f]->text().toInt()};
-}
-
 frmsimbolo::Verdict frmsimbolo::judge()
 {
-    int esatte = 0;
+    std::array<QString, 6> symbols;
+    for (int p = 0; p < 6; ++p)
+        symbols[p] = txtsim[p]->text();
+    const Judgement judgement = ::judge(coppie, symbols);
     for (int p = 0; p < 6; ++p) {
-        // The labels hold the numbers; they are the program's own digits.
-        if (txtsim[p]->text() == symbolBetween(shown(p, 0), shown(p, 1)))
-            ++esatte;
-        else
+        if (!judgement.right[p])
             txtsim[p]->clear();
     }
-    if (esatte == 6)
+    if (judgement.allRight())
         return {QStringLiteral("Bravissimo!"), true};
     txtsim[0]->setFocus(Qt::OtherFocusReason);
     return {QStringLiteral("Sbagliato, riprova!"), false};

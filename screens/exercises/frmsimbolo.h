@@ -2,8 +2,8 @@
 
 #pragma once
 
+#include "comparison.h"
 #include "exercise.h"
-#include "fraction.h"
 
 #include <array>
 
@@ -33,12 +33,9 @@ public:
     std::array<QLineEdit *, 6> txtsim;
 
 private:
-    using Pair = std::pair<Fraction, Fraction>;
-
     Verdict judge() override;
     QString spokenTask() const override;
-    // One new pair of proper fractions that share a term.
-    Pair inventa();
-    // Fraction f (0 or 1) of pair p as its labels show it.
-    Fraction shown(int p, int f) const;
+
+    // The six pairs on the screen.
+    SymbolTask coppie;
 };

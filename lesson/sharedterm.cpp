@@ -7,7 +7,7 @@
 #include <algorithm>
 #include <set>
 
-SharedTermTask drawSharedTerm(Random &random, int count)
+SharedTermTask drawSharedTerm(Random &random, int count, int maxValue)
 {
     SharedTermTask task;
     task.tipo = random.draw(2);
@@ -16,9 +16,9 @@ SharedTermTask drawSharedTerm(Random &random, int count)
         return task.tipo == 1 ? value > task.shared : value < task.shared;
     };
     do {
-        task.shared = random.draw(99);
+        task.shared = random.draw(maxValue);
         for (int &value : task.varying)
-            value = random.draw(99);
+            value = random.draw(maxValue);
     } while (!std::all_of(task.varying.begin(), task.varying.end(), proper)
              || std::set<int>(task.varying.begin(), task.varying.end()).size()
                  != task.varying.size());

@@ -24,7 +24,7 @@ struct SharedTermTask
     }
 };
 
-// Draws the kind, then the shared term and count varying terms from 1 to 99,
-// in that order. A rejected attempt draws all of them again but keeps the
-// kind.
-SharedTermTask drawSharedTerm(Random &random, int count);
+// Draws the kind, then the shared term and count varying terms from 1 to
+// maxValue, in that order. A rejected attempt draws all of them again but
+// keeps the kind.
+SharedTermTask drawSharedTerm(Random &random, int count, int maxValue = 99);

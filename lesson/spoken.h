@@ -2,6 +2,8 @@
 
 #pragma once
 
+#include "fraction.h"
+
 #include <QString>
 
 // The Italian words a teacher reads the screens with, for a screen reader
@@ -10,6 +12,12 @@
 // A fraction: "un mezzo", "3 quarti", "7 ventitreesimi". Outside the
 // denominators 2 to 99, which the screens never show, "3 su 100".
 QString spokenFraction(int numerator, int denominator);
+
+// The same, for a fraction value.
+inline QString spoken(const Fraction &fraction)
+{
+    return spokenFraction(fraction.numerator, fraction.denominator);
+}
 
 // A fraction of a number: "3 quarti di 80".
 QString spokenFractionOf(int numerator, int denominator, int whole);

@@ -1,0 +1,202 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+// The lesson without a window: seeded draws give the same tasks as ever, and
+// each judgement marks the right boxes and names the step to look at again.
+#include "comparison.h"
+#include "complement.h"
+#include "fractionof.h"
+#include "random.h"
+
+#include <QStringList>
+#include <QTest>
+
+namespace {
+
+QString text(const Fraction &f)
+{
+    return QStringLiteral("%1/%2").arg(f.numerator).arg(f.denominator);
+}
+
+// One task of an exercise as the screen shows it.
+QString drawn(const QString &exercise, Random &random)
+{
+    QStringList parts;
+    if (exercise == QLatin1String("frmcalcolo99") || exercise == QLatin1String("frmcalcolo")) {
+        const bool small = exercise.endsWith(QLatin1String("99"));
+        const FractionOfTask t =
+            drawFractionOf(random, small ? FractionOfRange {99, 100} : FractionOfRange {999, 1000});
+        return QStringLiteral("%1/%2 di %3").arg(t.num).arg(t.den).arg(t.whole());
+    }
+    if (exercise == QLatin1String("frmcomplementare")) {
+        const ComplementTask t = drawComplement(random);
+        return text({t.num, t.den});
+    }
+    if (exercise == QLatin1String("frmsimbolo")) {
+        for (const SymbolPair &pair : drawSymbolTask(random))
+            parts << text(pair.first) + QLatin1Char(' ') + text(pair.second);
+        return parts.join(QStringLiteral(", "));
+    }
+    const SharedTermTask t = exercise == QLatin1String("frmmax")
+        ? drawLargest(random).fractions
+        : drawOrder(random, Direction::Ascending).fractions;
+    for (int k = 0; k < int(t.varying.size()); ++k)
+        parts << text(t.fraction(k));
+    return parts.join(QLatin1Char(' '));
+}
+
+using Flags = QList<bool>;
+
+Flags flags(const Judgement &judgement)
+{
+    return Flags(judgement.right.begin(), judgement.right.end());
+}
+
+} // namespace
+
+class LessonTest : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    // The first three tasks after an exercise loads with a fixed seed, as
+    // the screens drew them before their draws became the lesson's.
+    void seededDrawsGiveTheSameTasks_data()
+    {
+        QTest::addColumn<uint>("seed");
+        QTest::addColumn<QString>("exercise");
+        QTest::addColumn<QStringList>("tasks");
+        const auto row = [](uint seed, const char *exercise, QStringList tasks) {
+            QTest::addRow("%u %s", seed, exercise)
+                << seed << QString::fromLatin1(exercise) << tasks;
+        };
+        row(1, "frmcalcolo99", {"1/4 di 96", "3/9 di 90", "2/5 di 35"});
+        row(1, "frmcalcolo", {"1/4 di 944", "3/9 di 873", "2/5 di 355"});
+        row(20261209, "frmcalcolo99", {"2/4 di 28", "1/4 di 24", "1/8 di 8"});
+        row(1, "frmcomplementare", {"42/99", "72/93", "1/13"});
+        row(20261209, "frmcomplementare", {"6/25", "13/85", "7/63"});
+        row(1, "frmsimbolo",
+            {"2/30 2/15, 1/40 1/39, 7/40 7/54, 4/32 7/32, 5/67 5/42, 6/43 6/93",
+             "8/80 8/96, 3/10 7/10, 8/89 8/89, 1/28 2/28, 7/10 6/10, 9/41 5/41",
+             "3/32 2/32, 8/41 1/41, 6/98 6/98, 3/45 3/22, 1/45 1/90, 3/90 3/12"});
+        row(1, "frmmax",
+            {"40/93 40/54 40/84 40/42", "52/87 52/86 52/89 52/83", "10/30 10/90 10/29 10/12"});
+        row(20261209, "frmmax",
+            {"67/86 5/86 19/86 43/86", "13/83 13/33 13/25 13/41", "4/60 4/31 4/95 4/36"});
+        row(1, "frmordine",
+            {"36/89 36/75 36/43 36/88 36/96", "2/27 2/93 2/83 2/69 2/55",
+             "13/52 18/52 2/52 40/52 3/52"});
+        row(20261209, "frmordine",
+            {"33/64 56/64 27/64 2/64 21/64", "33/89 59/89 51/89 7/89 12/89",
+             "22/76 22/25 22/54 22/94 22/56"});
+    }
+    void seededDrawsGiveTheSameTasks()
+    {
+        QFETCH(uint, seed);
+        QFETCH(QString, exercise);
+        QFETCH(QStringList, tasks);
+        Random random(seed);
+        random.reseed();
+        for (const QString &task : tasks)
+            QCOMPARE(drawn(exercise, random), task);
+    }
+
+    // 3/4 of 80: 80 : 4 = 20, 20 x 3 = 60, and 60.
+    void fractionOfANumberNamesTheWrongStep_data()
+    {
+        QTest::addColumn<QStringList>("typed");
+        QTest::addColumn<Flags>("right");
+        QTest::addColumn<Step>("step");
+        const auto row = [](const char *name, QStringList typed, Flags right, Step step) {
+            QTest::newRow(name) << typed << right << step;
+        };
+        row("right", {"80", "4", "20", "20", "3", "60", "60"}, Flags(7, true), Step::None);
+        row("leading zero in the product", {"80", "4", "20", "20", "3", "060", "60"},
+            {true, true, true, true, true, false, true}, Step::Multiplication);
+        row("wrong quotient", {"80", "4", "21", "20", "3", "60", "60"},
+            {true, true, false, true, true, true, true}, Step::Division);
+        row("factors swapped", {"80", "4", "20", "3", "20", "60", "60"},
+            {true, true, true, false, false, true, true}, Step::Multiplication);
+        row("only the result", {"80", "4", "20", "20", "3", "60", " 60"},
+            {true, true, true, true, true, true, false}, Step::Result);
+        row("empty", QStringList(7, QString()), Flags(7, false), Step::Division);
+        row("letters", {"ottanta", "4", "20", "20", "3", "60", "60"},
+            {false, true, true, true, true, true, true}, Step::Division);
+    }
+    void fractionOfANumberNamesTheWrongStep()
+    {
+        QFETCH(QStringList, typed);
+        QFETCH(Flags, right);
+        QFETCH(Step, step);
+        FractionOfAnswer answer;
+        std::copy(typed.begin(), typed.end(), answer.begin());
+        const Judgement judgement = judge(FractionOfTask {3, 4, 20}, answer);
+        QCOMPARE(flags(judgement), right);
+        QCOMPARE(judgement.step, step);
+        QCOMPARE(judgement.allRight(), step == Step::None);
+    }
+
+    // 3/8 + 5/8 = 8/8 = 1.
+    void complementNamesTheWrongTerm_data()
+    {
+        QTest::addColumn<QStringList>("typed");
+        QTest::addColumn<Flags>("right");
+        QTest::addColumn<Step>("step");
+        QTest::newRow("right") << QStringList {"5", "8", "8", "8"} << Flags(4, true) << Step::None;
+        QTest::newRow("whole as 1/1")
+            << QStringList {"5", "8", "1", "1"} << Flags {true, true, false, false} << Step::Whole;
+        QTest::newRow("equivalent") << QStringList {"10", "16", "8", "8"}
+                                    << Flags {false, false, true, true} << Step::Numerator;
+        QTest::newRow("denominator") << QStringList {"5", "3", "8", "8"}
+                                     << Flags {true, false, true, true} << Step::Denominator;
+    }
+    void complementNamesTheWrongTerm()
+    {
+        QFETCH(QStringList, typed);
+        QFETCH(Flags, right);
+        QFETCH(Step, step);
+        const Judgement judgement =
+            judge(ComplementTask {3, 8}, {typed[0], typed[1], typed[2], typed[3]});
+        QCOMPARE(flags(judgement), right);
+        QCOMPARE(judgement.step, step);
+    }
+
+    // Symbols by value, whatever the number of digits; a space is wrong.
+    void comparisonsJudgeByValue()
+    {
+        const SymbolTask pairs {{{{3, 7}, {3, 45}},
+                                 {{2, 9}, {2, 12}},
+                                 {{1, 20}, {7, 20}},
+                                 {{8, 11}, {8, 10}},
+                                 {{4, 9}, {4, 9}},
+                                 {{2, 15}, {7, 15}}}};
+        QCOMPARE(flags(judge(pairs, {">", ">", "<", "<", "=", "<"})), Flags(6, true));
+        const Judgement spaced = judge(pairs, {">", ">", "<", " <", "=", ""});
+        QCOMPARE(flags(spaced), (Flags {true, true, true, false, true, false}));
+        QCOMPARE(spaced.step, Step::Choice);
+        QCOMPARE(symbolBetween({3, 7}, {4, 9}), QString());
+
+        const LargestTask numerator {{1, 5, {12, 7, 30, 9}}};
+        const LargestTask denominator {{2, 25, {8, 19, 3, 11}}};
+        const LargestTask digits {{1, 4, {9, 12, 45, 10}}};
+        QCOMPARE(numerator.largest(), 1);
+        QCOMPARE(denominator.largest(), 1);
+        QCOMPARE(digits.largest(), 0);
+        QVERIFY(judge(numerator, 1).allRight());
+        QVERIFY(!judge(numerator, 2).allRight());
+        QVERIFY(!judge(numerator, -1).allRight());
+
+        // 3/7 3/12 3/5 3/40 3/9: ascending is 3/40 3/12 3/9 3/7 3/5.
+        OrderTask order {{1, 3, {7, 12, 5, 40, 9}}, Direction::Ascending};
+        QVERIFY(judge(order, {3, 1, 4, 0, 2}).allRight());
+        QCOMPARE(flags(judge(order, {3, 1})), (Flags {true, true, false, false, false}));
+        QVERIFY(!judge(order, {2, 0, 4, 1, 3}).allRight());
+        order.direction = Direction::Descending;
+        QVERIFY(judge(order, {2, 0, 4, 1, 3}).allRight());
+        const OrderTask shared {{2, 50, {17, 3, 44, 20, 8}}, Direction::Ascending};
+        QCOMPARE(text(shared.expected()[0]), QStringLiteral("3/50"));
+        QVERIFY(judge(shared, {1, 4, 0, 3, 2}).allRight());
+    }
+};
+
+QTEST_GUILESS_MAIN(LessonTest)
+#include "tst_lesson.moc"
