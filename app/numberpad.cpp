@@ -2,9 +2,8 @@
 
 #include "numberpad.h"
 
-#include "exercise.h"
 #include "picture.h"
-#include "registry.h"
+#include "screen.h"
 
 #include <QCoreApplication>
 #include <QKeyEvent>
@@ -86,12 +85,14 @@ void PadKeys::press(const QString &key)
     }
 }
 
-NumberPad::NumberPad(Registry &registry) : QObject(&registry), m_registry(registry) { }
+NumberPad::NumberPad(Screens screens, QObject *parent)
+    : QObject(parent), m_screens(std::move(screens))
+{ }
 
 void NumberPad::setShown(bool shown)
 {
     m_shown = shown;
-    for (Screen *screen : m_registry.screens()) {
+    for (Screen *screen : m_screens()) {
         if (shown)
             showOn(screen);
         else if (PadKeys *pad = screen->findChild<PadKeys *>())
@@ -103,7 +104,7 @@ void NumberPad::attach(Screen *screen)
 {
     auto *shortcut = new QShortcut(QKeySequence(Qt::CTRL | Qt::Key_T), screen);
     connect(shortcut, &QShortcut::activated, this, &NumberPad::toggle);
-    if (!qobject_cast<Exercise *>(screen))
+    if (screen->padKeys().isEmpty())
         return;
     for (QLineEdit *box : screen->findChildren<QLineEdit *>())
         box->installEventFilter(this);
@@ -113,12 +114,12 @@ void NumberPad::attach(Screen *screen)
 
 void NumberPad::showOn(Screen *screen)
 {
-    const auto *exercise = qobject_cast<Exercise *>(screen);
-    if (!exercise || !screen->findChild<QLineEdit *>())
+    const QStringList keys = screen->padKeys();
+    if (keys.isEmpty() || !screen->findChild<QLineEdit *>())
         return;
     auto *pad = screen->findChild<PadKeys *>();
     if (!pad)
-        pad = new PadKeys(screen, exercise->padKeys());
+        pad = new PadKeys(screen, keys);
     pad->show();
     pad->raise();
 }

@@ -6,7 +6,9 @@
 #include <QStringList>
 #include <QWidget>
 
-class Registry;
+#include <functional>
+#include <vector>
+
 class Screen;
 
 // The keys of one exercise at the whiteboard, where nobody has a keyboard:
@@ -25,23 +27,26 @@ public:
     void press(const QString &key);
 };
 
-// Whether the exercises show their number pad: shown by itself when a
-// finger or a pen presses an answer box, shown and hidden with Ctrl+T on
+// Whether the screens that take a number pad show it: shown by itself when
+// a finger or a pen presses an answer box, shown and hidden with Ctrl+T on
 // any screen, shown from the start on the whiteboard. Once shown it stays
-// on every exercise loaded later, until it is hidden.
+// on every such screen loaded later, until it is hidden.
 class NumberPad : public QObject
 {
     Q_OBJECT
 
 public:
-    explicit NumberPad(Registry &registry);
+    // The screens loaded now, which show or hide their pad with it.
+    using Screens = std::function<std::vector<Screen *>()>;
+
+    explicit NumberPad(Screens screens, QObject *parent = nullptr);
 
     bool isShown() const { return m_shown; }
     void setShown(bool shown);
     void toggle() { setShown(!m_shown); }
 
-    // Gives a screen that has just loaded Ctrl+T and, when it has answer
-    // boxes, its pad.
+    // Gives a screen that has just loaded Ctrl+T and, when it takes a pad
+    // and has answer boxes, its pad.
     void attach(Screen *screen);
 
 protected:
@@ -51,6 +56,6 @@ protected:
 private:
     void showOn(Screen *screen);
 
-    Registry &m_registry;
+    Screens m_screens;
     bool m_shown = false;
 };

@@ -16,9 +16,21 @@
 #include <utility>
 
 Registry::Registry()
-    : m_random(std::make_unique<Random>()), m_zoom(new Zoom(*this)), m_voice(new Voice(*this)),
-      m_pad(new NumberPad(*this))
+    : m_random(std::make_unique<Random>()), m_zoom(new Zoom(
+                                                m_placement, [this] { return screens(); }, this)),
+      m_voice(new Voice(this)), m_pad(new NumberPad([this] { return screens(); }, this))
 {
+    connect(m_zoom, &Zoom::changed, this, [this](qreal factor) {
+        for (Screen *screen : screens())
+            screen->applyZoom(factor);
+    });
+    m_voice->setReading([this](const QWidget *window) -> std::optional<QString> {
+        for (const auto &[name, screen] : m_screens) {
+            if (screen.get() == window)
+                return screen->reading();
+        }
+        return std::nullopt;
+    });
     if (QCoreApplication *application = QCoreApplication::instance())
         application->installEventFilter(this);
     // Not for ever, should a window manager never map the new window.
@@ -44,7 +56,7 @@ void Registry::add(const QString &name, Factory factory)
 void Registry::start()
 {
     m_ended = false;
-    show(QStringLiteral("frminizio"));
+    show(m_home);
 }
 
 void Registry::show(const QString &name)
@@ -64,6 +76,8 @@ void Registry::show(const QString &name)
         // drawings rasterised beside its creation.
         if (std::exchange(m_firstLoad, false))
             prepareDrawings(screen.get());
+        screen->settle(m_placement, display(), *m_voice);
+        wire(screen.get());
         screen->Form_Load();
         m_pad->attach(screen.get());
         Screen *shown = screen.get();
@@ -79,6 +93,18 @@ void Registry::show(const QString &name)
     m_placement.setLastWindow(screen);
     screen->raise();
     screen->activateWindow();
+}
+
+void Registry::wire(Screen *screen)
+{
+    connect(screen, &Screen::showWanted, this, &Registry::show);
+    connect(screen, &Screen::unloadWanted, this, &Registry::unload);
+    connect(screen, &Screen::endWanted, this, &Registry::end);
+    // The close box unloads that screen only, unless it is already going.
+    connect(screen, &Screen::closed, this, [this, screen] {
+        if (this->screen(screen->name()) == screen)
+            unload(screen->name());
+    });
 }
 
 void Registry::unload(const QString &name)

@@ -24,7 +24,8 @@ class Zoom;
 // them: show loads a screen on first use, unload discards it, end stops the
 // program. It hands the exercises their random generator, and keeps where
 // windows go, how large they are drawn and whether the exercises show their
-// number pad until the program ends.
+// number pad until the program ends. It is the one place that wires a
+// screen that loads to these and to the voice; none of them knows it.
 class Registry : public QObject
 {
     Q_OBJECT
@@ -36,6 +37,8 @@ public:
     ~Registry() override;
 
     void add(const QString &name, Factory factory);
+    // The screen the program opens with.
+    void setHome(const QString &name) { m_home = name; }
 
     void start();
     void show(const QString &name);
@@ -68,9 +71,11 @@ signals:
     void ended();
 
 private:
+    void wire(Screen *screen);
     void releaseLeaving();
 
     std::map<QString, Factory> m_factories;
+    QString m_home;
     std::map<QString, std::unique_ptr<Screen>> m_screens;
     std::unique_ptr<Random> m_random;
     Placement m_placement;

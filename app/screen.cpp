@@ -7,7 +7,6 @@
 #include "clickarea.h"
 #include "line.h"
 #include "picture.h"
-#include "registry.h"
 #include "shape.h"
 #include "twips.h"
 #include "voice.h"
@@ -26,15 +25,22 @@
 #include <algorithm>
 #include <limits>
 
-Screen::Screen(Registry &registry, const QString &name, const QString &caption, int width,
-               int height, const QColor &background)
-    : m_registry(registry), m_designed(width, height), m_background(background)
+Screen::Screen(const QString &name, const QString &caption, int width, int height,
+               const QColor &background)
+    : m_designed(width, height), m_background(background)
 {
     setObjectName(name);
     setWindowTitle(caption);
     setWindowIcon(QIcon(picturePath(QStringLiteral("icon.png"))));
     setFixedSize(twips::size(width, height));
     paintBackground(this, background);
+}
+
+void Screen::settle(Placement &placement, QScreen *display, Voice &voice)
+{
+    m_placement = &placement;
+    m_display = display;
+    m_voice = &voice;
 }
 
 void Screen::Form_Load()
@@ -44,13 +50,13 @@ void Screen::Form_Load()
 
 void Screen::centre()
 {
-    centreOn(m_registry.display());
+    centreOn(m_display);
 }
 
 void Screen::centreOn(const QScreen *display)
 {
     create();
-    m_origin = m_registry.placement().centre(this, display, [this] { centreOn(screen()); });
+    m_origin = m_placement->centre(this, display, [this] { centreOn(screen()); });
 }
 
 void Screen::setZoom(qreal factor)
@@ -92,8 +98,8 @@ void Screen::layOut(const Placed &placed) const
 
 void Screen::moveTo(const QString &screen)
 {
-    m_registry.show(screen);
-    m_registry.unload(name());
+    emit showWanted(screen);
+    emit unloadWanted(name());
 }
 
 void Screen::finishBuilding()
@@ -175,7 +181,7 @@ PictureButton *Screen::pictureButton(const char *name, const QString &picture, i
     control->setToolTip(toolTip);
     control->setAccessibleName(toolTip);
     connect(control, &PictureButton::nameWanted, this,
-            [this, toolTip] { m_registry.voice().speak(toolTip, this); });
+            [this, toolTip] { m_voice->speak(toolTip, this); });
     m_tabOrder.emplace_back(tabIndex, control);
     return control;
 }
@@ -279,7 +285,7 @@ QTimer *Screen::timer(const char *name, int intervalMs)
 void Screen::speak(const QString &text)
 {
     if (!m_announcer)
-        m_announcer = new Announcer(this, m_registry.voice());
+        m_announcer = new Announcer(this, *m_voice);
     m_announcer->say(text);
 }
 
@@ -325,6 +331,5 @@ void Screen::closeEvent(QCloseEvent *event)
 {
     // The close box unloads this screen only; no handler of the screen runs.
     event->accept();
-    if (m_registry.screen(name()) == this)
-        m_registry.unload(name());
+    emit closed();
 }

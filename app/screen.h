@@ -6,6 +6,8 @@
 #include "placement.h"
 
 #include <QColor>
+#include <QPointer>
+#include <QStringList>
 #include <QWidget>
 
 #include <functional>
@@ -24,21 +26,29 @@ class QPushButton;
 class QRadioButton;
 class QScreen;
 class QTimer;
-class Registry;
 class Shape;
+class Voice;
 
 // One of the program's windows: a caption, a client area in twips, a
 // background colour, the shared icon and a fixed table of named controls.
-// The registry builds it, runs Form_Load and shows it.
+// Whoever loads it settles it, runs Form_Load and shows it; it asks for
+// other screens through its signals and knows none of them.
 class Screen : public QWidget
 {
     Q_OBJECT
 
 public:
-    Screen(Registry &registry, const QString &name, const QString &caption, int width, int height,
+    Screen(const QString &name, const QString &caption, int width, int height,
            const QColor &background);
 
     QString name() const { return objectName(); }
+
+    // Where windows go, the display it opens on and the voice it speaks
+    // with, handed over before Form_Load.
+    void settle(Placement &placement, QScreen *display, Voice &voice);
+
+    // The keys of the number pad this screen takes; none takes no pad.
+    virtual QStringList padKeys() const { return {}; }
 
     // Every screen begins its Load by centring itself on the display.
     virtual void Form_Load();
@@ -66,8 +76,15 @@ public:
     // buttons' names (a drawing's is its tooltip), in Tab order.
     virtual QString reading() const;
 
+signals:
+    // Asks for a screen to be shown or unloaded, or for the program to end.
+    void showWanted(const QString &screen);
+    void unloadWanted(const QString &screen);
+    void endWanted();
+    // The close box was pressed.
+    void closed();
+
 protected:
-    Registry &registry() const { return m_registry; }
     void centre();
     // Shows another screen, then unloads this one.
     void moveTo(const QString &screen);
@@ -130,7 +147,9 @@ private:
     void paintBackground(QWidget *control, const QColor &colour);
     void centreOn(const QScreen *display);
 
-    Registry &m_registry;
+    Placement *m_placement = nullptr;
+    QPointer<QScreen> m_display;
+    Voice *m_voice = nullptr;
     QSize m_designed;
     qreal m_zoom = 1;
     std::vector<Placed> m_placed;

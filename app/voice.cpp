@@ -2,9 +2,6 @@
 
 #include "voice.h"
 
-#include "registry.h"
-#include "screen.h"
-
 #include <QCoreApplication>
 #include <QDBusConnection>
 #include <QDBusMessage>
@@ -15,6 +12,7 @@
 #include <QTextToSpeech>
 #include <QThread>
 #include <QTimer>
+#include <QWidget>
 
 #include <algorithm>
 #include <atomic>
@@ -155,8 +153,7 @@ std::unique_ptr<Speaker> speechService()
     return std::make_unique<SpeechService>();
 }
 
-Voice::Voice(Registry &registry)
-    : QObject(&registry), m_registry(registry), m_factory(speechService)
+Voice::Voice(QObject *parent) : QObject(parent), m_factory(speechService)
 {
     if (QCoreApplication *application = QCoreApplication::instance())
         application->installEventFilter(this);
@@ -248,11 +245,11 @@ bool Voice::eventFilter(QObject *watched, QEvent *event)
         return false;
     const auto *key = static_cast<const QKeyEvent *>(event);
     const auto *control = qobject_cast<const QWidget *>(watched);
-    if (!control || key->key() != Qt::Key_L || key->modifiers() != Qt::ControlModifier)
+    if (!control || key->key() != Qt::Key_L || key->modifiers() != Qt::ControlModifier
+        || !m_reading)
         return false;
-    const std::vector<Screen *> screens = m_registry.screens();
-    const auto screen = std::find(screens.begin(), screens.end(), control->window());
-    if (screen == screens.end())
+    const std::optional<QString> reading = m_reading(control->window());
+    if (!reading)
         return false;
     // Taken as a key press, not as a shortcut of some control, and typed
     // nowhere.
@@ -261,6 +258,6 @@ bool Voice::eventFilter(QObject *watched, QEvent *event)
         return true;
     }
     if (!key->isAutoRepeat())
-        read((*screen)->reading(), *screen);
+        read(*reading, control->window());
     return true;
 }

@@ -8,8 +8,9 @@
 
 #include <functional>
 #include <memory>
+#include <optional>
 
-class Registry;
+class QWidget;
 
 // Whatever turns text into sound: the desktop's speech service, or a
 // stand-in that only listens.
@@ -35,8 +36,11 @@ class Voice : public QObject
 
 public:
     using SpeakerFactory = std::function<std::unique_ptr<Speaker>()>;
+    // What Ctrl+L reads on a window; nothing for a window that is none of
+    // the program's screens.
+    using Reading = std::function<std::optional<QString>(const QWidget *window)>;
 
-    explicit Voice(Registry &registry);
+    explicit Voice(QObject *parent = nullptr);
     ~Voice() override;
 
     bool isOn() const { return m_on; }
@@ -53,6 +57,7 @@ public:
 
     // Where the voice comes from; the desktop's speech service unless set.
     void setSpeakerFactory(SpeakerFactory factory);
+    void setReading(Reading reading) { m_reading = std::move(reading); }
 
 public slots:
     void setScreenReaderRunning(bool running);
@@ -68,7 +73,7 @@ private:
     Speaker &speaker();
     void watchScreenReader();
 
-    Registry &m_registry;
+    Reading m_reading;
     bool m_on = false;
     bool m_screenReader = false;
     bool m_watching = false;

@@ -2,7 +2,7 @@
 
 #include "zoom.h"
 
-#include "registry.h"
+#include "placement.h"
 #include "screen.h"
 #include "twips.h"
 
@@ -54,7 +54,8 @@ bool fitsIn(const QSize &designed, const QMargins &frame, const QSize &room, qre
 
 } // namespace
 
-Zoom::Zoom(Registry &registry) : QObject(&registry), m_registry(registry)
+Zoom::Zoom(Placement &placement, Screens screens, QObject *parent)
+    : QObject(parent), m_placement(placement), m_screens(std::move(screens))
 {
     // Seen before any control, so that a text box never types the key.
     if (QCoreApplication *application = QCoreApplication::instance())
@@ -90,9 +91,9 @@ void Zoom::upTo(int percent)
 
 bool Zoom::fits(qreal factor) const
 {
-    const std::vector<Screen *> screens = m_registry.screens();
+    const std::vector<Screen *> screens = m_screens();
     return std::all_of(screens.begin(), screens.end(), [this, factor](const Screen *screen) {
-        return fitsIn(screen->designedSize(), m_registry.placement().frameMargins(screen),
+        return fitsIn(screen->designedSize(), m_placement.frameMargins(screen),
                       screen->screen()->availableGeometry().size(), factor);
     });
 }
@@ -100,7 +101,7 @@ bool Zoom::fits(qreal factor) const
 void Zoom::prepare(Screen &screen, const QScreen *display)
 {
     if (std::exchange(m_fillDisplay, false)) {
-        QMargins frame = m_registry.placement().frameMargins(&screen);
+        QMargins frame = m_placement.frameMargins(&screen);
         // Before the first window is on the display its frame is not known:
         // a title bar is counted all the same.
         if (frame.isNull())
@@ -123,8 +124,7 @@ void Zoom::set(int percent)
         return;
     m_percent = percent;
     scaleToolTips();
-    for (Screen *screen : m_registry.screens())
-        screen->applyZoom(factor());
+    emit changed(factor());
 }
 
 void Zoom::scaleToolTips()
@@ -149,7 +149,7 @@ bool Zoom::eventFilter(QObject *watched, QEvent *event)
     const Key key = zoomKey(*static_cast<const QKeyEvent *>(event));
     if (!control || key == Key::None)
         return false;
-    const std::vector<Screen *> screens = m_registry.screens();
+    const std::vector<Screen *> screens = m_screens();
     if (std::find(screens.begin(), screens.end(), control->window()) == screens.end())
         return false;
     // Taken as a key press, not as a shortcut of some control.

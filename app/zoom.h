@@ -5,10 +5,12 @@
 #include <QFont>
 #include <QObject>
 
+#include <functional>
 #include <optional>
+#include <vector>
 
+class Placement;
 class QScreen;
-class Registry;
 class Screen;
 
 // How large every screen is drawn, for the whiteboard or for a child who
@@ -21,7 +23,10 @@ class Zoom : public QObject
     Q_OBJECT
 
 public:
-    explicit Zoom(Registry &registry);
+    // The screens loaded now, which every step must let fit.
+    using Screens = std::function<std::vector<Screen *>()>;
+
+    Zoom(Placement &placement, Screens screens, QObject *parent = nullptr);
 
     int percent() const { return m_percent; }
     qreal factor() const { return m_percent / 100.0; }
@@ -37,6 +42,10 @@ public:
     // Sets a screen being loaded for the display it will open on.
     void prepare(Screen &screen, const QScreen *display);
 
+signals:
+    // A new step was taken; every loaded screen is to be drawn at it.
+    void changed(qreal factor);
+
 protected:
     // The zoom keys, wherever the focus is on one of the screens.
     bool eventFilter(QObject *watched, QEvent *event) override;
@@ -48,7 +57,8 @@ private:
     // it, is read from the board too.
     void scaleToolTips();
 
-    Registry &m_registry;
+    Placement &m_placement;
+    Screens m_screens;
     int m_percent = 100;
     bool m_fillDisplay = false;
     std::optional<QFont> m_toolTipFont;

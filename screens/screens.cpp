@@ -27,7 +27,14 @@ struct Entry
 template<typename T>
 Entry entry(const char *name, Kind kind)
 {
-    return {name, kind, [](Registry &owner) { return std::make_unique<T>(owner); }};
+    return {name, kind, [](Registry &) { return std::make_unique<T>(); }};
+}
+
+// An exercise draws its tasks with the registry's generator.
+template<typename T>
+Entry exercise(const char *name)
+{
+    return {name, Kind::Exercise, [](Registry &owner) { return std::make_unique<T>(owner); }};
 }
 
 Entry entry(const frmcalcolo::Range &range)
@@ -40,9 +47,8 @@ Entry entry(const frmcalcolo::Range &range)
 template<typename T>
 Entry rules(const char *name)
 {
-    return {name, Kind::RulesPage, [](Registry &owner) {
-                return std::make_unique<T>(owner, screenNames(Kind::RulesPage));
-            }};
+    return {name, Kind::RulesPage,
+            [](Registry &) { return std::make_unique<T>(screenNames(Kind::RulesPage)); }};
 }
 
 // Every screen the program has, the main menu first.
@@ -54,10 +60,10 @@ const std::vector<Entry> &table()
         entry<frmscelta2>("frmscelta2", Kind::Choice),
         entry(frmcalcolo::Within100),
         entry(frmcalcolo::Within1000),
-        entry<frmcomplementare>("frmcomplementare", Kind::Exercise),
-        entry<frmsimbolo>("frmsimbolo", Kind::Exercise),
-        entry<frmmax>("frmmax", Kind::Exercise),
-        entry<frmordine>("frmordine", Kind::Exercise),
+        exercise<frmcomplementare>("frmcomplementare"),
+        exercise<frmsimbolo>("frmsimbolo"),
+        exercise<frmmax>("frmmax"),
+        exercise<frmordine>("frmordine"),
         rules<frmregolecalcola>("frmregolecalcola"),
         rules<frmregolecomplementare>("frmregolecomplementare"),
         rules<frmregoleconfronto>("frmregoleconfronto"),
@@ -71,6 +77,7 @@ void addScreens(Registry &registry)
 {
     for (const Entry &screen : table())
         registry.add(QString::fromLatin1(screen.name), screen.make);
+    registry.setHome(screenNames(Kind::Menu).constFirst());
 }
 
 QStringList screenNames(std::optional<Kind> kind)

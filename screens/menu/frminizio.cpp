@@ -3,12 +3,11 @@
 #include "frminizio.h"
 
 #include "picture.h"
-#include "registry.h"
 
 #include <QPushButton>
 
-frminizio::frminizio(Registry &registry)
-    : Screen(registry, QStringLiteral("frminizio"), QStringLiteral("Le quotelle"), 10620, 7185,
+frminizio::frminizio()
+    : Screen(QStringLiteral("frminizio"), QStringLiteral("Le quotelle"), 10620, 7185,
              QColor(255, 255, 128))
 {
     cmdripassa = pictureButton("cmdripassa", QStringLiteral("book-quill-inkpot.svg"), 7200, 4440,
@@ -37,12 +36,12 @@ frminizio::frminizio(Registry &registry)
 
 void frminizio::cmdcalcolo_Click()
 {
-    registry().show(QStringLiteral("frmscelta"));
+    emit showWanted(QStringLiteral("frmscelta"));
 }
 
 void frminizio::cmdconfronto_Click()
 {
-    registry().show(QStringLiteral("frmscelta2"));
+    emit showWanted(QStringLiteral("frmscelta2"));
 }
 
 void frminizio::cmdtrovo_Click()
@@ -57,5 +56,5 @@ void frminizio::cmdripassa_Click()
 
 void frminizio::cmdesci_Click()
 {
-    registry().end();
+    emit endWanted();
 }

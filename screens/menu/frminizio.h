@@ -14,7 +14,7 @@ class frminizio : public Screen
     Q_OBJECT
 
 public:
-    explicit frminizio(Registry &registry);
+    frminizio();
 
     PictureButton *cmdripassa;
     QPushButton *cmdesci;

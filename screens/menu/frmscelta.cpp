@@ -2,14 +2,12 @@
 
 #include "frmscelta.h"
 
-#include "registry.h"
-
 #include <QLabel>
 #include <QPushButton>
 
-frmscelta::frmscelta(Registry &registry)
-    : Screen(registry, QStringLiteral("frmscelta"), QStringLiteral("Calcolo le quotelle"), 3390,
-             2205, QColor(255, 192, 255))
+frmscelta::frmscelta()
+    : Screen(QStringLiteral("frmscelta"), QStringLiteral("Calcolo le quotelle"), 3390, 2205,
+             QColor(255, 192, 255))
 {
     cmd1000 = button("cmd1000", QStringLiteral("1000"), 1800, 1200, 1215, 615, Font::comic(18), 2);
     cmd1000->setToolTip(QStringLiteral("Entro il 1000"));
@@ -25,11 +23,11 @@ frmscelta::frmscelta(Registry &registry)
 void frmscelta::cmd100_Click()
 {
     moveTo(QStringLiteral("frmcalcolo99"));
-    registry().unload(QStringLiteral("frminizio"));
+    emit unloadWanted(QStringLiteral("frminizio"));
 }
 
 void frmscelta::cmd1000_Click()
 {
     moveTo(QStringLiteral("frmcalcolo"));
-    registry().unload(QStringLiteral("frminizio"));
+    emit unloadWanted(QStringLiteral("frminizio"));
 }

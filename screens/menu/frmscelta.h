@@ -13,7 +13,7 @@ class frmscelta : public Screen
     Q_OBJECT
 
 public:
-    explicit frmscelta(Registry &registry);
+    frmscelta();
 
     QPushButton *cmd1000;
     QPushButton *cmd100;

@@ -2,14 +2,12 @@
 
 #include "frmscelta2.h"
 
-#include "registry.h"
-
 #include <QLabel>
 #include <QPushButton>
 
-frmscelta2::frmscelta2(Registry &registry)
-    : Screen(registry, QStringLiteral("frmscelta2"), QStringLiteral("Confronto le quotelle"), 5310,
-             3780, QColor(255, 192, 255))
+frmscelta2::frmscelta2()
+    : Screen(QStringLiteral("frmscelta2"), QStringLiteral("Confronto le quotelle"), 5310, 3780,
+             QColor(255, 192, 255))
 {
     cmdsimbolo = button("cmdsimbolo", QStringLiteral("&Inserisci il simbolo giusto"), 3000, 1200,
                         1935, 855, Font::comic(12), 2);
@@ -28,7 +26,7 @@ frmscelta2::frmscelta2(Registry &registry)
 void frmscelta2::choose(const QString &exercise)
 {
     moveTo(exercise);
-    registry().unload(QStringLiteral("frminizio"));
+    emit unloadWanted(QStringLiteral("frminizio"));
 }
 
 void frmscelta2::cmdsimbolo_Click()

@@ -13,7 +13,7 @@ class frmscelta2 : public Screen
     Q_OBJECT
 
 public:
-    explicit frmscelta2(Registry &registry);
+    frmscelta2();
 
     QPushButton *cmdsimbolo;
     QPushButton *cmdmax;

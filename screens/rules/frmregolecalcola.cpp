@@ -8,8 +8,8 @@
 
 #include <QLabel>
 
-frmregolecalcola::frmregolecalcola(Registry &registry, const QStringList &pages)
-    : RulesPage(registry, QStringLiteral("frmregolecalcola"),
+frmregolecalcola::frmregolecalcola(const QStringList &pages)
+    : RulesPage(QStringLiteral("frmregolecalcola"),
                 QStringLiteral("Come si calcola la frazione di un numero"), pages)
 {
     const QColor Definition(255, 0, 0);

@@ -14,7 +14,7 @@ class frmregolecalcola : public RulesPage
     Q_OBJECT
 
 public:
-    frmregolecalcola(Registry &registry, const QStringList &pages);
+    frmregolecalcola(const QStringList &pages);
 
     Picture *Picture1;
     QLabel *Label12;

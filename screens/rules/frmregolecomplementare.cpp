@@ -8,8 +8,8 @@
 
 #include <QLabel>
 
-frmregolecomplementare::frmregolecomplementare(Registry &registry, const QStringList &pages)
-    : RulesPage(registry, QStringLiteral("frmregolecomplementare"),
+frmregolecomplementare::frmregolecomplementare(const QStringList &pages)
+    : RulesPage(QStringLiteral("frmregolecomplementare"),
                 QStringLiteral("Come si calcola la frazione complementare"), pages)
 {
     const QColor Sum(255, 0, 0);

@@ -14,7 +14,7 @@ class frmregolecomplementare : public RulesPage
     Q_OBJECT
 
 public:
-    frmregolecomplementare(Registry &registry, const QStringList &pages);
+    frmregolecomplementare(const QStringList &pages);
 
     Picture *Picture1;
     QLabel *Label9;

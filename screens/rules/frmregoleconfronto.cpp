@@ -8,8 +8,8 @@
 
 #include <QLabel>
 
-frmregoleconfronto::frmregoleconfronto(Registry &registry, const QStringList &pages)
-    : RulesPage(registry, QStringLiteral("frmregoleconfronto"),
+frmregoleconfronto::frmregoleconfronto(const QStringList &pages)
+    : RulesPage(QStringLiteral("frmregoleconfronto"),
                 QStringLiteral("Come si confrontano le quotelle"), pages)
 {
     Picture3 = pictureBox("Picture3", QStringLiteral("circles.svg"), 5160, 1680, 4935, 1215);

@@ -14,7 +14,7 @@ class frmregoleconfronto : public RulesPage
     Q_OBJECT
 
 public:
-    frmregoleconfronto(Registry &registry, const QStringList &pages);
+    frmregoleconfronto(const QStringList &pages);
 
     Picture *Picture3;
     Picture *Picture1;

@@ -11,7 +11,7 @@
 
 Exercise::Exercise(Registry &registry, const QString &name, const QString &caption,
                    const QColor &background)
-    : Page(registry, name, caption, 10620, 7185, background)
+    : Page(name, caption, 10620, 7185, background), m_registry(registry)
 {
     tmrtempo = timer("tmrtempo", 3000);
     connect(tmrtempo, &QTimer::timeout, this, &Exercise::tmrtempo_Timer);
@@ -59,7 +59,7 @@ void Exercise::cmdconferma_Click()
 
 Random &Exercise::rnd() const
 {
-    return registry().random();
+    return m_registry.random();
 }
 
 void Exercise::tmrtempo_Timer()

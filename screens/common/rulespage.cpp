@@ -8,9 +8,8 @@
 #include <QPushButton>
 #include <QStringList>
 
-RulesPage::RulesPage(Registry &registry, const QString &name, const QString &caption,
-                     const QStringList &pages)
-    : Page(registry, name, caption, 10620, 7185, QColor(255, 255, 128))
+RulesPage::RulesPage(const QString &name, const QString &caption, const QStringList &pages)
+    : Page(name, caption, 10620, 7185, QColor(255, 255, 128))
 {
     fineButton(0);
     Picture2 = pictureBox("Picture2", QStringLiteral("bookworm.svg"), 8880, 120, 1455, 1215);

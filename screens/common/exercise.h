@@ -10,6 +10,7 @@
 class QLabel;
 class QTimer;
 class Random;
+class Registry;
 
 // What the six exercise screens share: the random generator, seeded at every
 // loading, the verdict label lblmess that tmrtempo empties, and the whole of
@@ -33,7 +34,7 @@ public:
     QPushButton *cmdconferma = nullptr;
 
     // What the number pad types into the answer boxes, besides "Cancella".
-    QStringList padKeys() const { return m_padKeys; }
+    QStringList padKeys() const override { return m_padKeys; }
 
 protected:
     void setPadKeys(const QStringList &keys) { m_padKeys = keys; }
@@ -64,6 +65,8 @@ protected:
     QTimer *tmrtempo = nullptr;
 
 private:
+    Registry &m_registry;
+
     // Judges, writes and speaks the verdict and restarts tmrtempo, so that
     // every verdict stays readable for the full interval; after a fully
     // right answer it draws and speaks a new task.

@@ -18,8 +18,7 @@ class RulesPage : public Page
 public:
     // pages names every rules page, in the order of the "Regola" buttons; the
     // button of this page is disabled, the others open their pages.
-    RulesPage(Registry &registry, const QString &name, const QString &caption,
-              const QStringList &pages);
+    RulesPage(const QString &name, const QString &caption, const QStringList &pages);
 
     // The page is read aloud as it opens.
     void Form_Load() override;
