@@ -28,6 +28,10 @@ Judgement judge(const FractionOfTask &task, const FractionOfAnswer &answer)
     Judgement judgement;
     for (int box = Dividend; box <= Result; ++box)
         judgement.right.push_back(matches(answer[box], expected[box]));
+    // A product is the same whichever factor comes first: the two factors,
+    // and only they, are right in either order.
+    if (matches(answer[FirstFactor], task.num) && matches(answer[SecondFactor], task.sris))
+        judgement.right[FirstFactor] = judgement.right[SecondFactor] = true;
     const auto wrong = [&judgement](int from, int to) {
         return !std::all_of(judgement.right.begin() + from, judgement.right.begin() + to + 1,
                             [](bool r) { return r; });

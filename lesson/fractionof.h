@@ -39,6 +39,6 @@ FractionOfTask drawFractionOf(Random &random, const FractionOfRange &range);
 enum FractionOfBox { Dividend, Divisor, Quotient, FirstFactor, SecondFactor, Product, Result };
 using FractionOfAnswer = std::array<QString, 7>;
 
-// Every box against its number; the step is the first of division,
-// multiplication and result with a wrong box.
+// Every box against its number, the two factors in either order; the step
+// is the first of division, multiplication and result with a wrong box.
 Judgement judge(const FractionOfTask &task, const FractionOfAnswer &answer);

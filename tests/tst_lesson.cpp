@@ -114,8 +114,12 @@ private slots:
             {true, true, true, true, true, false, true}, Step::Multiplication);
         row("wrong quotient", {"80", "4", "21", "20", "3", "60", "60"},
             {true, true, false, true, true, true, true}, Step::Division);
-        row("factors swapped", {"80", "4", "20", "3", "20", "60", "60"},
-            {true, true, true, false, false, true, true}, Step::Multiplication);
+        row("factors commuted", {"80", "4", "20", "3", "20", "60", "60"}, Flags(7, true),
+            Step::None);
+        row("division not commuted", {"4", "80", "20", "20", "3", "60", "60"},
+            {false, false, true, true, true, true, true}, Step::Division);
+        row("one factor twice", {"80", "4", "20", "20", "20", "60", "60"},
+            {true, true, true, true, false, true, true}, Step::Multiplication);
         row("only the result", {"80", "4", "20", "20", "3", "60", " 60"},
             {true, true, true, true, true, true, false}, Step::Result);
         row("empty", QStringList(7, QString()), Flags(7, false), Step::Division);

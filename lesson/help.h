@@ -1,0 +1,55 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+#pragma once
+
+#include "comparison.h"
+#include "complement.h"
+#include "fractionof.h"
+
+#include <QString>
+#include <QStringList>
+
+#include <vector>
+
+// A bar standing for a whole, cut into equal parts, some of them coloured:
+// the bar model of an exercise book.
+struct Bar
+{
+    int parts = 1;
+    int coloured = 0;
+    // What each part is marked with ("?", "20"); empty for nothing.
+    QString partLabel;
+    // What the whole stands for: "80", or the fraction "3/7".
+    QString caption;
+};
+
+// The help for a child who is stuck. Level 1 is a picture of the task and a
+// question that guides without giving the result; level 2 the worked step.
+struct Help
+{
+    int level = 0;
+    std::vector<Bar> bars;
+    QStringList lines;
+    // The lines as they are read aloud, with fractions and signs in words.
+    QString spoken;
+};
+
+// The level the help reaches after so many wrong answers to one task: none
+// after the first, the picture after the second, the worked step after the
+// third.
+int helpLevel(int wrongAnswers);
+
+// The help at a level for a task, about the first step or choice the last
+// judgement found wrong (any, before the first answer).
+Help help(const FractionOfTask &task, Step step, int level);
+Help help(const ComplementTask &task, Step step, int level);
+Help help(const SymbolTask &task, const Judgement &last, int level);
+Help help(const LargestTask &task, int level);
+Help help(const OrderTask &task, int level);
+
+// "una barra divisa in 4 parti uguali, 3 colorate", for a screen reader.
+QString describe(const Bar &bar);
+
+// What a wrong answer asks to check again, spoken after the verdict:
+// "Controlla la divisione."; empty when no step is named.
+QString checkPhrase(Step step);
