@@ -2,6 +2,8 @@
 
 #pragma once
 
+#include "zoomable.h"
+
 #include <QWidget>
 
 #include <vector>
@@ -12,7 +14,7 @@ class ClickGroup;
 // emits clicked(). It lies over what it stands for. In a group it can also
 // be reached from the keyboard, and shows a focus mark while it has the
 // focus; the mouse never gives it the focus.
-class ClickArea : public QWidget
+class ClickArea : public QWidget, public Zoomable
 {
     Q_OBJECT
 
@@ -24,7 +26,7 @@ public:
 
     void setVisible(bool visible) override;
     // The focus mark grows with the program's zoom.
-    void setZoom(qreal zoom);
+    void setZoom(qreal zoom) override;
 
     // A choice that stays chosen, marked on the screen by something else
     // (a ring): screen readers hear it as a radio button, selected or not.

@@ -2,6 +2,8 @@
 
 #pragma once
 
+#include "zoomable.h"
+
 #include <QImage>
 #include <QPointF>
 #include <QSizeF>
@@ -23,17 +25,17 @@ class QWidget;
 // screen that opens again only copies pixels, where rasterising the paths of
 // a drawing can take milliseconds. At the program's zoom it is drawn that
 // much larger, rasterised again from the SVG at that size.
-class Drawing
+class Drawing : public Zoomable
 {
 public:
     explicit Drawing(const QString &file);
-    ~Drawing();
+    ~Drawing() override;
 
     bool isValid() const;
     QSizeF naturalSize() const;
 
     qreal zoom() const { return m_zoom; }
-    void setZoom(qreal zoom) { m_zoom = zoom; }
+    void setZoom(qreal zoom) override { m_zoom = zoom; }
 
 protected:
     // Draws it with its top left corner at topLeft, snapped to the device

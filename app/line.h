@@ -3,10 +3,11 @@
 #pragma once
 
 #include "stroke.h"
+#include "zoomable.h"
 
 // A straight line between two points of its screen, drawn over the labels it
 // separates (a fraction bar). Clicks pass through it.
-class Line : public Stroke
+class Line : public Stroke, public Zoomable
 {
     Q_OBJECT
 
@@ -15,7 +16,7 @@ public:
     Line(QWidget *parent, int x1, int y1, int x2, int y2, int width, const QColor &colour);
 
     // Places it again, end points and width grown with the zoom.
-    void setZoom(qreal zoom);
+    void setZoom(qreal zoom) override;
 
     QPointF from() const { return m_from; }
     QPointF to() const { return m_to; }

@@ -61,10 +61,8 @@ void Screen::centreOn(const QScreen *display)
 
 void Screen::setZoom(qreal factor)
 {
-    m_zoom = factor;
     setFixedSize(twips::size(m_designed.width(), m_designed.height(), factor));
-    for (const Placed &placed : m_placed)
-        layOut(placed);
+    m_controls.setZoom(factor);
 }
 
 void Screen::applyZoom(qreal factor)
@@ -73,27 +71,9 @@ void Screen::applyZoom(qreal factor)
     centreOn(screen());
 }
 
-QRect Screen::designedRect(const QWidget *control) const
-{
-    const auto placed = std::find_if(m_placed.begin(), m_placed.end(),
-                                     [control](const Placed &p) { return p.control == control; });
-    return placed == m_placed.end() ? QRect() : placed->designed;
-}
-
 void Screen::addControl(QWidget *control, const QRect &designed, std::optional<Font> font)
 {
-    m_placed.push_back({control, designed, std::move(font), {}});
-    layOut(m_placed.back());
-}
-
-void Screen::layOut(const Placed &placed) const
-{
-    if (!placed.designed.isNull())
-        placed.control->setGeometry(twips::rect(placed.designed, m_zoom));
-    if (placed.font)
-        placed.control->setFont(placed.font->toQFont(m_zoom));
-    if (placed.redraw)
-        placed.redraw(m_zoom);
+    m_controls.add(control, designed, std::move(font), Layer::Windows);
 }
 
 void Screen::moveTo(const QString &screen)
@@ -108,21 +88,7 @@ void Screen::finishBuilding()
                      [](const auto &a, const auto &b) { return a.first < b.first; });
     for (std::size_t i = 1; i < m_tabOrder.size(); ++i)
         setTabOrder(m_tabOrder[i - 1].second, m_tabOrder[i].second);
-    // Stacking as the screens were designed: labels at the bottom, then
-    // lines and outlines, then the real windows (boxes, buttons, pictures,
-    // frames), which always lie over the drawn controls where they touch.
-    // Click areas lie over everything, so a click on a number reaches them.
-    for (QWidget *control : findChildren<QWidget *>(Qt::FindDirectChildrenOnly)) {
-        if (qobject_cast<Line *>(control) || qobject_cast<Shape *>(control))
-            control->raise();
-    }
-    for (QWidget *control : findChildren<QWidget *>(Qt::FindDirectChildrenOnly)) {
-        if (!qobject_cast<QLabel *>(control) && !qobject_cast<Line *>(control)
-            && !qobject_cast<Shape *>(control) && !qobject_cast<ClickArea *>(control))
-            control->raise();
-    }
-    for (ClickArea *area : findChildren<ClickArea *>(Qt::FindDirectChildrenOnly))
-        area->raise();
+    m_controls.stack(this);
 }
 
 void Screen::focusFirst()
@@ -137,25 +103,17 @@ void Screen::focusFirst()
 }
 
 template<typename Control>
-Control *Screen::place(Control *control, const char *name, const QRect &designed,
+Control *Screen::place(Control *control, const char *name, const QRect &designed, Layer layer,
                        std::optional<Font> font)
 {
     control->setObjectName(QString::fromLatin1(name));
-    Placed placed {control, designed, std::move(font), {}};
-    if constexpr (requires { control->setZoom(qreal()); })
-        placed.redraw = [control](qreal factor) { control->setZoom(factor); };
-    layOut(placed);
-    m_placed.push_back(std::move(placed));
+    m_controls.add(control, designed, std::move(font), layer);
     return control;
 }
 
 void Screen::setControlFont(QWidget *control, const Font &font)
 {
-    const auto placed = std::find_if(m_placed.begin(), m_placed.end(),
-                                     [control](const Placed &p) { return p.control == control; });
-    Q_ASSERT(placed != m_placed.end());
-    placed->font = font;
-    layOut(*placed);
+    m_controls.setFont(control, font);
 }
 
 void Screen::paintBackground(QWidget *control, const QColor &colour)
@@ -169,7 +127,8 @@ void Screen::paintBackground(QWidget *control, const QColor &colour)
 QPushButton *Screen::button(const char *name, const QString &caption, int left, int top, int width,
                             int height, const Font &font, int tabIndex)
 {
-    auto *control = place(new Button(caption, this), name, {left, top, width, height}, font);
+    auto *control =
+        place(new Button(caption, this), name, {left, top, width, height}, Layer::Windows, font);
     m_tabOrder.emplace_back(tabIndex, control);
     return control;
 }
@@ -177,7 +136,8 @@ QPushButton *Screen::button(const char *name, const QString &caption, int left, 
 PictureButton *Screen::pictureButton(const char *name, const QString &picture, int left, int top,
                                      int width, int height, int tabIndex, const QString &toolTip)
 {
-    auto *control = place(new PictureButton(this, picture), name, {left, top, width, height});
+    auto *control =
+        place(new PictureButton(this, picture), name, {left, top, width, height}, Layer::Windows);
     control->setToolTip(toolTip);
     control->setAccessibleName(toolTip);
     connect(control, &PictureButton::nameWanted, this,
@@ -190,7 +150,8 @@ QLabel *Screen::label(const char *name, const QString &caption, int left, int to
                       int height, const Font &font, Qt::Alignment alignment, const QColor &text,
                       const QColor &background)
 {
-    auto *control = place(new QLabel(caption, this), name, {left, top, width, height}, font);
+    auto *control =
+        place(new QLabel(caption, this), name, {left, top, width, height}, Layer::Labels, font);
     control->setTextFormat(Qt::PlainText);
     control->setWordWrap(true);
     control->setAlignment(alignment | Qt::AlignTop);
@@ -204,7 +165,8 @@ QLabel *Screen::label(const char *name, const QString &caption, int left, int to
 QLineEdit *Screen::textBox(const char *name, int left, int top, int width, int height,
                            const Font &font, int tabIndex)
 {
-    auto *control = place(new QLineEdit(this), name, {left, top, width, height}, font);
+    auto *control =
+        place(new QLineEdit(this), name, {left, top, width, height}, Layer::Windows, font);
     control->setAlignment(Qt::AlignCenter);
     control->setMaxLength(std::numeric_limits<int>::max());
     m_tabOrder.emplace_back(tabIndex, control);
@@ -222,12 +184,12 @@ Picture *Screen::pictureBox(const char *name, const QString &picture, int left, 
 Picture *Screen::image(const char *name, const QString &picture, int left, int top, int width,
                        int height)
 {
-    return place(new Picture(this, picture), name, {left, top, width, height});
+    return place(new Picture(this, picture), name, {left, top, width, height}, Layer::Windows);
 }
 
 ClickArea *Screen::clickArea(const char *name, int left, int top, int width, int height)
 {
-    return place(new ClickArea(this), name, {left, top, width, height});
+    return place(new ClickArea(this), name, {left, top, width, height}, Layer::ClickAreas);
 }
 
 void Screen::clickGroup(const std::vector<ClickArea *> &areas, int tabIndex)
@@ -240,20 +202,22 @@ void Screen::clickGroup(const std::vector<ClickArea *> &areas, int tabIndex)
 Line *Screen::line(const char *name, int x1, int y1, int x2, int y2, int width,
                    const QColor &colour)
 {
-    return place(new Line(this, x1, y1, x2, y2, width, colour), name, QRect());
+    return place(new Line(this, x1, y1, x2, y2, width, colour), name, QRect(), Layer::Strokes);
 }
 
 Shape *Screen::shape(const char *name, int left, int top, int width, int height,
                      const QColor &colour, int borderWidth, bool oval)
 {
     const Shape::Outline outline = oval ? Shape::Outline::Oval : Shape::Outline::Rectangle;
-    return place(new Shape(this, colour, borderWidth, outline), name, {left, top, width, height});
+    return place(new Shape(this, colour, borderWidth, outline), name, {left, top, width, height},
+                 Layer::Strokes);
 }
 
 QGroupBox *Screen::frame(const char *name, const QString &caption, int left, int top, int width,
                          int height, const Font &font)
 {
-    auto *control = place(new QGroupBox(caption, this), name, {left, top, width, height}, font);
+    auto *control =
+        place(new QGroupBox(caption, this), name, {left, top, width, height}, Layer::Windows, font);
     paintBackground(control, m_background);
     return control;
 }
@@ -261,7 +225,8 @@ QGroupBox *Screen::frame(const char *name, const QString &caption, int left, int
 QRadioButton *Screen::option(QGroupBox *frame, const char *name, const QString &caption, int left,
                              int top, int width, int height, const Font &font, int tabIndex)
 {
-    auto *control = place(new QRadioButton(caption, frame), name, {left, top, width, height}, font);
+    auto *control = place(new QRadioButton(caption, frame), name, {left, top, width, height},
+                          Layer::Windows, font);
     // An option shows its frame through it: a filled button would paint the
     // button colour, and even the frame's colour differs from the frame's
     // slightly shaded inside.
@@ -295,8 +260,8 @@ QString Screen::reading() const
     std::stable_sort(order.begin(), order.end(),
                      [](const auto &a, const auto &b) { return a.first < b.first; });
     QStringList names {windowTitle()};
-    for (const Placed &placed : m_placed) {
-        if (const auto *label = qobject_cast<const QLabel *>(placed.control);
+    for (const QWidget *control : m_controls.controls()) {
+        if (const auto *label = qobject_cast<const QLabel *>(control);
             label && !label->text().isEmpty())
             names << label->text();
     }

@@ -2,6 +2,7 @@
 
 #pragma once
 
+#include "controltable.h"
 #include "font.h"
 #include "placement.h"
 
@@ -10,7 +11,6 @@
 #include <QStringList>
 #include <QWidget>
 
-#include <functional>
 #include <optional>
 #include <vector>
 
@@ -66,9 +66,10 @@ public:
     // The same, then centres the window again on its display.
     void applyZoom(qreal factor);
     // Where a control built from the table lies, in twips.
-    QRect designedRect(const QWidget *control) const;
+    QRect designedRect(const QWidget *control) const { return m_controls.designedRect(control); }
     // Places a control added after building, such as the number pad, in
-    // twips within its parent, to be zoomed with every other.
+    // twips within its parent, to be zoomed with every other by the same
+    // path as the builders' controls. Made last, it lies over them.
     void addControl(QWidget *control, const QRect &designed, std::optional<Font> font = {});
 
     // What Ctrl+L reads aloud: the task or the page, the way a teacher
@@ -130,20 +131,10 @@ protected:
     void closeEvent(QCloseEvent *event) override;
 
 private:
-    // A control as the screen was designed: where it lies in twips (none for
-    // a line, which places itself by its end points), its font, and how it
-    // redraws itself at a zoom. Every zoom is applied from here.
-    struct Placed
-    {
-        QWidget *control;
-        QRect designed;
-        std::optional<Font> font;
-        std::function<void(qreal)> redraw;
-    };
+    // Names a control built from the table and places it on its layer.
     template<typename Control>
-    Control *place(Control *control, const char *name, const QRect &designed,
+    Control *place(Control *control, const char *name, const QRect &designed, Layer layer,
                    std::optional<Font> font = {});
-    void layOut(const Placed &placed) const;
     void paintBackground(QWidget *control, const QColor &colour);
     void centreOn(const QScreen *display);
 
@@ -151,8 +142,7 @@ private:
     QPointer<QScreen> m_display;
     Voice *m_voice = nullptr;
     QSize m_designed;
-    qreal m_zoom = 1;
-    std::vector<Placed> m_placed;
+    ControlTable m_controls;
     QColor m_background;
     Origin m_origin {0, 0};
     QPushButton *m_cancel = nullptr;

@@ -166,6 +166,18 @@ private slots:
         QCOMPARE(sample->bar->lineWidth(), 3);
     }
 
+    // A control added after building follows the zoom by the same path as
+    // the table's: its rectangle, font and own drawing, a line's end points.
+    void addedControlFollowsTheZoom()
+    {
+        openSample();
+        auto *added = new Line(sample, 1440, 2400, 600, 2400, 3, Qt::black);
+        sample->addControl(added, QRect());
+        sample->setZoom(2);
+        QCOMPARE(added->mapToParent(added->from().toPoint()), QPoint(192, 320));
+        QCOMPARE(added->geometry(), sample->bar->geometry());
+    }
+
     void focusAndTabFollowTabIndex()
     {
         openSample();

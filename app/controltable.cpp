@@ -1,0 +1,68 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+#include "controltable.h"
+
+#include "twips.h"
+#include "zoomable.h"
+
+#include <QWidget>
+
+#include <algorithm>
+
+void ControlTable::add(QWidget *control, const QRect &designed, std::optional<Font> font,
+                       Layer layer)
+{
+    m_placed.push_back({control, designed, std::move(font), layer});
+    layOut(m_placed.back());
+}
+
+void ControlTable::setFont(QWidget *control, const Font &font)
+{
+    const auto placed = std::find_if(m_placed.begin(), m_placed.end(),
+                                     [control](const Placed &p) { return p.control == control; });
+    Q_ASSERT(placed != m_placed.end());
+    placed->font = font;
+    layOut(*placed);
+}
+
+QRect ControlTable::designedRect(const QWidget *control) const
+{
+    const auto placed = std::find_if(m_placed.begin(), m_placed.end(),
+                                     [control](const Placed &p) { return p.control == control; });
+    return placed == m_placed.end() ? QRect() : placed->designed;
+}
+
+void ControlTable::setZoom(qreal factor)
+{
+    m_zoom = factor;
+    for (const Placed &placed : m_placed)
+        layOut(placed);
+}
+
+void ControlTable::stack(const QWidget *parent) const
+{
+    for (const Layer layer : {Layer::Labels, Layer::Strokes, Layer::Windows, Layer::ClickAreas}) {
+        for (const Placed &placed : m_placed) {
+            if (placed.layer == layer && placed.control->parentWidget() == parent)
+                placed.control->raise();
+        }
+    }
+}
+
+std::vector<QWidget *> ControlTable::controls() const
+{
+    std::vector<QWidget *> controls;
+    for (const Placed &placed : m_placed)
+        controls.push_back(placed.control);
+    return controls;
+}
+
+void ControlTable::layOut(const Placed &placed) const
+{
+    if (!placed.designed.isNull())
+        placed.control->setGeometry(twips::rect(placed.designed, m_zoom));
+    if (placed.font)
+        placed.control->setFont(placed.font->toQFont(m_zoom));
+    if (auto *zoomable = dynamic_cast<Zoomable *>(placed.control))
+        zoomable->setZoom(m_zoom);
+}
