@@ -219,7 +219,7 @@ private slots:
             };
             row("060 in txtris2", {"txtris2=060"}, {"txtris2"});
             row("leading zero in txtiniz", {"txtiniz=080"}, {"txtiniz"});
-            row("swapped factors", {"txtsris2=3", "txtnum=20"}, {"txtsris2", "txtnum"});
+            row("swapped division", {"txtiniz=4", "txtden=80"}, {"txtiniz", "txtden"});
             row("letters", {"txtden=quattro", "txtris=sessanta"}, {"txtden", "txtris"});
             row("sign", {"txtris=+60"}, {"txtris"});
             row("leading space", {"txtsris= 20"}, {"txtsris"});
