@@ -25,6 +25,15 @@ void ControlTable::setFont(QWidget *control, const Font &font)
     layOut(*placed);
 }
 
+void ControlTable::move(QWidget *control, const QRect &designed)
+{
+    const auto placed = std::find_if(m_placed.begin(), m_placed.end(),
+                                     [control](const Placed &p) { return p.control == control; });
+    Q_ASSERT(placed != m_placed.end());
+    placed->designed = designed;
+    layOut(*placed);
+}
+
 QRect ControlTable::designedRect(const QWidget *control) const
 {
     const auto placed = std::find_if(m_placed.begin(), m_placed.end(),

@@ -28,6 +28,8 @@ public:
     // Adds a control and lays it out at the present zoom.
     void add(QWidget *control, const QRect &designed, std::optional<Font> font, Layer layer);
     void setFont(QWidget *control, const Font &font);
+    // Puts a control somewhere else, at the present zoom.
+    void move(QWidget *control, const QRect &designed);
     QRect designedRect(const QWidget *control) const;
 
     qreal zoom() const { return m_zoom; }

@@ -14,6 +14,7 @@
 #include <QShortcut>
 
 #include <algorithm>
+#include <vector>
 
 namespace {
 
@@ -42,9 +43,34 @@ QRect illustration(const Screen *screen)
 PadKeys::PadKeys(Screen *screen, const QStringList &keys) : QWidget(screen)
 {
     // Rows of three, the keys in the order given; "Cancella" fills the rest
-    // of the last row. The pad hides the whole illustration, so that no odd
-    // piece of it shows around the keys.
-    const int rows = int(keys.size()) / columns + 1;
+    // of its row, two keys wide at least, and "?", which asks for help,
+    // stands before it or on a row of its own.
+    QStringList typing = keys;
+    const bool help = typing.removeAll(QStringLiteral("?")) > 0;
+    struct Key
+    {
+        QString text;
+        int slot;
+        int span;
+    };
+    std::vector<Key> grid;
+    int slot = 0;
+    const auto put = [&grid, &slot](const QString &text, int span) {
+        grid.push_back({text, slot, span});
+        slot += span;
+    };
+    for (const QString &key : typing)
+        put(key, 1);
+    const int free = columns - slot % columns;
+    if (help && free >= 3)
+        put(QStringLiteral("?"), 1);
+    put(cancel, columns - slot % columns);
+    if (help && free < 3)
+        put(QStringLiteral("?"), columns);
+    const int rows = (slot + columns - 1) / columns;
+
+    // The pad hides the whole illustration, so that no odd piece of it
+    // shows around the keys.
     const QRect picture = illustration(screen);
     QRect keypad(0, 0, columns * keySize + (columns + 1) * gap, rows * keySize + (rows + 1) * gap);
     keypad.moveCenter(picture.center());
@@ -54,26 +80,31 @@ PadKeys::PadKeys(Screen *screen, const QStringList &keys) : QWidget(screen)
     setAutoFillBackground(true);
     screen->addControl(this, designed);
 
-    const QStringList all = keys + QStringList {cancel};
-    for (int k = 0; k < all.size(); ++k) {
-        const int row = k / columns;
-        const int column = k % columns;
-        const int span = all.at(k) == cancel ? columns - column : 1;
-        auto *key = new QPushButton(all.at(k), this);
-        key->setObjectName(all.at(k));
+    for (const auto &[text, at, span] : grid) {
+        auto *key = new QPushButton(text, this);
+        key->setObjectName(text);
         key->setFocusPolicy(Qt::NoFocus);
         // Held down, Cancella goes on deleting, as the key does.
-        key->setAutoRepeat(all.at(k) == cancel);
-        const QRect place(origin.x() + gap + column * (keySize + gap),
-                          origin.y() + gap + row * (keySize + gap),
+        key->setAutoRepeat(text == cancel);
+        const QRect place(origin.x() + gap + at % columns * (keySize + gap),
+                          origin.y() + gap + at / columns * (keySize + gap),
                           span * keySize + (span - 1) * gap, keySize);
-        screen->addControl(key, place, all.at(k) == cancel ? Font::comic(12) : Font::sans(18));
+        screen->addControl(key, place, text == cancel ? Font::comic(12) : Font::sans(18));
         connect(key, &QPushButton::clicked, this, [this, key] { press(key->text()); });
     }
 }
 
 void PadKeys::press(const QString &key)
 {
+    // "?" asks the screen for help, as F1 does, wherever the focus is.
+    if (key == QLatin1String("?")) {
+        QWidget *focused = window()->focusWidget() ? window()->focusWidget() : window();
+        for (const QEvent::Type type : {QEvent::KeyPress, QEvent::KeyRelease}) {
+            QKeyEvent event(type, Qt::Key_F1, Qt::NoModifier);
+            QCoreApplication::sendEvent(focused, &event);
+        }
+        return;
+    }
     auto *box = qobject_cast<QLineEdit *>(window()->focusWidget());
     if (!box)
         return;

@@ -71,6 +71,11 @@ public:
     // twips within its parent, to be zoomed with every other by the same
     // path as the builders' controls. Made last, it lies over them.
     void addControl(QWidget *control, const QRect &designed, std::optional<Font> font = {});
+    // Puts a control added after building somewhere else, in twips.
+    void moveControl(QWidget *control, const QRect &designed)
+    {
+        m_controls.move(control, designed);
+    }
 
     // What Ctrl+L reads aloud: the task or the page, the way a teacher
     // reads it. A screen without one gives its caption, its labels and its

@@ -141,9 +141,7 @@ Help help(const SymbolTask &task, const Judgement &last, int level)
     const auto [a, b] = task[p];
     if (level < 2) {
         return make(1, {bar(a), bar(b)},
-                    {QStringLiteral("Guarda %1 e %2: quale parte colorata è più lunga?")
-                         .arg(text(a), text(b)),
-                     rule(a, b)});
+                    {QStringLiteral("Quale parte colorata è più lunga?"), rule(a, b)});
     }
     return make(
         2, {bar(a), bar(b)},

@@ -153,7 +153,7 @@ private slots:
         auto *cmdconferma = control<QPushButton>(screen, "cmdconferma");
         QTest::mouseClick(cmdconferma, Qt::LeftButton);
         QTRY_COMPARE(heard.size(), 2);
-        QCOMPARE(heard.last(), QStringLiteral("Sbagliato!"));
+        QCOMPARE(heard.last(), QStringLiteral("Sbagliato! Controlla la divisione."));
         // The boxes as Tab reaches them, from the first, each answered as
         // its name says: 20 : 4 = 5, 5 x 3 = 15, 15.
         for (const auto &[name, answer] :
@@ -185,9 +185,9 @@ private slots:
             QTest::keyClicks(control<QLineEdit>(screen, box), QStringLiteral("0"));
         QTest::mouseClick(control<QPushButton>(screen, "cmdconferma"), Qt::LeftButton);
         QTest::qWait(50);
-        QCOMPARE(
-            heard,
-            (QStringList {QStringLiteral("3 settimi"), QStringLiteral("Sbagliato, riprova!")}));
+        QCOMPARE(heard,
+                 (QStringList {QStringLiteral("3 settimi"),
+                               QStringLiteral("Sbagliato, riprova! Controlla il numeratore.")}));
     }
 
     void theFractionsToChooseAreOneStopForTheKeyboard()

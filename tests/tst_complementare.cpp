@@ -24,7 +24,7 @@ namespace {
 const QString menu = QStringLiteral("frminizio");
 const QString name = QStringLiteral("frmcomplementare");
 
-using Fraction = std::pair<int, int>;
+using Terms = std::pair<int, int>;
 
 } // namespace
 
@@ -35,7 +35,7 @@ class ComplementareTest : public ExerciseTest
 private:
     // Opens the screen with a scripted generator; `attempts` are the draws,
     // numerator first.
-    frmcomplementare *open(std::initializer_list<Fraction> attempts)
+    frmcomplementare *open(std::initializer_list<Terms> attempts)
     {
         ScriptedRandom &random = freshScript();
         for (const auto &[num, den] : attempts)
@@ -345,7 +345,7 @@ private slots:
     // and they come up equally often (chi-square, see chiSquareLimit).
     void drawsCoverTheValidTasksUniformly()
     {
-        std::set<Fraction> valid;
+        std::set<Terms> valid;
         for (int den = 1; den <= 99; ++den)
             for (int num = 1; num < den; ++num)
                 valid.emplace(num, den);
@@ -355,7 +355,7 @@ private slots:
         auto *screen = show<frmcomplementare>(name);
         QVERIFY(screen);
         const int draws = 130000;
-        std::map<Fraction, int> counts;
+        std::map<Terms, int> counts;
         int broken = 0;
         for (int i = 0; i < draws; ++i) {
             screen->estrai();
@@ -366,7 +366,7 @@ private slots:
             ++counts[{num, den}];
         }
         QCOMPARE(broken, 0);
-        std::set<Fraction> seen;
+        std::set<Terms> seen;
         for (const auto &[task, count] : counts)
             seen.insert(task);
         QCOMPARE(seen.size(), valid.size());

@@ -49,9 +49,11 @@ public:
     Verdict judge() override
     {
         ++confirmed;
-        return {QStringLiteral("Bravissimo!"), false};
+        return {QStringLiteral("Bravissimo!"), false, {}};
     }
     QString spokenTask() const override { return QStringLiteral("un mezzo di 10"); }
+    Help helpAt(int, const Judgement &) const override { return {}; }
+    QRect helpPlace(bool) const override { return {}; }
 
     using Exercise::cmdfine;
     using Exercise::lblmess;

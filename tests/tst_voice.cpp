@@ -60,8 +60,8 @@ private slots:
         QTest::keyClick(screen, Qt::Key_Escape);
         QCoreApplication::processEvents();
         QCOMPARE(heard,
-                 (QStringList {"3 ottavi", "Sbagliato, riprova!", "Esatto, complimenti! un mezzo",
-                               "stop", "Calcolo le quotelle"}));
+                 (QStringList {"3 ottavi", "Sbagliato, riprova! Controlla il denominatore.",
+                               "Esatto, complimenti! un mezzo", "stop", "Calcolo le quotelle"}));
         // What Ctrl+L reads where there is no task.
         QCOMPARE(registry->screen(QStringLiteral("frminizio"))->reading(),
                  "Le quotelle, Calcolo le quotelle, Trovo la frazione complementare, Confronto "

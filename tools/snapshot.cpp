@@ -3,7 +3,8 @@
 // Renders each of the twelve screens, as it looks right after loading, to
 // OUTDIR/<screen>.png, at the program's zoom PERCENT (100 unless given). Run
 // it with QT_QPA_PLATFORM=offscreen; set QT_SCALE_FACTOR=2 for the high-DPI
-// look, and --pad to show the typing exercises' number pad. With
+// look, --pad to show the typing exercises' number pad, and --aiuto N to
+// press Conferma N times with nothing answered, which brings the help. With
 // --screenshots it renders the screens the AppStream metadata shows, under
 // the names it lists them by:
 //   QT_QPA_PLATFORM=offscreen build/tools/snapshot --screenshots packaging/screenshots
@@ -18,6 +19,7 @@
 #include <QApplication>
 #include <QDir>
 #include <QPixmap>
+#include <QPushButton>
 
 #include <cstdio>
 #include <memory>
@@ -43,12 +45,18 @@ int main(int argc, char *argv[])
     prepareApplication();
     QStringList arguments = QCoreApplication::arguments();
     const bool pad = arguments.removeAll(QStringLiteral("--pad")) > 0;
+    int wrong = 0;
+    if (const qsizetype at = arguments.indexOf(QStringLiteral("--aiuto"));
+        at > 0 && at + 1 < arguments.size()) {
+        wrong = arguments.at(at + 1).toInt();
+        arguments.remove(at, 2);
+    }
     const bool forMetadata =
         arguments.size() == 3 && arguments.at(1) == QLatin1String("--screenshots");
     const int percent = arguments.size() == 3 && !forMetadata ? arguments.at(2).toInt() : 100;
     if (arguments.size() < 2 || arguments.size() > 3 || percent < 100) {
         std::fprintf(stderr,
-                     "usage: snapshot OUTDIR [PERCENT] [--pad]\n"
+                     "usage: snapshot OUTDIR [PERCENT] [--pad] [--aiuto N]\n"
                      "       snapshot --screenshots OUTDIR\n");
         return 2;
     }
@@ -77,6 +85,12 @@ int main(int argc, char *argv[])
         registry.pad().setShown(pad);
         registry.show(name);
         Screen *screen = registry.screen(name);
+        if (auto *conferma = screen
+                ? screen->findChild<QPushButton *>(QStringLiteral("cmdconferma"))
+                : nullptr) {
+            for (int k = 0; k < wrong; ++k)
+                conferma->click();
+        }
         QCoreApplication::processEvents();
         const QString file = out.filePath(fileName + QStringLiteral(".png"));
         if (!screen || !screen->grab().save(file)) {

@@ -2,9 +2,13 @@
 
 #include "exercise.h"
 
+#include "helppanel.h"
+#include "numberpad.h"
 #include "registry.h"
 
 #include <QApplication>
+#include <QChildEvent>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QPushButton>
 #include <QTimer>
@@ -48,13 +52,105 @@ void Exercise::cmdconferma_Click()
         return;
     const Verdict verdict = judge();
     lblmess->setText(verdict.text);
-    speak(verdict.text);
     tmrtempo->start();
     if (verdict.right) {
+        speak(verdict.text);
         estrai();
+        taskChanged();
         m_newTaskByConferma.start();
         speak(spokenTask());
+        return;
     }
+    // Heard, not seen: which boxes were emptied.
+    const QString check = checkPhrase(verdict.judgement.step);
+    speak(check.isEmpty() ? verdict.text : verdict.text + QLatin1Char(' ') + check);
+    m_last = verdict.judgement;
+    const int level = std::max(m_helpLevel, helpLevel(++m_wrong));
+    if (level > 0)
+        showHelp(level);
+}
+
+QString Exercise::reading() const
+{
+    const Help help = shownHelp();
+    return help.level > 0 ? spokenTask() + QLatin1Char(' ') + help.spoken : spokenTask();
+}
+
+void Exercise::setHelpAllowed(bool allowed)
+{
+    m_helpAllowed = allowed;
+    if (!allowed)
+        taskChanged();
+}
+
+Help Exercise::shownHelp() const
+{
+    return m_help && !m_help->isHidden() ? m_help->help() : Help {};
+}
+
+void Exercise::taskChanged()
+{
+    m_wrong = 0;
+    m_helpLevel = 0;
+    m_last = {};
+    if (m_help)
+        m_help->hide();
+}
+
+void Exercise::showHelp(int level)
+{
+    if (!m_helpAllowed)
+        return;
+    const Help help = helpAt(level, m_last);
+    const bool isNew = shownHelp().lines != help.lines;
+    m_helpLevel = level;
+    if (!m_help) {
+        // Made only when first needed: until a child errs or asks, the
+        // screen is as it always was.
+        m_help = new HelpPanel(this);
+        addControl(m_help, helpPlace(false), Font::comic(13.5).boldFace());
+        connect(m_help, &HelpPanel::tapped, this,
+                [this] { showHelp(std::min(m_helpLevel + 1, 2)); });
+    }
+    m_help->setHelp(help);
+    placeHelp();
+    m_help->show();
+    m_help->raise();
+    if (isNew)
+        speak(help.spoken);
+}
+
+void Exercise::placeHelp()
+{
+    if (m_help)
+        moveControl(m_help, helpPlace(m_pad && m_pad->isVisibleTo(this)));
+}
+
+void Exercise::keyPressEvent(QKeyEvent *event)
+{
+    if (event->key() == Qt::Key_F1 && event->modifiers() == Qt::NoModifier) {
+        showHelp(std::min(m_helpLevel + 1, 2));
+        return;
+    }
+    Page::keyPressEvent(event);
+}
+
+void Exercise::childEvent(QChildEvent *event)
+{
+    // The pad is made when first shown; the help keeps clear of it.
+    if (event->type() == QEvent::ChildPolished && qobject_cast<PadKeys *>(event->child())
+        && !m_pad) {
+        m_pad = static_cast<QWidget *>(event->child());
+        m_pad->installEventFilter(this);
+    }
+    Page::childEvent(event);
+}
+
+bool Exercise::eventFilter(QObject *watched, QEvent *event)
+{
+    if (watched == m_pad && (event->type() == QEvent::Show || event->type() == QEvent::Hide))
+        placeHelp();
+    return Page::eventFilter(watched, event);
 }
 
 Random &Exercise::rnd() const

@@ -2,11 +2,13 @@
 
 #pragma once
 
+#include "help.h"
 #include "page.h"
 
 #include <QElapsedTimer>
 #include <QStringList>
 
+class HelpPanel;
 class QLabel;
 class QTimer;
 class Random;
@@ -14,7 +16,9 @@ class Registry;
 
 // What the six exercise screens share: the random generator, seeded at every
 // loading, the verdict label lblmess that tmrtempo empties, and the whole of
-// a press of Conferma. A screen judges its own answer and draws its own task.
+// a press of Conferma, and the help for a child who is stuck. A screen draws
+// its task, hands its answer to the lesson's judgement and says what help
+// the lesson gives.
 class Exercise : public Page
 {
     Q_OBJECT
@@ -29,12 +33,22 @@ public:
     // Draws a new task and shows it.
     virtual void estrai() = 0;
 
-    QString reading() const override { return spokenTask(); }
+    // The task, then the help when it shows.
+    QString reading() const override;
+
+    // Whether a stuck child is helped: a test in class may want no help.
+    void setHelpAllowed(bool allowed);
+    // The help on the screen; level 0 when none shows.
+    Help shownHelp() const;
 
     QPushButton *cmdconferma = nullptr;
 
     // What the number pad types into the answer boxes, besides "Cancella".
-    QStringList padKeys() const override { return m_padKeys; }
+    // "?" asks for help, as F1 does.
+    QStringList padKeys() const override
+    {
+        return m_helpAllowed ? m_padKeys + QStringList {QStringLiteral("?")} : m_padKeys;
+    }
 
 protected:
     void setPadKeys(const QStringList &keys) { m_padKeys = keys; }
@@ -44,18 +58,35 @@ protected:
     // Builds "&Conferma", which runs cmdconferma_Click.
     void confermaButton(int left, int top, int width, int height, const Font &font, int tabIndex);
 
-    // The outcome of judging an answer: what lblmess says, and whether the
-    // answer was fully right, so that a new task follows.
+    // The outcome of judging an answer: what lblmess says, whether the
+    // answer was fully right, so that a new task follows, and what the
+    // lesson found wrong.
     struct Verdict
     {
         QString text;
         bool right;
+        Judgement judgement;
     };
     // Judges the answer on the screen; a wrong box is emptied here.
     virtual Verdict judge() = 0;
 
     // The task on the screen, the way a teacher reads it aloud.
     virtual QString spokenTask() const = 0;
+
+    // The help at a level for the task on the screen, about what the last
+    // judgement found wrong.
+    virtual Help helpAt(int level, const Judgement &last) const = 0;
+    // Where the help lies, in twips: over the illustration, or clear of the
+    // number pad when that shows too. Neither covers a box, a number, a
+    // sign, the verdict or a button.
+    virtual QRect helpPlace(bool withPad) const = 0;
+    // A new task is on the screen: the help starts again.
+    void taskChanged();
+
+    // F1, and the pad's "?", show the next level of help.
+    void keyPressEvent(QKeyEvent *event) override;
+    void childEvent(QChildEvent *event) override;
+    bool eventFilter(QObject *watched, QEvent *event) override;
 
     // The registry's generator, asked for at every draw, so that a test can
     // hand in a scripted one at any time.
@@ -72,11 +103,22 @@ private:
     // right answer it draws and speaks a new task.
     void cmdconferma_Click();
     void tmrtempo_Timer();
+    // Shows the help at a level, and says it when it is new.
+    void showHelp(int level);
+    void placeHelp();
 
     // When Conferma last brought a new task: a second press within the
     // double-click interval belongs to the same double click, so it must
     // not judge the new, empty task.
     QElapsedTimer m_newTaskByConferma;
+    // The help for the task on the screen: how often it was answered wrong,
+    // the last judgement and the level reached. Nothing outlives the task.
+    bool m_helpAllowed = true;
+    int m_wrong = 0;
+    int m_helpLevel = 0;
+    Judgement m_last;
+    HelpPanel *m_help = nullptr;
+    QWidget *m_pad = nullptr;
     // The digits, as a telephone's keypad has them.
     QStringList m_padKeys {QStringLiteral("7"), QStringLiteral("8"), QStringLiteral("9"),
                            QStringLiteral("4"), QStringLiteral("5"), QStringLiteral("6"),

@@ -96,6 +96,19 @@ frmcalcolo::Verdict frmcalcolo::judge()
             boxes[box]->setText(QString());
     }
     if (judgement.allRight())
-        return {QStringLiteral("Bravissimo!"), true};
-    return {QStringLiteral("Sbagliato!"), false};
+        return {QStringLiteral("Bravissimo!"), true, judgement};
+    return {QStringLiteral("Sbagliato!"), false, judgement};
+}
+
+Help frmcalcolo::helpAt(int level, const Judgement &last) const
+{
+    return help(task, last.step, level);
+}
+
+// Beside the boxes, over the illustration; beside the pad, which covers the
+// illustration, when that shows too.
+QRect frmcalcolo::helpPlace(bool withPad) const
+{
+    const int padLeft = m_range.illustrationPlace.center().x() - 1260;
+    return {5520, 1440, withPad ? padLeft - 5520 - 90 : 4215, 5400};
 }

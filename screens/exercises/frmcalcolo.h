@@ -59,6 +59,8 @@ public:
 private:
     Verdict judge() override;
     QString spokenTask() const override;
+    Help helpAt(int level, const Judgement &last) const override;
+    QRect helpPlace(bool withPad) const override;
 
     const Range &m_range;
     FractionOfTask task;

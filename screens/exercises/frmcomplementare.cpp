@@ -66,6 +66,17 @@ frmcomplementare::Verdict frmcomplementare::judge()
             boxes[box]->setText(QString());
     }
     if (judgement.allRight())
-        return {QStringLiteral("Esatto, complimenti!"), true};
-    return {QStringLiteral("Sbagliato, riprova!"), false};
+        return {QStringLiteral("Esatto, complimenti!"), true, judgement};
+    return {QStringLiteral("Sbagliato, riprova!"), false, judgement};
+}
+
+Help frmcomplementare::helpAt(int level, const Judgement &last) const
+{
+    return help(task, last.step, level);
+}
+
+// Over the illustration; over the title when the pad covers the illustration.
+QRect frmcomplementare::helpPlace(bool withPad) const
+{
+    return withPad ? QRect(1320, 240, 7815, 1935) : QRect(240, 2280, 3720, 4200);
 }

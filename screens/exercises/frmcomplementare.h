@@ -39,6 +39,8 @@ public:
 private:
     Verdict judge() override;
     QString spokenTask() const override;
+    Help helpAt(int level, const Judgement &last) const override;
+    QRect helpPlace(bool withPad) const override;
 
     ComplementTask task;
 };

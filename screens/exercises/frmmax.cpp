@@ -80,9 +80,20 @@ void frmmax::select(int k)
 
 frmmax::Verdict frmmax::judge()
 {
-    const bool giusto = ::judge(task, scelta).allRight();
+    const Judgement judgement = ::judge(task, scelta);
     select(-1);
-    if (giusto)
-        return {QStringLiteral("Esatto, complimenti!"), true};
-    return {QStringLiteral("Hai sbagliato, riprova!"), false};
+    if (judgement.allRight())
+        return {QStringLiteral("Esatto, complimenti!"), true, judgement};
+    return {QStringLiteral("Hai sbagliato, riprova!"), false, judgement};
+}
+
+Help frmmax::helpAt(int level, const Judgement &) const
+{
+    return help(task, level);
+}
+
+// Over the illustration; this exercise has no pad.
+QRect frmmax::helpPlace(bool) const
+{
+    return {6240, 1440, 4260, 4320};
 }

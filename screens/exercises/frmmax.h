@@ -37,6 +37,8 @@ public:
 private:
     Verdict judge() override;
     QString spokenTask() const override;
+    Help helpAt(int level, const Judgement &last) const override;
+    QRect helpPlace(bool withPad) const override;
     // Shows ring k alone (none for -1) and makes sel[k] the chosen fraction.
     void select(int k);
 

@@ -146,11 +146,22 @@ void frmordine::optdecre_Click()
 
 frmordine::Verdict frmordine::judge()
 {
-    const bool giusto = ::judge(m_task, placed).allRight();
+    const Judgement judgement = ::judge(m_task, placed);
     azzera();
-    if (giusto)
-        return {QStringLiteral("Esatto, complimenti!"), true};
-    return {QStringLiteral("Sbagliato, riprova!"), false};
+    if (judgement.allRight())
+        return {QStringLiteral("Esatto, complimenti!"), true, judgement};
+    return {QStringLiteral("Sbagliato, riprova!"), false, judgement};
+}
+
+Help frmordine::helpAt(int level, const Judgement &) const
+{
+    return help(m_task, level);
+}
+
+// Over the illustration; this exercise has no pad.
+QRect frmordine::helpPlace(bool) const
+{
+    return {6480, 1440, 4020, 3720};
 }
 
 void frmordine::cmdannulla_Click()

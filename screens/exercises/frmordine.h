@@ -63,6 +63,8 @@ public:
 
 private:
     QString spokenTask() const override;
+    Help helpAt(int level, const Judgement &last) const override;
+    QRect helpPlace(bool withPad) const override;
     // A click on top fraction k (img[k]).
     void img_Click(int k);
     void optcre_Click();

@@ -90,7 +90,19 @@ frmsimbolo::Verdict frmsimbolo::judge()
             txtsim[p]->clear();
     }
     if (judgement.allRight())
-        return {QStringLiteral("Bravissimo!"), true};
+        return {QStringLiteral("Bravissimo!"), true, judgement};
     txtsim[0]->setFocus(Qt::OtherFocusReason);
-    return {QStringLiteral("Sbagliato, riprova!"), false};
+    return {QStringLiteral("Sbagliato, riprova!"), false, judgement};
+}
+
+Help frmsimbolo::helpAt(int level, const Judgement &last) const
+{
+    return help(coppie, last, level);
+}
+
+// Over the illustration; below the pad, which lies across its middle, when
+// that shows too.
+QRect frmsimbolo::helpPlace(bool withPad) const
+{
+    return withPad ? QRect(240, 4230, 3840, 1470) : QRect(240, 1080, 3840, 4440);
 }

@@ -35,6 +35,8 @@ public:
 private:
     Verdict judge() override;
     QString spokenTask() const override;
+    Help helpAt(int level, const Judgement &last) const override;
+    QRect helpPlace(bool withPad) const override;
 
     // The six pairs on the screen.
     SymbolTask coppie;
