@@ -16,6 +16,7 @@
 #include <vector>
 
 class NumberPad;
+class ReadBack;
 class Screen;
 class Voice;
 class Zoom;
@@ -60,6 +61,7 @@ public:
     Zoom &zoom() { return *m_zoom; }
     Voice &voice() { return *m_voice; }
     NumberPad &pad() { return *m_pad; }
+    ReadBack &readBack() { return *m_readBack; }
 
 protected:
     // Keeps a screen on its way out from taking input, and lets it go once
@@ -82,6 +84,7 @@ private:
     Zoom *m_zoom;
     Voice *m_voice;
     NumberPad *m_pad;
+    ReadBack *m_readBack;
     bool m_ended = false;
     bool m_firstLoad = true;
     // A new window is on the display only once the window manager has
