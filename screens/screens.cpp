@@ -55,7 +55,13 @@ Entry rules(const char *name)
 const std::vector<Entry> &table()
 {
     static const std::vector<Entry> screens {
-        entry<frminizio>("frminizio", Kind::Menu),
+        {"frminizio", Kind::Menu,
+         [](Registry &owner) {
+             auto menu = std::make_unique<frminizio>();
+             if (owner.atWhiteboard())
+                 menu->showNames();
+             return menu;
+         }},
         entry<frmscelta>("frmscelta", Kind::Choice),
         entry<frmscelta2>("frmscelta2", Kind::Choice),
         entry(frmcalcolo::Within100),

@@ -2,6 +2,7 @@
 
 // At the whiteboard, with a finger alone: the number pad, the picture buttons' names.
 #include "numberpad.h"
+#include "picturename.h"
 #include "testing.h"
 
 #include <QLineEdit>
@@ -75,6 +76,32 @@ private slots:
                     if (qobject_cast<QLabel *>(listed) || qobject_cast<QLineEdit *>(listed)
                         || qobject_cast<QPushButton *>(listed))
                         QVERIFY2(!pad->geometry().intersects(listed->geometry()), name);
+            }
+        }
+    }
+
+    // At the whiteboard the menu names its four pictures in words, their
+    // tooltips, each clear of every picture, button and other name at every
+    // zoom; elsewhere it has none.
+    void theMenuNamesItsPicturesAtTheWhiteboard()
+    {
+        for (const bool whiteboard : {false, true}) {
+            freshScript();
+            registry->setWhiteboard(whiteboard);
+            Screen *menu = show<Screen>(QStringLiteral("frminizio"));
+            const QList<PictureName *> names = menu->findChildren<PictureName *>();
+            QCOMPARE(names.size(), whiteboard ? 4 : 0);
+            for (const qreal zoom : {1.0, 1.5, 2.0, 3.0}) {
+                menu->setZoom(zoom);
+                for (const PictureName *name : names) {
+                    QCOMPARE(name->text(),
+                             control<QPushButton>(menu, qPrintable(name->objectName().chopped(5)))
+                                 ->toolTip());
+                    for (QWidget *other : menu->findChildren<QWidget *>(Qt::FindDirectChildrenOnly))
+                        if (other != name && other->isVisible())
+                            QVERIFY2(!name->geometry().intersects(other->geometry()),
+                                     qPrintable(other->objectName()));
+                }
             }
         }
     }
