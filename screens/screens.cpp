@@ -7,6 +7,7 @@
 #include "exercises/frmmax.h"
 #include "exercises/frmordine.h"
 #include "exercises/frmsimbolo.h"
+#include "exercises/teachertasks.h"
 #include "menu/frminizio.h"
 #include "menu/frmscelta.h"
 #include "menu/frmscelta2.h"
@@ -34,13 +35,20 @@ Entry entry(const char *name, Kind kind)
 template<typename T>
 Entry exercise(const char *name)
 {
-    return {name, Kind::Exercise, [](Registry &owner) { return std::make_unique<T>(owner); }};
+    return {name, Kind::Exercise, [](Registry &owner) {
+                auto screen = std::make_unique<T>(owner);
+                addTeacherTask(*screen, owner.voice());
+                return screen;
+            }};
 }
 
 Entry entry(const frmcalcolo::Range &range)
 {
-    return {range.name, Kind::Exercise,
-            [&range](Registry &owner) { return std::make_unique<frmcalcolo>(owner, range); }};
+    return {range.name, Kind::Exercise, [&range](Registry &owner) {
+                auto screen = std::make_unique<frmcalcolo>(owner, range);
+                addTeacherTask(*screen, range, owner.voice());
+                return screen;
+            }};
 }
 
 // A rules page links to all the others.
