@@ -29,6 +29,7 @@ int main(int argc, char *argv[])
     if (options.isSet(QStringLiteral("lim"))) {
         registry.zoom().fillDisplay();
         registry.pad().setShown(true);
+        registry.setWhiteboard(true);
     }
     registry.start();
     const int status = QApplication::exec();

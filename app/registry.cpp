@@ -4,6 +4,7 @@
 
 #include "drawing.h"
 #include "numberpad.h"
+#include "readback.h"
 #include "screen.h"
 #include "voice.h"
 #include "zoom.h"
@@ -18,7 +19,8 @@
 Registry::Registry()
     : m_random(std::make_unique<Random>()), m_zoom(new Zoom(
                                                 m_placement, [this] { return screens(); }, this)),
-      m_voice(new Voice(this)), m_pad(new NumberPad([this] { return screens(); }, this))
+      m_voice(new Voice(this)), m_pad(new NumberPad([this] { return screens(); }, this)),
+      m_readBack(new ReadBack(*m_voice, this))
 {
     connect(m_zoom, &Zoom::changed, this, [this](qreal factor) {
         for (Screen *screen : screens())
@@ -80,6 +82,7 @@ void Registry::show(const QString &name)
         wire(screen.get());
         screen->Form_Load();
         m_pad->attach(screen.get());
+        m_readBack->attach(screen.get());
         Screen *shown = screen.get();
         m_screens.emplace(name, std::move(screen));
         m_placement.setLastWindow(shown);

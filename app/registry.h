@@ -16,6 +16,7 @@
 #include <vector>
 
 class NumberPad;
+class ReadBack;
 class Screen;
 class Voice;
 class Zoom;
@@ -60,6 +61,11 @@ public:
     Zoom &zoom() { return *m_zoom; }
     Voice &voice() { return *m_voice; }
     NumberPad &pad() { return *m_pad; }
+    ReadBack &readBack() { return *m_readBack; }
+    // Whether the class works at the whiteboard, where the menu names its
+    // pictures in words.
+    bool atWhiteboard() const { return m_whiteboard; }
+    void setWhiteboard(bool on) { m_whiteboard = on; }
 
 protected:
     // Keeps a screen on its way out from taking input, and lets it go once
@@ -82,7 +88,9 @@ private:
     Zoom *m_zoom;
     Voice *m_voice;
     NumberPad *m_pad;
+    ReadBack *m_readBack;
     bool m_ended = false;
+    bool m_whiteboard = false;
     bool m_firstLoad = true;
     // A new window is on the display only once the window manager has
     // mapped it. Until the screen last loaded is, the screens unloaded in

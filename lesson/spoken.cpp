@@ -5,6 +5,7 @@
 #include <QRegularExpression>
 #include <QStringList>
 
+#include <algorithm>
 #include <array>
 
 namespace {
@@ -45,7 +46,68 @@ QString ordinalStem(int n)
     return word + QStringLiteral("esim");
 }
 
+// Words that join without a space: a final "tre" after other words is
+// stressed (ventitré), and "cento" loses its vowel before "otto" and
+// "ottanta" (centotto).
+QString joined(const QString &head, const QString &tail)
+{
+    if (head.isEmpty())
+        return tail;
+    const QString rest = tail == QLatin1String("tre") ? QStringLiteral("tré") : tail;
+    if (head.endsWith(QLatin1String("cento")) && rest.startsWith(QLatin1String("ott")))
+        return head.chopped(1) + rest;
+    return head + rest;
+}
+
+// 1 to 99, with the stressed "tré" the ordinals do without.
+QString tensInWords(int n)
+{
+    if (n < 20 || n % 10 != 3)
+        return cardinal(n);
+    return joined(QString::fromLatin1(tens[n / 10]), QStringLiteral("tre"));
+}
+
 } // namespace
+
+QString spokenNumber(int number)
+{
+    if (number == 0)
+        return QStringLiteral("zero");
+    const int thousands = number / 1000;
+    const int hundreds = number / 100 % 10;
+    const int rest = number % 100;
+    QString words;
+    if (thousands == 1)
+        words = QStringLiteral("mille");
+    else if (thousands > 1)
+        words = cardinal(thousands) + QStringLiteral("mila");
+    if (hundreds > 0)
+        words = joined(words,
+                       (hundreds == 1 ? QString() : cardinal(hundreds)) + QStringLiteral("cento"));
+    if (rest > 0)
+        words = joined(words, tensInWords(rest));
+    return words;
+}
+
+QString spokenTyped(const QString &typed)
+{
+    if (typed.isEmpty()
+        || !std::all_of(typed.begin(), typed.end(), [](QChar c) { return c >= u'0' && c <= u'9'; }))
+        return {};
+    QStringList words;
+    qsizetype first = 0;
+    while (first < typed.size() - 1 && typed.at(first) == u'0') {
+        words << QStringLiteral("zero");
+        ++first;
+    }
+    const QString number = typed.mid(first);
+    if (number.size() <= 4)
+        words << spokenNumber(number.toInt());
+    else
+        for (const QChar digit : number)
+            words << spokenNumber(digit.digitValue());
+    return words.join(QLatin1Char(' '));
+}
 
 QString spokenFraction(int numerator, int denominator)
 {

@@ -19,6 +19,15 @@ inline QString spoken(const Fraction &fraction)
     return spokenFraction(fraction.numerator, fraction.denominator);
 }
 
+// A whole number from 0 to 9999 in words, as a teacher reads it back:
+// "settantadue", "centotré", "duemilaquattrocento".
+QString spokenNumber(int number);
+
+// What a child typed into an answer box, read back: a number in words, the
+// zeros it starts with one by one ("zero sette"), a number above 9999
+// digit by digit. Nothing for an empty box or for text that is not digits.
+QString spokenTyped(const QString &typed);
+
 // A fraction of a number: "3 quarti di 80".
 QString spokenFractionOf(int numerator, int denominator, int whole);
 

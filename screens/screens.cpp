@@ -7,6 +7,7 @@
 #include "exercises/frmmax.h"
 #include "exercises/frmordine.h"
 #include "exercises/frmsimbolo.h"
+#include "exercises/teachertasks.h"
 #include "menu/frminizio.h"
 #include "menu/frmscelta.h"
 #include "menu/frmscelta2.h"
@@ -34,13 +35,20 @@ Entry entry(const char *name, Kind kind)
 template<typename T>
 Entry exercise(const char *name)
 {
-    return {name, Kind::Exercise, [](Registry &owner) { return std::make_unique<T>(owner); }};
+    return {name, Kind::Exercise, [](Registry &owner) {
+                auto screen = std::make_unique<T>(owner);
+                addTeacherTask(*screen, owner.voice());
+                return screen;
+            }};
 }
 
 Entry entry(const frmcalcolo::Range &range)
 {
-    return {range.name, Kind::Exercise,
-            [&range](Registry &owner) { return std::make_unique<frmcalcolo>(owner, range); }};
+    return {range.name, Kind::Exercise, [&range](Registry &owner) {
+                auto screen = std::make_unique<frmcalcolo>(owner, range);
+                addTeacherTask(*screen, range, owner.voice());
+                return screen;
+            }};
 }
 
 // A rules page links to all the others.
@@ -55,7 +63,13 @@ Entry rules(const char *name)
 const std::vector<Entry> &table()
 {
     static const std::vector<Entry> screens {
-        entry<frminizio>("frminizio", Kind::Menu),
+        {"frminizio", Kind::Menu,
+         [](Registry &owner) {
+             auto menu = std::make_unique<frminizio>();
+             if (owner.atWhiteboard())
+                 menu->showNames();
+             return menu;
+         }},
         entry<frmscelta>("frmscelta", Kind::Choice),
         entry<frmscelta2>("frmscelta2", Kind::Choice),
         entry(frmcalcolo::Within100),

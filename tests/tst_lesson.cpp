@@ -6,7 +6,9 @@
 #include "complement.h"
 #include "fractionof.h"
 #include "random.h"
+#include "teachertask.h"
 
+#include <QRegularExpression>
 #include <QStringList>
 #include <QTest>
 
@@ -199,6 +201,96 @@ private slots:
         const OrderTask shared {{2, 50, {17, 3, 44, 20, 8}}, Direction::Ascending};
         QCOMPARE(text(shared.expected()[0]), QStringLiteral("3/50"));
         QVERIFY(judge(shared, {1, 4, 0, 3, 2}).allRight());
+    }
+
+    // A teacher's task, typed box by box ("-" an empty box): taken exactly
+    // when the screen could have drawn it, else the sentence saying why.
+    void teachersTasksAreCheckedAsTheScreenDraws_data()
+    {
+        QTest::addColumn<QString>("screen");
+        QTest::addColumn<QString>("typed");
+        QTest::addColumn<QString>("problem");
+        const char *rows[][3] = {
+            {"calcolo", "3 5 45", ""},
+            {"calcolo", "3 4 45", "45 non si divide esattamente per 4."},
+            {"calcolo", "3 4 996", ""},
+            {"calcolo", "3 4 1000", "Il numero intero va da 1 a 999."},
+            {"calcolo99", "3 4 100", "Il numero intero va da 1 a 99."},
+            {"calcolo", "5 4 80",
+             "La frazione 5/4 non è propria: il numeratore deve essere minore "
+             "del denominatore."},
+            {"calcolo", "3 1 80", "Il denominatore va da 2 a 9."},
+            {"calcolo", "3a 4 80", "«3a» non è un numero: scrivi il numeratore con le sole cifre."},
+            {"calcolo", "- 4 80", "Manca il numeratore."},
+            {"calcolo", "3 4 0", "Il numero intero non può essere zero."},
+            {"calcolo", "3 04 80", "«04» comincia con lo zero: scrivi 4."},
+            {"calcolo", "3 4 123456", "Il numero intero va da 1 a 999."},
+            {"complementare", "3 8", ""},
+            {"complementare", "98 99", ""},
+            {"complementare", "8 8",
+             "La frazione 8/8 non è propria: il numeratore deve essere "
+             "minore del denominatore."},
+            {"complementare", "3 100", "Il denominatore va da 2 a 99."},
+            {"simbolo", "3 4 3 5 1 2 1 2 2 9 7 9 4 99 4 98 5 7 6 7 9 10 9 11", ""},
+            {"simbolo", "3 4 2 5 1 2 1 2 2 9 7 9 4 99 4 98 5 7 6 7 9 10 9 11",
+             "Nel confronto le due frazioni devono avere lo stesso numeratore o lo stesso "
+             "denominatore (coppia 1)."},
+            {"simbolo", "3 4 3 5 1 2 1 2 2 9 7 9 4 99 4 98 5 7 6 7 9 10 10 11",
+             "Il secondo numeratore della coppia 6 va da 1 a 9."},
+            {"max", "3 4 3 5 3 7 3 99", ""},
+            {"max", "2 9 5 9 1 9 8 9", ""},
+            {"max", "3 4 3 5 3 4 3 99",
+             "Le frazioni devono essere tutte diverse: 3/4 c’è due volte."},
+            {"max", "3 4 3 5 2 5 3 99",
+             "Nel confronto le frazioni devono avere tutte lo stesso "
+             "numeratore o tutte lo stesso denominatore."},
+            {"max", "3 4 3 5 3 7 3 -", "Manca il denominatore della frazione 4."},
+            {"ordine", "1 3 2 3 4 3 5 3 7 3",
+             "La frazione 4/3 non è propria: il numeratore deve "
+             "essere minore del denominatore."},
+            {"ordine", "1 30 2 30 4 30 5 30 7 30", ""}};
+        for (const auto &[screen, typed, problem] : rows)
+            QTest::newRow(typed) << QString::fromLatin1(screen) << QString::fromLatin1(typed)
+                                 << QString::fromUtf8(problem);
+    }
+
+    void teachersTasksAreCheckedAsTheScreenDraws()
+    {
+        QFETCH(QString, screen);
+        QFETCH(QString, typed);
+        QFETCH(QString, problem);
+        QStringList boxes = typed.split(' ');
+        boxes.replaceInStrings(QRegularExpression(QStringLiteral("^-$")), QString());
+        const auto expect = [&](const auto &checked) {
+            QCOMPARE(checked.problem, problem);
+            QCOMPARE(checked.task.has_value(), problem.isEmpty());
+        };
+        if (screen.startsWith(QLatin1String("calcolo"))) {
+            const auto checked =
+                checkFractionOf(boxes,
+                                screen.endsWith(QLatin1String("99")) ? FractionOfRange {99, 100}
+                                                                     : FractionOfRange {999, 1000});
+            expect(checked);
+            if (checked.task)
+                QCOMPARE(QStringList({QString::number(checked.task->num),
+                                      QString::number(checked.task->den),
+                                      QString::number(checked.task->whole())}),
+                         boxes);
+        } else if (screen == QLatin1String("complementare")) {
+            expect(checkComplement(boxes));
+        } else if (screen == QLatin1String("simbolo")) {
+            expect(checkSymbol(boxes));
+        } else if (screen == QLatin1String("max")) {
+            const auto checked = checkLargest(boxes);
+            expect(checked);
+            if (checked.task)
+                QCOMPARE(checked.task->fraction(3).denominator, boxes.at(7).toInt());
+        } else {
+            const auto checked = checkOrder(boxes, Direction::Descending);
+            expect(checked);
+            if (checked.task)
+                QCOMPARE(checked.task->expected().front(), (Fraction {7, 30}));
+        }
     }
 };
 

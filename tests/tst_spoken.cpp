@@ -92,6 +92,43 @@ private slots:
         QCOMPARE(spokenSigns(text), spoken);
         QCOMPARE(spokenFractionOf(3, 4, 80), QStringLiteral("3 quarti di 80"));
     }
+
+    // What a child typed, read back: the stressed final "tré", "cento"
+    // before "otto", leading zeros as typed, long numbers digit by digit.
+    void typedNumbersAreReadBack_data()
+    {
+        QTest::addColumn<QString>("typed");
+        QTest::addColumn<QString>("spoken");
+        const char *rows[][2] = {{"0", "zero"},
+                                 {"3", "tre"},
+                                 {"13", "tredici"},
+                                 {"23", "ventitré"},
+                                 {"28", "ventotto"},
+                                 {"72", "settantadue"},
+                                 {"100", "cento"},
+                                 {"103", "centotré"},
+                                 {"108", "centotto"},
+                                 {"180", "centottanta"},
+                                 {"871", "ottocentosettantuno"},
+                                 {"1000", "mille"},
+                                 {"1003", "milletré"},
+                                 {"2021", "duemilaventuno"},
+                                 {"9999", "novemilanovecentonovantanove"},
+                                 {"07", "zero sette"},
+                                 {"12345", "uno due tre quattro cinque"},
+                                 {"", ""},
+                                 {"7a", ""},
+                                 {"<", ""}};
+        for (const auto &[typed, spoken] : rows)
+            QTest::newRow(typed) << QString::fromUtf8(typed) << QString::fromUtf8(spoken);
+    }
+
+    void typedNumbersAreReadBack()
+    {
+        QFETCH(QString, typed);
+        QFETCH(QString, spoken);
+        QCOMPARE(spokenTyped(typed), spoken);
+    }
 };
 
 QTEST_APPLESS_MAIN(SpokenTest)

@@ -2,6 +2,7 @@
 
 // The program's own voice, heard through a stand-in speaker.
 #include "frmcomplementare.h"
+#include "readback.h"
 #include "testing.h"
 #include "voice.h"
 
@@ -94,6 +95,36 @@ private slots:
         QCOMPARE(made > 0, on);
         QTest::keyClick(screen->txtn1, Qt::Key_L, Qt::ControlModifier);
         QCOMPARE(screen->txtn1->text(), QString());
+        QCOMPARE(heard, expected);
+    }
+
+    // A box's number is said once as the child leaves it changed, by Tab
+    // or a click; never on entering, nor for an empty box, nor when the
+    // click is on Conferma, whose verdict comes alone.
+    void numbersAreReadBackOnLeaving_data()
+    {
+        QTest::addColumn<bool>("readBack");
+        QTest::addColumn<QStringList>("expected");
+        QTest::newRow("on") << true
+                            << QStringList {"3 ottavi", "cinque", "otto", "Sbagliato, riprova!"};
+        QTest::newRow("switched off") << false << QStringList {"3 ottavi", "Sbagliato, riprova!"};
+    }
+    void numbersAreReadBackOnLeaving()
+    {
+        QFETCH(bool, readBack);
+        QFETCH(QStringList, expected);
+        frmcomplementare *screen = open(true);
+        registry->readBack().setOn(readBack);
+        QVERIFY(QTest::qWaitForWindowActive(screen));
+        QTest::keyClicks(screen->txtn1, QStringLiteral("5"));
+        QTest::keyClick(screen->txtn1, Qt::Key_Tab);
+        QTest::keyClick(screen->txtd1, Qt::Key_Tab);
+        QTest::mouseClick(screen->txtd1, Qt::LeftButton);
+        QTest::keyClicks(screen->txtd1, QStringLiteral("8"));
+        QTest::mouseClick(screen->txtn2, Qt::LeftButton);
+        QTest::keyClicks(screen->txtn2, QStringLiteral("4"));
+        QTest::mouseClick(screen->cmdconferma, Qt::LeftButton);
+        QCoreApplication::processEvents();
         QCOMPARE(heard, expected);
     }
 };

@@ -1,7 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 
 // At the whiteboard, with a finger alone: the number pad, the picture buttons' names.
+#include "frmcalcolo.h"
 #include "numberpad.h"
+#include "picturename.h"
 #include "testing.h"
 
 #include <QLineEdit>
@@ -77,6 +79,60 @@ private slots:
                         QVERIFY2(!pad->geometry().intersects(listed->geometry()), name);
             }
         }
+    }
+
+    // At the whiteboard the menu names its four pictures in words, their
+    // tooltips, each clear of every picture, button and other name at every
+    // zoom; elsewhere it has none.
+    void theMenuNamesItsPicturesAtTheWhiteboard()
+    {
+        for (const bool whiteboard : {false, true}) {
+            freshScript();
+            registry->setWhiteboard(whiteboard);
+            Screen *menu = show<Screen>(QStringLiteral("frminizio"));
+            const QList<PictureName *> names = menu->findChildren<PictureName *>();
+            QCOMPARE(names.size(), whiteboard ? 4 : 0);
+            for (const qreal zoom : {1.0, 1.5, 2.0, 3.0}) {
+                menu->setZoom(zoom);
+                for (const PictureName *name : names) {
+                    QCOMPARE(name->text(),
+                             control<QPushButton>(menu, qPrintable(name->objectName().chopped(5)))
+                                 ->toolTip());
+                    for (QWidget *other : menu->findChildren<QWidget *>(Qt::FindDirectChildrenOnly))
+                        if (other != name && other->isVisible())
+                            QVERIFY2(!name->geometry().intersects(other->geometry()),
+                                     qPrintable(other->objectName()));
+                }
+            }
+        }
+    }
+
+    // F3 and the textbook's task: a task the screen could not draw is
+    // refused with its sentence and changes nothing; a valid one replaces
+    // the task with empty boxes.
+    void theTeachersTaskReplacesTheDrawnOne()
+    {
+        freshScript().then(20, 99).then(3, 9).then(4, 9);
+        auto *screen = show<frmcalcolo>(QStringLiteral("frmcalcolo99"));
+        QVERIFY(QTest::qWaitForWindowActive(screen));
+        QTest::keyClicks(screen->txtiniz, QStringLiteral("80"));
+        QTest::keyClick(screen->txtiniz, Qt::Key_F3);
+        auto *form = screen->findChild<QWidget *>(QStringLiteral("frmtask"));
+        QVERIFY(form && form->isVisible());
+        const QList<QLineEdit *> boxes = form->findChildren<QLineEdit *>();
+        for (const auto &[box, typed] : {std::pair {0, "3"}, {1, "4"}, {2, "45"}})
+            QTest::keyClicks(boxes.at(box), QString::fromLatin1(typed));
+        QTest::keyClick(boxes.at(2), Qt::Key_Return);
+        QCOMPARE(form->findChild<QLabel *>(QStringLiteral("lblproblem"))->text(),
+                 QStringLiteral("45 non si divide esattamente per 4."));
+        QCOMPARE(screen->lbliniz->text(), QStringLiteral("80"));
+        boxes.at(2)->setText(QStringLiteral("60"));
+        QTest::keyClick(boxes.at(2), Qt::Key_Return);
+        QVERIFY(!form->isVisible());
+        QCOMPARE(screen->lbliniz->text() + screen->lblnum->text() + screen->lblden->text(),
+                 QStringLiteral("6034"));
+        QCOMPARE(screen->txtiniz->text(), QString());
+        QVERIFY(screen->txtiniz->isEnabled());
     }
 
     void aHeldPressShowsTheNameAndOpensNothing()

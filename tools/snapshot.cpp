@@ -3,8 +3,9 @@
 // Renders each of the twelve screens, as it looks right after loading, to
 // OUTDIR/<screen>.png, at the program's zoom PERCENT (100 unless given). Run
 // it with QT_QPA_PLATFORM=offscreen; set QT_SCALE_FACTOR=2 for the high-DPI
-// look, --pad to show the typing exercises' number pad, and --aiuto N to
-// press Conferma N times with nothing answered, which brings the help. With
+// look, --pad to show the typing exercises' number pad, --lim for the
+// menu's names of its pictures, and --aiuto N to press Conferma N times
+// with nothing answered, which brings the help. With
 // --screenshots it renders the screens the AppStream metadata shows, under
 // the names it lists them by:
 //   QT_QPA_PLATFORM=offscreen build/tools/snapshot --screenshots packaging/screenshots
@@ -45,6 +46,7 @@ int main(int argc, char *argv[])
     prepareApplication();
     QStringList arguments = QCoreApplication::arguments();
     const bool pad = arguments.removeAll(QStringLiteral("--pad")) > 0;
+    const bool whiteboard = arguments.removeAll(QStringLiteral("--lim")) > 0;
     int wrong = 0;
     if (const qsizetype at = arguments.indexOf(QStringLiteral("--aiuto"));
         at > 0 && at + 1 < arguments.size()) {
@@ -56,7 +58,7 @@ int main(int argc, char *argv[])
     const int percent = arguments.size() == 3 && !forMetadata ? arguments.at(2).toInt() : 100;
     if (arguments.size() < 2 || arguments.size() > 3 || percent < 100) {
         std::fprintf(stderr,
-                     "usage: snapshot OUTDIR [PERCENT] [--pad] [--aiuto N]\n"
+                     "usage: snapshot OUTDIR [PERCENT] [--pad] [--lim] [--aiuto N]\n"
                      "       snapshot --screenshots OUTDIR\n");
         return 2;
     }
@@ -83,6 +85,7 @@ int main(int argc, char *argv[])
         // With no window open yet every step is taken, however small the display.
         registry.zoom().upTo(percent);
         registry.pad().setShown(pad);
+        registry.setWhiteboard(whiteboard);
         registry.show(name);
         Screen *screen = registry.screen(name);
         if (auto *conferma = screen

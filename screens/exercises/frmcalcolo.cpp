@@ -74,10 +74,15 @@ QString frmcalcolo::spokenTask() const
 
 void frmcalcolo::estrai()
 {
+    showTask(drawFractionOf(rnd(), m_range.draw));
+}
+
+void frmcalcolo::showTask(const FractionOfTask &given)
+{
     // A new task starts with empty boxes.
     for (QLineEdit *box : {txtris, txtiniz, txtnum, txtsris, txtsris2, txtden, txtris2})
         box->setText(QString());
-    task = drawFractionOf(rnd(), m_range.draw);
+    task = given;
     lbliniz->setText(QString::number(task.whole()));
     showFraction({task.num, task.den}, lblnum, lblden);
 }

@@ -35,6 +35,8 @@ public:
     frmcalcolo(Registry &registry, const Range &range);
 
     void estrai() override;
+    // Shows a task given by the teacher, as a drawn one, with empty boxes.
+    void showTask(const FractionOfTask &given);
 
     Picture *Picture2;
     Picture *Picture1;

@@ -19,6 +19,8 @@ public:
     explicit frmcomplementare(Registry &registry);
 
     void estrai() override;
+    // Shows a task given by the teacher, as a drawn one, with empty boxes.
+    void showTask(const ComplementTask &given);
 
     Picture *Picture1;
     Picture *Picture2;

@@ -64,7 +64,14 @@ QString frmmax::spokenTask() const
 
 void frmmax::estrai()
 {
-    task = drawLargest(rnd());
+    showTask(drawLargest(rnd()));
+}
+
+void frmmax::showTask(const LargestTask &given)
+{
+    if (scelta >= 0)
+        select(-1);
+    task = given;
     for (int k = 0; k < 4; ++k)
         showFraction(task.fraction(k), lbln[k], lbld[k], sel[k]);
 }

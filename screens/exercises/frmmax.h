@@ -22,6 +22,8 @@ public:
     explicit frmmax(Registry &registry);
 
     void estrai() override;
+    // Shows fractions given by the teacher, as drawn ones, none chosen.
+    void showTask(const LargestTask &given);
 
     Picture *Picture2;
     Picture *Picture1;

@@ -108,7 +108,16 @@ QString frmordine::spokenTask() const
 
 void frmordine::estrai()
 {
-    m_task = drawOrder(rnd(), optdecre->isChecked() ? Direction::Descending : Direction::Ascending);
+    showTask(
+        drawOrder(rnd(), optdecre->isChecked() ? Direction::Descending : Direction::Ascending));
+}
+
+void frmordine::showTask(const OrderTask &given)
+{
+    if (!placed.empty())
+        azzera();
+    m_task = given;
+    (given.direction == Direction::Descending ? optdecre : optcre)->setChecked(true);
     // The top row in draw order.
     for (int k = 0; k < 5; ++k)
         showFraction(m_task.fraction(k), lbln[k], lbld[k], img[k]);

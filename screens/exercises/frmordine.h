@@ -33,6 +33,8 @@ public:
     // Draws a new task of either kind, shows it in the top row and puts it
     // in the order the frame selects.
     void estrai() override;
+    // Shows fractions and an order given by the teacher, nothing placed.
+    void showTask(const OrderTask &given);
     // Sets the order the answer places expect.
     void ordina(Direction direction);
     // Puts every fraction back into the top row and empties the answer row.

@@ -65,7 +65,12 @@ QString frmsimbolo::spokenTask() const
 
 void frmsimbolo::estrai()
 {
-    coppie = drawSymbolTask(rnd());
+    showTask(drawSymbolTask(rnd()));
+}
+
+void frmsimbolo::showTask(const SymbolTask &given)
+{
+    coppie = given;
     for (int p = 0; p < 6; ++p) {
         const auto [first, second] = coppie[p];
         showFraction(first, lbln[p][0], lbld[p][0]);

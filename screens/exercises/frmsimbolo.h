@@ -22,6 +22,8 @@ public:
 
     // Six new pairs, the boxes empty and the cursor in the first.
     void estrai() override;
+    // Shows pairs given by the teacher, as drawn ones, with empty boxes.
+    void showTask(const SymbolTask &given);
 
     Picture *Picture2;
     Picture *Picture1;

@@ -3,6 +3,7 @@
 #include "frminizio.h"
 
 #include "picture.h"
+#include "picturename.h"
 
 #include <QPushButton>
 
@@ -32,6 +33,26 @@ frminizio::frminizio()
     connect(cmdtrovo, &QPushButton::clicked, this, &frminizio::cmdtrovo_Click);
     connect(cmdripassa, &QPushButton::clicked, this, &frminizio::cmdripassa_Click);
     connect(cmdesci, &QPushButton::clicked, this, &frminizio::cmdesci_Click);
+}
+
+void frminizio::showNames()
+{
+    // Each name is as wide as half the way to the next column, so that
+    // neighbours never touch; the bands end before the title above and the
+    // credit below.
+    constexpr int width = 3060;
+    for (PictureButton *button : {cmdcalcolo, cmdtrovo, cmdconfronto, cmdripassa}) {
+        const QRect picture = designedRect(button);
+        const bool topRow = picture.top() < 4000;
+        const QRect place(picture.center().x() - width / 2, topRow ? 1470 : 6390, width,
+                          topRow ? 555 : 440);
+        auto *name = new PictureName(button->toolTip(), this);
+        name->setObjectName(button->objectName() + QStringLiteral("_nome"));
+        QPalette palette = name->palette();
+        palette.setColor(QPalette::WindowText, QColor(0, 0, 128));
+        name->setPalette(palette);
+        addControl(name, place, Font::comic(14).boldFace());
+    }
 }
 
 void frminizio::cmdcalcolo_Click()

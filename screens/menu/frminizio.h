@@ -16,6 +16,11 @@ class frminizio : public Screen
 public:
     frminizio();
 
+    // At the whiteboard: each picture button's name in words, over the top
+    // row's pictures and under the bottom row's, in the free bands between
+    // the title, the pictures and the credits.
+    void showNames();
+
     PictureButton *cmdripassa;
     QPushButton *cmdesci;
     PictureButton *cmdconfronto;

@@ -1,0 +1,193 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+#include "teachertask.h"
+
+#include <algorithm>
+#include <set>
+#include <variant>
+
+namespace {
+
+// A typed number within its bounds, or what is wrong with it; what names
+// the box, with its article ("il denominatore"), starts the sentences.
+std::variant<int, QString> number(const QString &text, const QString &what, int least, int most)
+{
+    QString sentence = what;
+    sentence[0] = sentence.at(0).toUpper();
+    if (text.isEmpty())
+        return QStringLiteral("Manca %1.").arg(what);
+    if (!std::all_of(text.begin(), text.end(), [](QChar c) { return c >= u'0' && c <= u'9'; }))
+        return QStringLiteral("«%1» non è un numero: scrivi %2 con le sole cifre.").arg(text, what);
+    if (text.size() > 1 && text.startsWith(u'0')) {
+        QString plain = text;
+        while (plain.size() > 1 && plain.startsWith(u'0'))
+            plain.remove(0, 1);
+        return QStringLiteral("«%1» comincia con lo zero: scrivi %2.").arg(text, plain);
+    }
+    const int value = text.size() > 4 ? most + 1 : text.toInt();
+    if (value == 0)
+        return QStringLiteral("%1 non può essere zero.").arg(sentence);
+    if (value < least || value > most)
+        return QStringLiteral("%1 va da %2 a %3.").arg(sentence).arg(least).arg(most);
+    return value;
+}
+
+// Reads the typed fields in order, stopping at the first problem.
+class Reader
+{
+public:
+    explicit Reader(const QStringList &typed) : m_typed(typed) { }
+
+    int next(const QString &what, int least, int most)
+    {
+        const QString text = m_at < m_typed.size() ? m_typed.at(m_at) : QString();
+        ++m_at;
+        if (!problem.isEmpty())
+            return 0;
+        const auto read = number(text, what, least, most);
+        if (const auto *sentence = std::get_if<QString>(&read)) {
+            problem = *sentence;
+            return 0;
+        }
+        return std::get<int>(read);
+    }
+
+    QString problem;
+
+private:
+    const QStringList &m_typed;
+    qsizetype m_at = 0;
+};
+
+QString notProper(const Fraction &fraction)
+{
+    return QStringLiteral("La frazione %1/%2 non è propria: il numeratore deve essere minore del "
+                          "denominatore.")
+        .arg(fraction.numerator)
+        .arg(fraction.denominator);
+}
+
+// Fractions that the comparisons draw: proper, terms up to 99, all
+// different, and all sharing the numerator or all the denominator.
+std::variant<SharedTermTask, QString> sharedTerm(const QStringList &typed, int count)
+{
+    Reader reader(typed);
+    std::vector<Fraction> fractions;
+    for (int k = 1; k <= count; ++k) {
+        const int numerator =
+            reader.next(QStringLiteral("il numeratore della frazione %1").arg(k), 1, 98);
+        const int denominator =
+            reader.next(QStringLiteral("il denominatore della frazione %1").arg(k), 2, 99);
+        fractions.push_back({numerator, denominator});
+    }
+    if (!reader.problem.isEmpty())
+        return reader.problem;
+    for (const Fraction &fraction : fractions)
+        if (fraction.numerator >= fraction.denominator)
+            return notProper(fraction);
+    for (std::size_t k = 0; k < fractions.size(); ++k)
+        if (std::find(fractions.begin() + k + 1, fractions.end(), fractions[k]) != fractions.end())
+            return QStringLiteral("Le frazioni devono essere tutte diverse: %1/%2 c’è due volte.")
+                .arg(fractions[k].numerator)
+                .arg(fractions[k].denominator);
+    const auto all = [&fractions](auto term) {
+        return std::all_of(fractions.begin(), fractions.end(),
+                           [&](const Fraction &f) { return term(f) == term(fractions.front()); });
+    };
+    SharedTermTask task;
+    if (all([](const Fraction &f) { return f.numerator; })) {
+        task.tipo = 1;
+        task.shared = fractions.front().numerator;
+        for (const Fraction &f : fractions)
+            task.varying.push_back(f.denominator);
+    } else if (all([](const Fraction &f) { return f.denominator; })) {
+        task.tipo = 2;
+        task.shared = fractions.front().denominator;
+        for (const Fraction &f : fractions)
+            task.varying.push_back(f.numerator);
+    } else {
+        return QStringLiteral("Nel confronto le frazioni devono avere tutte lo stesso numeratore o "
+                              "tutte lo stesso denominatore.");
+    }
+    return task;
+}
+
+template<typename Task>
+TeacherTask<Task> fromShared(const std::variant<SharedTermTask, QString> &read, auto make)
+{
+    if (const auto *problem = std::get_if<QString>(&read))
+        return {{}, *problem};
+    return {make(std::get<SharedTermTask>(read)), {}};
+}
+
+} // namespace
+
+TeacherTask<FractionOfTask> checkFractionOf(const QStringList &typed, const FractionOfRange &range)
+{
+    Reader reader(typed);
+    const int num = reader.next(QStringLiteral("il numeratore"), 1, 8);
+    const int den = reader.next(QStringLiteral("il denominatore"), 2, 9);
+    const int whole = reader.next(QStringLiteral("il numero intero"), 1, range.limit - 1);
+    if (!reader.problem.isEmpty())
+        return {{}, reader.problem};
+    if (num >= den)
+        return {{}, notProper({num, den})};
+    if (whole % den != 0)
+        return {{}, QStringLiteral("%1 non si divide esattamente per %2.").arg(whole).arg(den)};
+    return {FractionOfTask {num, den, whole / den}, {}};
+}
+
+TeacherTask<ComplementTask> checkComplement(const QStringList &typed)
+{
+    Reader reader(typed);
+    const int num = reader.next(QStringLiteral("il numeratore"), 1, 98);
+    const int den = reader.next(QStringLiteral("il denominatore"), 2, 99);
+    if (!reader.problem.isEmpty())
+        return {{}, reader.problem};
+    if (num >= den)
+        return {{}, notProper({num, den})};
+    return {ComplementTask {num, den}, {}};
+}
+
+TeacherTask<SymbolTask> checkSymbol(const QStringList &typed)
+{
+    Reader reader(typed);
+    SymbolTask task;
+    for (int p = 0; p < 6; ++p) {
+        const QString pair = QStringLiteral(" della coppia %1").arg(p + 1);
+        task[p].first.numerator = reader.next(QStringLiteral("il primo numeratore") + pair, 1, 9);
+        task[p].first.denominator =
+            reader.next(QStringLiteral("il primo denominatore") + pair, 2, 99);
+        task[p].second.numerator =
+            reader.next(QStringLiteral("il secondo numeratore") + pair, 1, 9);
+        task[p].second.denominator =
+            reader.next(QStringLiteral("il secondo denominatore") + pair, 2, 99);
+    }
+    if (!reader.problem.isEmpty())
+        return {{}, reader.problem};
+    for (int p = 0; p < 6; ++p) {
+        for (const Fraction &fraction : {task[p].first, task[p].second})
+            if (fraction.numerator >= fraction.denominator)
+                return {{}, notProper(fraction)};
+        if (symbolBetween(task[p].first, task[p].second).isEmpty())
+            return {
+                {},
+                QStringLiteral("Nel confronto le due frazioni devono avere lo stesso numeratore "
+                               "o lo stesso denominatore (coppia %1).")
+                    .arg(p + 1)};
+    }
+    return {task, {}};
+}
+
+TeacherTask<LargestTask> checkLargest(const QStringList &typed)
+{
+    return fromShared<LargestTask>(sharedTerm(typed, 4),
+                                   [](const SharedTermTask &f) { return LargestTask {f}; });
+}
+
+TeacherTask<OrderTask> checkOrder(const QStringList &typed, Direction direction)
+{
+    return fromShared<OrderTask>(sharedTerm(typed, 5), [direction](const SharedTermTask &f) {
+        return OrderTask {f, direction};
+    });
+}

@@ -1,0 +1,33 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+#pragma once
+
+#include "comparison.h"
+#include "complement.h"
+#include "fractionof.h"
+
+#include <QString>
+#include <QStringList>
+
+#include <optional>
+
+// A task the teacher types for the whole class, checked against exactly
+// what the exercise could have drawn: the task, or a plain Italian sentence
+// saying what is wrong with it.
+template<typename Task>
+struct TeacherTask
+{
+    std::optional<Task> task;
+    QString problem;
+};
+
+// The numerator, the denominator and the whole, as typed.
+TeacherTask<FractionOfTask> checkFractionOf(const QStringList &typed, const FractionOfRange &range);
+// The numerator and the denominator.
+TeacherTask<ComplementTask> checkComplement(const QStringList &typed);
+// The six pairs, each as numerator, denominator, numerator, denominator.
+TeacherTask<SymbolTask> checkSymbol(const QStringList &typed);
+// The four fractions, each as numerator and denominator.
+TeacherTask<LargestTask> checkLargest(const QStringList &typed);
+// The five fractions, each as numerator and denominator, and the order.
+TeacherTask<OrderTask> checkOrder(const QStringList &typed, Direction direction);
