@@ -40,6 +40,8 @@ public:
     void setHelpAllowed(bool allowed);
     // The help on the screen; level 0 when none shows.
     Help shownHelp() const;
+    // A new task is on the screen: the help starts again.
+    void taskChanged();
 
     QPushButton *cmdconferma = nullptr;
 
@@ -80,8 +82,6 @@ protected:
     // number pad when that shows too. Neither covers a box, a number, a
     // sign, the verdict or a button.
     virtual QRect helpPlace(bool withPad) const = 0;
-    // A new task is on the screen: the help starts again.
-    void taskChanged();
 
     // F1, and the pad's "?", show the next level of help.
     void keyPressEvent(QKeyEvent *event) override;

@@ -56,8 +56,10 @@ void onF3(Screen &screen, Voice &voice, std::function<void(TaskForm &)> build,
 template<typename Screen, typename Task>
 QString shown(Screen &screen, const TeacherTask<Task> &checked)
 {
-    if (checked.task)
+    if (checked.task) {
         screen.showTask(*checked.task);
+        screen.taskChanged();
+    }
     return checked.problem;
 }
 
