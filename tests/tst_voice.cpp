@@ -106,8 +106,10 @@ private slots:
         QTest::addColumn<bool>("readBack");
         QTest::addColumn<QStringList>("expected");
         QTest::newRow("on") << true
-                            << QStringList {"3 ottavi", "cinque", "otto", "Sbagliato, riprova!"};
-        QTest::newRow("switched off") << false << QStringList {"3 ottavi", "Sbagliato, riprova!"};
+                            << QStringList {"3 ottavi", "cinque", "otto",
+                                            "Sbagliato, riprova! Controlla l’intero."};
+        QTest::newRow("switched off")
+            << false << QStringList {"3 ottavi", "Sbagliato, riprova! Controlla l’intero."};
     }
     void numbersAreReadBackOnLeaving()
     {
