@@ -128,6 +128,8 @@ protected:
     // Has a screen reader say this without being asked, once the window is
     // active; what one handler says is one announcement.
     void speak(const QString &text);
+    // The program's own voice, for what only it should say.
+    Voice *voice() const { return m_voice; }
 
     // The button that Esc presses anywhere on the screen.
     void setCancel(QPushButton *button) { m_cancel = button; }

@@ -2,6 +2,8 @@
 
 #include "voice.h"
 
+#include "spoken.h"
+
 #include <QCoreApplication>
 #include <QDBusConnection>
 #include <QDBusMessage>
@@ -183,7 +185,7 @@ void Voice::read(const QString &text, const QObject *from)
     if (m_screenReader || text.isEmpty())
         return;
     m_speaking = from;
-    speaker().say(text);
+    speaker().say(withoutCapitals(text));
 }
 
 void Voice::stop(const QObject *from)

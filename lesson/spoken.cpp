@@ -146,3 +146,15 @@ QString spokenSigns(const QString &text)
     }
     return words.join(QLatin1Char(' '));
 }
+
+QString withoutCapitals(const QString &text)
+{
+    static const QRegularExpression capitals(QStringLiteral("\\b\\p{Lu}{2,}\\b"));
+    QString result = text;
+    QRegularExpressionMatchIterator words = capitals.globalMatch(text);
+    while (words.hasNext()) {
+        const QRegularExpressionMatch word = words.next();
+        result.replace(word.capturedStart(), word.capturedLength(), word.captured().toLower());
+    }
+    return result;
+}

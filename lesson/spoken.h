@@ -31,6 +31,10 @@ QString spokenTyped(const QString &typed);
 // A fraction of a number: "3 quarti di 80".
 QString spokenFractionOf(int numerator, int denominator, int whole);
 
+// Words written in capitals, as the rules pages' "IL NUMERATORE", in lower
+// case: a speech engine would spell a short one out letter by letter.
+QString withoutCapitals(const QString &text);
+
 // A line of a rules page with its signs read as words: "12 : 3 = 4" is
 // "12 diviso 3 uguale a 4", "4 x 2" is "4 per 2", an arrow or a wide gap
 // a pause.

@@ -126,13 +126,15 @@ private slots:
             const char *opening;
             const char *fractions;
         } pages[] = {
-            {"frmregolecalcola", "IL NUMERATORE indica",
+            {"frmregolecalcola", "Disegno: la frazione 2 terzi, con le frecce",
              "dividerlo: 2 terzi di 12, 12 diviso 3 uguale a 4, In questo modo ottengo un terzo di "
              "12. Poi devo guardare il numeratore per sapere quante parti sono state considerate "
              "e quindi moltiplicare 4 per 2 uguale a 8."},
-            {"frmregolecomplementare", "La parte colorata rappresenta un quarto dell'intero.",
+            {"frmregolecomplementare",
+             "Disegno: un quadrato diviso in 4 parti uguali, ognuna un quarto; una parte è "
+             "colorata di blu. La parte colorata rappresenta un quarto dell'intero.",
              "un quarto più 3 quarti uguale a 4 quarti uguale a 1"},
-            {"frmregoleconfronto", "Se confronto un quinto 3 quinti e 2 quinti",
+            {"frmregoleconfronto", "Disegno: tre pentagoni, ognuno diviso in 5 parti uguali",
              "il numeratore più grande: 3 quinti"},
         };
         for (const auto &page : pages) {

@@ -238,7 +238,7 @@ private slots:
         QCOMPARE(page->Label8->text(), QStringLiteral("dell'intero."));
         QCOMPARE(page->Label9->text(),
                  QStringLiteral("Per completare l’intero devo colorare le rimanenti 3 parti. La "
-                                "frazione, che aggiunta a quella data, permette di avere l’intero "
+                                "frazione che, aggiunta a quella data, permette di avere l’intero "
                                 "si chiama frazione complementare."));
         for (QLabel *text :
              {page->Label5, page->Label6, page->Label7, page->Label8, page->Label9}) {
@@ -290,11 +290,11 @@ private slots:
         QCOMPARE(textColour(page->Label1), Title);
         QVERIFY(isComic(page->Label1, 20.25));
         QCOMPARE(page->Label8->text(),
-                 QStringLiteral("vedo che tutte hanno lo stesso denominatore, qual’è quella "
+                 QStringLiteral("vedo che tutte hanno lo stesso denominatore, qual è quella "
                                 "maggiore? È maggiore quella che"));
         QCOMPARE(page->Label16->text(),
                  QStringLiteral("Queste quotelle hanno numeratore uguale e denominatore diverso. "
-                                "Quale è la frazione maggiore? È maggiore la frazione con il "
+                                "Qual è la frazione maggiore? È maggiore la frazione con il "
                                 "denominatore più piccolo:"));
         QCOMPARE(page->Label15->text(), QStringLiteral("ha il numeratore più grande:"));
         for (QLabel *text : page->findChildren<QLabel *>()) {

@@ -45,9 +45,19 @@ QString RulesPage::reading() const
 {
     QStringList text;
     for (const Reading &piece : m_reading) {
+        if (piece.drawing) {
+            text << piece.drawing->accessibleDescription();
+            continue;
+        }
         text << (piece.denominator
                      ? spokenFraction(piece.text->text().toInt(), piece.denominator->text().toInt())
                      : spokenSigns(piece.text->text()));
     }
     return text.join(QLatin1Char(' '));
+}
+
+RulesPage::Reading RulesPage::drawing(QWidget *picture, const QString &description)
+{
+    picture->setAccessibleDescription(description);
+    return {nullptr, nullptr, picture};
 }

@@ -40,12 +40,17 @@ protected:
     void title(int width);
 
     // One piece of the page's text: a label, or a fraction made of its
-    // numerator and denominator labels, read the way a teacher says it.
+    // numerator and denominator labels, read the way a teacher says it; or
+    // a drawing, read by its description.
     struct Reading
     {
         QLabel *text;
         QLabel *denominator = nullptr;
+        QWidget *drawing = nullptr;
     };
+    // A drawing of the page says what it shows to a screen reader, and with
+    // the page.
+    static Reading drawing(QWidget *picture, const QString &description);
     // The page's text in reading order, top to bottom, left to right.
     void readingOrder(std::vector<Reading> order) { m_reading = std::move(order); }
 

@@ -2,6 +2,8 @@
 
 #include "frmscelta.h"
 
+#include "voice.h"
+
 #include <QLabel>
 #include <QPushButton>
 
@@ -30,4 +32,10 @@ void frmscelta::cmd1000_Click()
 {
     moveTo(QStringLiteral("frmcalcolo"));
     emit unloadWanted(QStringLiteral("frminizio"));
+}
+
+void frmscelta::Form_Load()
+{
+    Screen::Form_Load();
+    voice()->speak(reading(), this);
 }

@@ -15,6 +15,9 @@ class frmscelta : public Screen
 public:
     frmscelta();
 
+    // With the voice on, the question is read as the screen opens.
+    void Form_Load() override;
+
     QPushButton *cmd1000;
     QPushButton *cmd100;
     QLabel *Label1;

@@ -2,6 +2,8 @@
 
 #include "frmscelta2.h"
 
+#include "voice.h"
+
 #include <QLabel>
 #include <QPushButton>
 
@@ -42,4 +44,10 @@ void frmscelta2::cmdmax_Click()
 void frmscelta2::cmdordine_Click()
 {
     choose(QStringLiteral("frmordine"));
+}
+
+void frmscelta2::Form_Load()
+{
+    Screen::Form_Load();
+    voice()->speak(reading(), this);
 }

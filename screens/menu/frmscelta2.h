@@ -15,6 +15,9 @@ class frmscelta2 : public Screen
 public:
     frmscelta2();
 
+    // With the voice on, the question is read as the screen opens.
+    void Form_Load() override;
+
     QPushButton *cmdsimbolo;
     QPushButton *cmdmax;
     QPushButton *cmdordine;

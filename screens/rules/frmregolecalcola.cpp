@@ -51,7 +51,11 @@ frmregolecalcola::frmregolecalcola(const QStringList &pages)
 
     describeFraction(Label6, Label7);
     describeFraction(Label9, Label10);
-    readingOrder({{Label2},
+    readingOrder({drawing(Picture1,
+                          QStringLiteral("Disegno: la frazione 2 terzi, con le frecce "
+                                         "verso le parole numeratore, linea di "
+                                         "frazione e denominatore.")),
+                  {Label2},
                   {Label3},
                   {Label4},
                   {Label5},

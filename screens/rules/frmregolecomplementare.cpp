@@ -18,7 +18,7 @@ frmregolecomplementare::frmregolecomplementare(const QStringList &pages)
     Picture1 = pictureBox("Picture1", QStringLiteral("square-quarters.svg"), 360, 1800, 3375, 1815);
     Label9 = label("Label9",
                    QStringLiteral("Per completare l’intero devo colorare le rimanenti 3 parti. La "
-                                  "frazione, che aggiunta a quella data, permette di avere "
+                                  "frazione che, aggiunta a quella data, permette di avere "
                                   "l’intero si chiama frazione complementare."),
                    4080, 2520, 6255, 1095, body, Qt::AlignLeft, Blue);
     Label8 = label("Label8", QStringLiteral("dell'intero."), 7920, 1920, 1335, 495, body,
@@ -54,7 +54,11 @@ frmregolecomplementare::frmregolecomplementare(const QStringList &pages)
     describeFraction(Label2, Label3);
     describeFraction(Label4, Label13);
     describeFraction(Label14, Label15);
-    readingOrder({{Label5},
+    readingOrder({drawing(Picture1,
+                          QStringLiteral("Disegno: un quadrato diviso in 4 parti "
+                                         "uguali, ognuna un quarto; una parte è "
+                                         "colorata di blu.")),
+                  {Label5},
                   {Label6, Label7},
                   {Label8},
                   {Label9},

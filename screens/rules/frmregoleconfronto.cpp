@@ -17,7 +17,7 @@ frmregoleconfronto::frmregoleconfronto(const QStringList &pages)
     Line5 = line("Line5", 10320, 4680, 9840, 4680, 1, Blue);
     Label16 = label("Label16",
                     QStringLiteral("Queste quotelle hanno numeratore uguale e denominatore "
-                                   "diverso. Quale è la frazione maggiore? È maggiore la frazione "
+                                   "diverso. Qual è la frazione maggiore? È maggiore la frazione "
                                    "con il denominatore più piccolo:"),
                     5280, 3480, 4575, 1455, body, Qt::AlignLeft, Blue);
     Label15 = label("Label15", QStringLiteral("ha il numeratore più grande:"), 720, 5280, 3135, 375,
@@ -32,7 +32,7 @@ frmregoleconfronto::frmregoleconfronto(const QStringList &pages)
     Label11 =
         label("Label11", QStringLiteral("3"), 3960, 5160, 255, 375, body, Qt::AlignHCenter, Blue);
     Label8 = label("Label8",
-                   QStringLiteral("vedo che tutte hanno lo stesso denominatore, qual’è quella "
+                   QStringLiteral("vedo che tutte hanno lo stesso denominatore, qual è quella "
                                   "maggiore? È maggiore quella che"),
                    720, 4080, 3615, 1095, body, Qt::AlignLeft, Blue);
     Label5 = label("Label5", QStringLiteral("e"), 3240, 3480, 135, 375, body, Qt::AlignLeft, Blue);
@@ -55,7 +55,11 @@ frmregoleconfronto::frmregoleconfronto(const QStringList &pages)
     describeFraction(Label3, Label4);
     describeFraction(Label11, Label12);
     describeFraction(Label13, Label14);
-    readingOrder({{Label2},
+    readingOrder({drawing(Picture1,
+                          QStringLiteral("Disegno: tre pentagoni, ognuno diviso in 5 "
+                                         "parti uguali; sono colorati un quinto, 3 "
+                                         "quinti e 2 quinti.")),
+                  {Label2},
                   {Label6, Label7},
                   {Label9, Label10},
                   {Label5},
@@ -63,6 +67,11 @@ frmregoleconfronto::frmregoleconfronto(const QStringList &pages)
                   {Label8},
                   {Label15},
                   {Label11, Label12},
+                  drawing(Picture3,
+                          QStringLiteral("Disegno: tre cerchi divisi in 8, in 4 e in "
+                                         "16 spicchi uguali; in ognuno sono colorati "
+                                         "2 spicchi: 2 ottavi, 2 quarti e 2 "
+                                         "sedicesimi.")),
                   {Label16},
                   {Label13, Label14}});
 }
