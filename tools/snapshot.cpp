@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-// Renders each of the twelve screens, as it looks right after loading, to
+// Renders each of the twelve screens and the teacher's window, as it looks right after loading, to
 // OUTDIR/<screen>.png, at the program's zoom PERCENT (100 unless given). Run
 // it with QT_QPA_PLATFORM=offscreen; set QT_SCALE_FACTOR=2 for the high-DPI
 // look, and --pad to show the typing exercises' number pad. With
@@ -62,7 +62,7 @@ int main(int argc, char *argv[])
         for (const auto &[screen, file] : screenshots)
             files.emplace_back(QLatin1String(screen), QLatin1String(file));
     } else {
-        for (const QString &name : screenNames())
+        for (const QString &name : screenNames() + QStringList {teacherScreen()})
             files.emplace_back(name, name);
     }
     int failures = 0;

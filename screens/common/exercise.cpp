@@ -62,6 +62,11 @@ Random &Exercise::rnd() const
     return m_registry.random();
 }
 
+const Settings &Exercise::settings() const
+{
+    return m_registry.settings();
+}
+
 void Exercise::tmrtempo_Timer()
 {
     lblmess->setText(QString());

@@ -3,6 +3,7 @@
 #pragma once
 
 #include "page.h"
+#include "settings.h"
 
 #include <QElapsedTimer>
 #include <QStringList>
@@ -60,6 +61,8 @@ protected:
     // The registry's generator, asked for at every draw, so that a test can
     // hand in a scripted one at any time.
     Random &rnd() const;
+    // The teacher's settings in force, asked for at every draw.
+    const Settings &settings() const;
 
     QLabel *lblmess = nullptr;
     QTimer *tmrtempo = nullptr;

@@ -47,7 +47,7 @@ QString frmcomplementare::spokenTask() const
 
 void frmcomplementare::estrai()
 {
-    task = drawComplement(rnd());
+    task = drawComplement(rnd(), settings().maxDenominator());
     // A new task starts with empty boxes, the cursor in the first.
     for (QLineEdit *box : {txtn1, txtd1, txtn2, txtd2})
         box->setText(QString());

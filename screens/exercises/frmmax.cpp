@@ -64,7 +64,7 @@ QString frmmax::spokenTask() const
 
 void frmmax::estrai()
 {
-    task = drawLargest(rnd());
+    task = drawLargest(rnd(), settings().maxDenominator());
     for (int k = 0; k < 4; ++k)
         showFraction(task.fraction(k), lbln[k], lbld[k], sel[k]);
 }

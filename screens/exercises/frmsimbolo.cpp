@@ -65,7 +65,7 @@ QString frmsimbolo::spokenTask() const
 
 void frmsimbolo::estrai()
 {
-    coppie = drawSymbolTask(rnd());
+    coppie = drawSymbolTask(rnd(), settings().maxDenominator());
     for (int p = 0; p < 6; ++p) {
         const auto [first, second] = coppie[p];
         showFraction(first, lbln[p][0], lbld[p][0]);
