@@ -80,6 +80,16 @@ private slots:
         QVERIFY(!s.whiteboard() && s.help() && s.readBack() && s.pace() == Pace::Normal);
     }
 
+    // The example installed with the package names every key at its default.
+    void theExampleHoldsEveryKeyAtItsDefault()
+    {
+        const SettingsRead example = readSettingsFile(QStringLiteral(EXAMPLE_SETTINGS));
+        QCOMPARE(example.problems, QStringList());
+        QCOMPARE(example.values.size(), settingKeys().size());
+        for (const SettingKey &key : settingKeys())
+            QCOMPARE(example.values.at(key.key), key.fallback);
+    }
+
     // Each fault is one line naming the file, and the line passes over it:
     // the key keeps its default and the rest of the file still applies.
     void badFilesGiveTheDefaultAndOneLine_data()

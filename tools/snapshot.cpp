@@ -3,7 +3,8 @@
 // Renders each of the twelve screens and the teacher's window, as it looks right after loading, to
 // OUTDIR/<screen>.png, at the program's zoom PERCENT (100 unless given). Run
 // it with QT_QPA_PLATFORM=offscreen; set QT_SCALE_FACTOR=2 for the high-DPI
-// look, and --pad to show the typing exercises' number pad. With
+// look, --pad to show the typing exercises' number pad, and --settings to
+// read the teacher's settings files as the program does. With
 // --screenshots it renders the screens the AppStream metadata shows, under
 // the names it lists them by:
 //   QT_QPA_PLATFORM=offscreen build/tools/snapshot --screenshots packaging/screenshots
@@ -13,6 +14,7 @@
 #include "registry.h"
 #include "screen.h"
 #include "screens.h"
+#include "settingsfile.h"
 #include "zoom.h"
 
 #include <QApplication>
@@ -43,12 +45,13 @@ int main(int argc, char *argv[])
     prepareApplication();
     QStringList arguments = QCoreApplication::arguments();
     const bool pad = arguments.removeAll(QStringLiteral("--pad")) > 0;
+    const bool settings = arguments.removeAll(QStringLiteral("--settings")) > 0;
     const bool forMetadata =
         arguments.size() == 3 && arguments.at(1) == QLatin1String("--screenshots");
     const int percent = arguments.size() == 3 && !forMetadata ? arguments.at(2).toInt() : 100;
     if (arguments.size() < 2 || arguments.size() > 3 || percent < 100) {
         std::fprintf(stderr,
-                     "usage: snapshot OUTDIR [PERCENT] [--pad]\n"
+                     "usage: snapshot OUTDIR [PERCENT] [--pad] [--settings]\n"
                      "       snapshot --screenshots OUTDIR\n");
         return 2;
     }
@@ -75,6 +78,8 @@ int main(int argc, char *argv[])
         // With no window open yet every step is taken, however small the display.
         registry.zoom().upTo(percent);
         registry.pad().setShown(pad);
+        if (settings)
+            registry.settingsFile().load();
         registry.show(name);
         Screen *screen = registry.screen(name);
         QCoreApplication::processEvents();
