@@ -159,6 +159,20 @@ private slots:
         QCOMPARE(order->task().direction, Direction::Descending);
     }
 
+    // Ctrl+Alt+I on the menu opens the window in front of it; Esc goes back.
+    void theMenuOpensTheWindowWithThreeKeys()
+    {
+        freshScript();
+        registry->start();
+        QWidget *menu = registry->screen(QStringLiteral("frminizio"));
+        QVERIFY(QTest::qWaitForWindowActive(menu));
+        QTest::keyClick(menu, Qt::Key_I, Qt::ControlModifier | Qt::AltModifier);
+        QWidget *window = registry->screen(teacherScreen());
+        QVERIFY(window);
+        QTest::keyClick(window, Qt::Key_Escape);
+        QCOMPARE(registry->loaded(), QStringList {QStringLiteral("frminizio")});
+    }
+
     // A home that cannot be written: the window says so, nothing is left
     // half-written and what was in force stays.
     void aReadOnlyHomeKeepsWhatWasInForce()
