@@ -12,10 +12,6 @@
 #include <QStringList>
 #include <QTest>
 
-#include <QElapsedTimer>
-
-#include <map>
-
 namespace {
 
 QString text(const Fraction &f)
@@ -124,26 +120,22 @@ private slots:
             QCOMPARE(drawn(exercise, random), task);
     }
 
-    // With the denominators narrowed, each draw stays in range, ends within
-    // a bounded number of values even at the least setting, and gives every
-    // valid task equally often. A set of fractions comes in every order
-    // equally often, so for the comparisons it stands for its task. Two
-    // equal fractions can be either kind of pair: only different ones count.
+    // At the least setting each draw stays in range, ends within a bounded
+    // number of values and gives every valid task equally often: a set of
+    // fractions stands for its orders, and only pairs of different ones count.
     void narrowedDrawsStayInRangeAndUniform_data()
     {
         QTest::addColumn<QString>("exercise");
-        QTest::addColumn<int>("most");
         QTest::addColumn<int>("validTasks");
-        QTest::newRow("complement to 10") << "frmcomplementare" << 10 << 45;
-        QTest::newRow("complement to 20") << "frmcomplementare" << 20 << 190;
-        QTest::newRow("symbol pair to 10") << "frmsimbolo pair" << 10 << 480;
-        QTest::newRow("largest to 10") << "frmmax" << 10 << 504;
-        QTest::newRow("order to 10") << "frmordine" << 10 << 420;
+        QTest::newRow("complement to 10") << "frmcomplementare" << 45;
+        QTest::newRow("symbol pair to 10") << "frmsimbolo pair" << 480;
+        QTest::newRow("largest to 10") << "frmmax" << 504;
+        QTest::newRow("order to 10") << "frmordine" << 420;
     }
     void narrowedDrawsStayInRangeAndUniform()
     {
         QFETCH(QString, exercise);
-        QFETCH(int, most);
+        const int most = 10;
         QFETCH(int, validTasks);
         CountingRandom random(20261209);
         random.reseed();
@@ -173,40 +165,26 @@ private slots:
     }
 
     // What a teacher types in the settings file: the plain value, or why not.
-    void settingsAreChecked_data()
-    {
-        QTest::addColumn<QString>("key");
-        QTest::addColumn<QString>("typed");
-        QTest::addColumn<QString>("value");
-        QTest::addColumn<QString>("problem");
-        const auto row = [](const char *key, const char *typed, const char *value,
-                            const char *problem = "") {
-            QTest::addRow("%s = %s", key, typed)
-                << QString::fromUtf8(key) << QString::fromUtf8(typed) << QString::fromUtf8(value)
-                << QString::fromUtf8(problem);
-        };
-        row("esercizi/denominatore_massimo", "10", "10");
-        row("esercizi/denominatore_massimo", "020", "20");
-        row("esercizi/denominatore_massimo", "9", "", "ci vuole un numero da 10 a 99");
-        row("esercizi/denominatore_massimo", "100", "", "ci vuole un numero da 10 a 99");
-        row("esercizi/denominatore_massimo", "+50", "", "ci vuole un numero da 10 a 99");
-        row("esercizi/denominatore_massimo", "venti", "", "ci vuole un numero da 10 a 99");
-        row("esercizi/ordine", "Decrescente", "decrescente");
-        row("esercizi/ordine", "a scelta", "", "ci vuole a_scelta, crescente o decrescente");
-        row("aiuti/voce", "Sì", "si");
-        row("aiuti/velocita_voce", "veloce", "veloce");
-        row("aiuti/rileggi_numeri", "1", "", "ci vuole si o no");
-        row("aiuti/colore", "blu", "", "il programma non ha questa impostazione");
-    }
     void settingsAreChecked()
     {
-        QFETCH(QString, key);
-        QFETCH(QString, typed);
-        QFETCH(QString, value);
-        QFETCH(QString, problem);
-        const SettingCheck checked = checkSetting(key, typed);
-        QCOMPARE(checked.value, value);
-        QCOMPARE(checked.problem, problem);
+        const QString number = QStringLiteral("ci vuole un numero da 10 a 99");
+        const QString yesNo = QStringLiteral("ci vuole si o no");
+        const QString most = QStringLiteral("esercizi/denominatore_massimo");
+        const QString voice = QStringLiteral("aiuti/voce");
+        const std::vector<std::array<QString, 4>> rows {
+            {most, "020", "20", ""},
+            {most, "9", "", number},
+            {most, "100", "", number},
+            {voice, "Sì", "si", ""},
+            {voice, "1", "", yesNo},
+            {"esercizi/ordine", "Decrescente", "decrescente", ""},
+            {"aiuti/colore", "blu", "", "il programma non ha questa impostazione"},
+        };
+        for (const auto &[key, typed, value, problem] : rows) {
+            const SettingCheck checked = checkSetting(key, typed);
+            QCOMPARE(checked.value, value);
+            QCOMPARE(checked.problem, problem);
+        }
     }
 
     // 3/4 of 80: 80 : 4 = 20, 20 x 3 = 60, and 60.
