@@ -5,6 +5,7 @@
 #include "numberpad.h"
 #include "registry.h"
 #include "screens.h"
+#include "settingsfile.h"
 #include "voice.h"
 #include "zoom.h"
 
@@ -22,15 +23,16 @@ int main(int argc, char *argv[])
 
     Registry registry;
     addScreens(registry);
-    registry.voice().setOn(options.isSet(QStringLiteral("voce")));
     QObject::connect(&registry, &Registry::ended, &app, &QCoreApplication::quit);
-    // At the whiteboard: as large as the display allows, the pad on the
-    // exercises. Nothing of it is kept for the next start.
-    if (options.isSet(QStringLiteral("lim"))) {
-        registry.zoom().fillDisplay();
-        registry.pad().setShown(true);
-        registry.setWhiteboard(true);
+    // The teacher's choices, and over them what this start asks for.
+    SettingsFile &settings = registry.settingsFile();
+    settings.load();
+    for (const QString &aid : {QStringLiteral("voce"), QStringLiteral("lim")}) {
+        if (options.isSet(aid))
+            settings.setOption(QStringLiteral("aiuti/") + aid, QStringLiteral("si"));
     }
+    if (options.isSet(QStringLiteral("impostazioni")))
+        registry.setHome(teacherScreen());
     registry.start();
     const int status = QApplication::exec();
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);

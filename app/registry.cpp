@@ -6,6 +6,7 @@
 #include "numberpad.h"
 #include "readback.h"
 #include "screen.h"
+#include "settingsfile.h"
 #include "voice.h"
 #include "zoom.h"
 
@@ -20,8 +21,9 @@ Registry::Registry()
     : m_random(std::make_unique<Random>()), m_zoom(new Zoom(
                                                 m_placement, [this] { return screens(); }, this)),
       m_voice(new Voice(this)), m_pad(new NumberPad([this] { return screens(); }, this)),
-      m_readBack(new ReadBack(*m_voice, this))
+      m_readBack(new ReadBack(*m_voice, this)), m_settingsFile(new SettingsFile(this))
 {
+    connect(m_settingsFile, &SettingsFile::changed, this, &Registry::applySettings);
     connect(m_zoom, &Zoom::changed, this, [this](qreal factor) {
         for (Screen *screen : screens())
             screen->applyZoom(factor);
@@ -172,6 +174,35 @@ QStringList Registry::loaded() const
     for (const auto &entry : m_screens)
         names << entry.first;
     return names;
+}
+
+const Settings &Registry::settings() const
+{
+    return m_settingsFile->settings();
+}
+
+void Registry::applySettings()
+{
+    const Settings &now = settings();
+    if (now.voice() != m_applied.voice())
+        m_voice->setOn(now.voice());
+    if (now.pace() != m_applied.pace())
+        m_voice->setPace(now.pace());
+    // At the whiteboard: as large as the display allows, the pad on the
+    // exercises, for every screen loaded from now on.
+    if (now.whiteboard() && !m_applied.whiteboard())
+        m_zoom->fillDisplay();
+    else if (!now.whiteboard() && m_applied.whiteboard())
+        m_zoom->reset();
+    m_whiteboard = now.whiteboard();
+    m_readBack->setOn(now.readBack());
+    if (now.pad() || now.whiteboard()) {
+        if (!m_applied.pad() && !m_applied.whiteboard())
+            m_pad->setShown(true);
+    } else if (m_applied.pad() || m_applied.whiteboard()) {
+        m_pad->setShown(false);
+    }
+    m_applied = now;
 }
 
 void Registry::setRandom(std::unique_ptr<Random> random)

@@ -4,6 +4,7 @@
 
 #include "placement.h"
 #include "random.h"
+#include "settings.h"
 
 #include <QObject>
 #include <QPointer>
@@ -18,6 +19,7 @@
 class NumberPad;
 class ReadBack;
 class Screen;
+class SettingsFile;
 class Voice;
 class Zoom;
 
@@ -25,8 +27,9 @@ class Zoom;
 // them: show loads a screen on first use, unload discards it, end stops the
 // program. It hands the exercises their random generator, and keeps where
 // windows go, how large they are drawn and whether the exercises show their
-// number pad until the program ends. It is the one place that wires a
-// screen that loads to these and to the voice; none of them knows it.
+// number pad until the program ends, and the teacher's settings: the
+// exercises ask them at every draw, and the aids follow each change. It is the one place that wires
+// a screen that loads to these and to the voice; none of them knows it.
 class Registry : public QObject
 {
     Q_OBJECT
@@ -67,6 +70,9 @@ public:
     bool atWhiteboard() const { return m_whiteboard; }
     void setWhiteboard(bool on) { m_whiteboard = on; }
 
+    SettingsFile &settingsFile() { return *m_settingsFile; }
+    const Settings &settings() const;
+
 protected:
     // Keeps a screen on its way out from taking input, and lets it go once
     // the next screen is on the display.
@@ -79,6 +85,8 @@ signals:
 private:
     void wire(Screen *screen);
     void releaseLeaving();
+    // Turns the aids on or off where the settings changed them.
+    void applySettings();
 
     std::map<QString, Factory> m_factories;
     QString m_home;
@@ -89,6 +97,9 @@ private:
     Voice *m_voice;
     NumberPad *m_pad;
     ReadBack *m_readBack;
+    SettingsFile *m_settingsFile;
+    // The settings the aids were last set from: the defaults are how they start.
+    Settings m_applied;
     bool m_ended = false;
     bool m_whiteboard = false;
     bool m_firstLoad = true;

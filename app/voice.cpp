@@ -25,6 +25,9 @@ namespace {
 // Somewhat slower than the service's own pace, on its scale of −1 to 1:
 // about a child of eight's pace when following a text read aloud.
 constexpr double childRate = -0.3;
+// A clear step either side of it, for a teacher who finds it too slow or
+// a child who needs it slower still.
+constexpr double paceStep = 0.3;
 
 // How long the service may take to answer before the program says, once,
 // that it does not.
@@ -78,8 +81,15 @@ public:
             m_speech->setLocale(*italian);
         else
             m_state->complain(QStringLiteral("il servizio della voce non ha una voce italiana"));
-        m_speech->setRate(childRate);
+        m_speech->setRate(m_rate);
         m_usable = true;
+    }
+
+    void setRate(double rate)
+    {
+        m_rate = rate;
+        if (m_usable)
+            m_speech->setRate(rate);
     }
 
     void say(const QString &text)
@@ -99,6 +109,7 @@ public:
 private:
     std::shared_ptr<ServiceState> m_state;
     QTextToSpeech *m_speech = nullptr;
+    double m_rate = childRate;
     bool m_usable = false;
 };
 
@@ -141,6 +152,11 @@ public:
         QMetaObject::invokeMethod(m_worker, [worker = m_worker] { worker->stop(); });
     }
 
+    void setRate(double rate) override
+    {
+        QMetaObject::invokeMethod(m_worker, [worker = m_worker, rate] { worker->setRate(rate); });
+    }
+
 private:
     std::shared_ptr<ServiceState> m_state = std::make_shared<ServiceState>();
     std::unique_ptr<QThread> m_thread;
@@ -155,7 +171,24 @@ std::unique_ptr<Speaker> speechService()
     return std::make_unique<SpeechService>();
 }
 
-Voice::Voice(QObject *parent) : QObject(parent), m_factory(speechService)
+namespace {
+
+double rateFor(Pace pace)
+{
+    switch (pace) {
+    case Pace::Slow:
+        return childRate - paceStep;
+    case Pace::Fast:
+        return childRate + paceStep;
+    case Pace::Normal:
+        break;
+    }
+    return childRate;
+}
+
+} // namespace
+
+Voice::Voice(QObject *parent) : QObject(parent), m_rate(childRate), m_factory(speechService)
 {
     if (QCoreApplication *application = QCoreApplication::instance())
         application->installEventFilter(this);
@@ -171,6 +204,13 @@ void Voice::setOn(bool on)
     watchScreenReader();
     if (!m_screenReader)
         speaker();
+}
+
+void Voice::setPace(Pace pace)
+{
+    m_rate = rateFor(pace);
+    if (m_speaker)
+        m_speaker->setRate(m_rate);
 }
 
 void Voice::speak(const QString &text, const QObject *from)
@@ -204,8 +244,11 @@ void Voice::setSpeakerFactory(SpeakerFactory factory)
 
 Speaker &Voice::speaker()
 {
-    if (!m_speaker)
+    if (!m_speaker) {
         m_speaker = m_factory();
+        if (m_rate != childRate)
+            m_speaker->setRate(m_rate);
+    }
     return *m_speaker;
 }
 

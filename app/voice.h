@@ -6,6 +6,8 @@
 #include <QPointer>
 #include <QString>
 
+#include "settings.h"
+
 #include <functional>
 #include <memory>
 #include <optional>
@@ -21,6 +23,8 @@ public:
     // Starts saying text, in place of whatever was being said.
     virtual void say(const QString &text) = 0;
     virtual void stop() = 0;
+    // The pace, on the service's scale of −1 to 1.
+    virtual void setRate(double rate) { static_cast<void>(rate); }
 };
 
 // The program's own voice, for a child who reads with difficulty: with
@@ -47,6 +51,8 @@ public:
     // Turning it on reaches for the speech service at once, so that the
     // first task is not kept waiting.
     void setOn(bool on);
+    // How fast it speaks from now on; normal is a child's pace.
+    void setPace(Pace pace);
 
     // Says text for the screen from, when the voice is on.
     void speak(const QString &text, const QObject *from);
@@ -77,6 +83,7 @@ private:
     bool m_on = false;
     bool m_screenReader = false;
     bool m_watching = false;
+    double m_rate;
     SpeakerFactory m_factory;
     std::unique_ptr<Speaker> m_speaker;
     QPointer<const QObject> m_speaking;

@@ -15,6 +15,7 @@
 #include "rules/frmregolecalcola.h"
 #include "rules/frmregolecomplementare.h"
 #include "rules/frmregoleconfronto.h"
+#include "teacher/frmimpostazioni.h"
 
 namespace {
 
@@ -91,7 +92,15 @@ void addScreens(Registry &registry)
 {
     for (const Entry &screen : table())
         registry.add(QString::fromLatin1(screen.name), screen.make);
+    registry.add(teacherScreen(), [](Registry &owner) {
+        return std::make_unique<frmimpostazioni>(owner.settingsFile());
+    });
     registry.setHome(screenNames(Kind::Menu).constFirst());
+}
+
+QString teacherScreen()
+{
+    return QStringLiteral("frmimpostazioni");
 }
 
 QStringList screenNames(std::optional<Kind> kind)

@@ -15,5 +15,9 @@ enum class Kind { Menu, Choice, Exercise, RulesPage };
 // Teaches the registry how to build each of the twelve screens.
 void addScreens(Registry &registry);
 
+// The teacher's window, which no child's screen leads to but the menu's
+// Ctrl+Alt+I.
+QString teacherScreen();
+
 // The names of the twelve screens, or of those of one kind, the main menu first.
 QStringList screenNames(std::optional<Kind> kind = {});

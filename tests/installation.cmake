@@ -17,7 +17,8 @@ set(expected
     share/icons/hicolor/32x32/apps/${ID}.png
     share/man/man1/quotelle.1.gz
     share/doc/quotelle/copyright
-    share/doc/quotelle/changelog.gz)
+    share/doc/quotelle/changelog.gz
+    share/doc/quotelle/examples/quotelle.conf)
 foreach(file ${expected})
     if(NOT EXISTS ${PREFIX}/${file})
         message(FATAL_ERROR "not installed: ${file}")

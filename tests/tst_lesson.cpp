@@ -6,6 +6,8 @@
 #include "complement.h"
 #include "fractionof.h"
 #include "random.h"
+#include "settings.h"
+#include "statistics.h"
 #include "teachertask.h"
 
 #include <QRegularExpression>
@@ -19,8 +21,9 @@ QString text(const Fraction &f)
     return QStringLiteral("%1/%2").arg(f.numerator).arg(f.denominator);
 }
 
-// One task of an exercise as the screen shows it.
-QString drawn(const QString &exercise, Random &random)
+// One task of an exercise as the screen shows it, the denominators up to
+// the teacher's setting (at its default unless given).
+QString drawn(const QString &exercise, Random &random, int most = Settings().maxDenominator())
 {
     QStringList parts;
     if (exercise == QLatin1String("frmcalcolo99") || exercise == QLatin1String("frmcalcolo")) {
@@ -30,21 +33,38 @@ QString drawn(const QString &exercise, Random &random)
         return QStringLiteral("%1/%2 di %3").arg(t.num).arg(t.den).arg(t.whole());
     }
     if (exercise == QLatin1String("frmcomplementare")) {
-        const ComplementTask t = drawComplement(random);
+        const ComplementTask t = drawComplement(random, most);
         return text({t.num, t.den});
     }
-    if (exercise == QLatin1String("frmsimbolo")) {
-        for (const SymbolPair &pair : drawSymbolTask(random))
+    if (exercise.startsWith(QLatin1String("frmsimbolo"))) {
+        if (exercise.endsWith(QLatin1String("pair"))) {
+            const SymbolPair pair = drawSymbolPair(random, most);
+            return text(pair.first) + QLatin1Char(' ') + text(pair.second);
+        }
+        for (const SymbolPair &pair : drawSymbolTask(random, most))
             parts << text(pair.first) + QLatin1Char(' ') + text(pair.second);
         return parts.join(QStringLiteral(", "));
     }
     const SharedTermTask t = exercise == QLatin1String("frmmax")
-        ? drawLargest(random).fractions
-        : drawOrder(random, Direction::Ascending).fractions;
+        ? drawLargest(random, most).fractions
+        : drawOrder(random, Direction::Ascending, most).fractions;
     for (int k = 0; k < int(t.varying.size()); ++k)
         parts << text(t.fraction(k));
     return parts.join(QLatin1Char(' '));
 }
+
+// Counts the values each task takes, to show that every draw ends soon.
+class CountingRandom : public Random
+{
+public:
+    using Random::Random;
+    float next() override
+    {
+        ++calls;
+        return Random::next();
+    }
+    int calls = 0;
+};
 
 using Flags = QList<bool>;
 
@@ -100,6 +120,73 @@ private slots:
         random.reseed();
         for (const QString &task : tasks)
             QCOMPARE(drawn(exercise, random), task);
+    }
+
+    // At the least setting each draw stays in range, ends within a bounded
+    // number of values and gives every valid task equally often: a set of
+    // fractions stands for its orders, and only pairs of different ones count.
+    void narrowedDrawsStayInRangeAndUniform_data()
+    {
+        QTest::addColumn<QString>("exercise");
+        QTest::addColumn<int>("validTasks");
+        QTest::newRow("complement to 10") << "frmcomplementare" << 45;
+        QTest::newRow("symbol pair to 10") << "frmsimbolo pair" << 480;
+        QTest::newRow("largest to 10") << "frmmax" << 504;
+        QTest::newRow("order to 10") << "frmordine" << 420;
+    }
+    void narrowedDrawsStayInRangeAndUniform()
+    {
+        QFETCH(QString, exercise);
+        const int most = 10;
+        QFETCH(int, validTasks);
+        CountingRandom random(20261209);
+        random.reseed();
+        std::map<QString, int> counts;
+        int mostCalls = 0;
+        int draws = 0;
+        for (int d = 0; d < 40 * validTasks; ++d) {
+            random.calls = 0;
+            QStringList fractions = drawn(exercise, random, most).split(QLatin1Char(' '));
+            mostCalls = std::max(mostCalls, random.calls);
+            for (const QString &fraction : fractions) {
+                const int numerator = fraction.section(QLatin1Char('/'), 0, 0).toInt();
+                const int denominator = fraction.section(QLatin1Char('/'), 1).toInt();
+                QVERIFY2(numerator >= 1 && numerator < denominator && denominator <= most,
+                         qPrintable(fraction));
+            }
+            if (exercise.endsWith(QLatin1String("pair")) && fractions[0] == fractions[1])
+                continue;
+            if (fractions.size() > 2)
+                fractions.sort();
+            ++counts[fractions.join(QLatin1Char(' '))];
+            ++draws;
+        }
+        QCOMPARE(int(counts.size()), validTasks);
+        QVERIFY2(mostCalls < 5000, qPrintable(QString::number(mostCalls)));
+        QVERIFY(chiSquare(counts, validTasks, draws) < chiSquareLimit(validTasks));
+    }
+
+    // What a teacher types in the settings file: the plain value, or why not.
+    void settingsAreChecked()
+    {
+        const QString number = QStringLiteral("ci vuole un numero da 10 a 99");
+        const QString yesNo = QStringLiteral("ci vuole si o no");
+        const QString most = QStringLiteral("esercizi/denominatore_massimo");
+        const QString voice = QStringLiteral("aiuti/voce");
+        const std::vector<std::array<QString, 4>> rows {
+            {most, "020", "20", ""},
+            {most, "9", "", number},
+            {most, "100", "", number},
+            {voice, "Sì", "si", ""},
+            {voice, "1", "", yesNo},
+            {"esercizi/ordine", "Decrescente", "decrescente", ""},
+            {"aiuti/colore", "blu", "", "il programma non ha questa impostazione"},
+        };
+        for (const auto &[key, typed, value, problem] : rows) {
+            const SettingCheck checked = checkSetting(key, typed);
+            QCOMPARE(checked.value, value);
+            QCOMPARE(checked.problem, problem);
+        }
     }
 
     // 3/4 of 80: 80 : 4 = 20, 20 x 3 = 60, and 60.

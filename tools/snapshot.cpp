@@ -1,11 +1,12 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-// Renders each of the twelve screens, as it looks right after loading, to
+// Renders each of the twelve screens and the teacher's window, as it looks right after loading, to
 // OUTDIR/<screen>.png, at the program's zoom PERCENT (100 unless given). Run
 // it with QT_QPA_PLATFORM=offscreen; set QT_SCALE_FACTOR=2 for the high-DPI
 // look, --pad to show the typing exercises' number pad, --lim for the
-// menu's names of its pictures, and --aiuto N to press Conferma N times
-// with nothing answered, which brings the help. With
+// menu's names of its pictures, --aiuto N to press Conferma N times with
+// nothing answered, which brings the help, and --settings to read the
+// teacher's settings files as the program does. With
 // --screenshots it renders the screens the AppStream metadata shows, under
 // the names it lists them by:
 //   QT_QPA_PLATFORM=offscreen build/tools/snapshot --screenshots packaging/screenshots
@@ -15,6 +16,7 @@
 #include "registry.h"
 #include "screen.h"
 #include "screens.h"
+#include "settingsfile.h"
 #include "zoom.h"
 
 #include <QApplication>
@@ -53,12 +55,13 @@ int main(int argc, char *argv[])
         wrong = arguments.at(at + 1).toInt();
         arguments.remove(at, 2);
     }
+    const bool settings = arguments.removeAll(QStringLiteral("--settings")) > 0;
     const bool forMetadata =
         arguments.size() == 3 && arguments.at(1) == QLatin1String("--screenshots");
     const int percent = arguments.size() == 3 && !forMetadata ? arguments.at(2).toInt() : 100;
     if (arguments.size() < 2 || arguments.size() > 3 || percent < 100) {
         std::fprintf(stderr,
-                     "usage: snapshot OUTDIR [PERCENT] [--pad] [--lim] [--aiuto N]\n"
+                     "usage: snapshot OUTDIR [PERCENT] [--pad] [--lim] [--aiuto N] [--settings]\n"
                      "       snapshot --screenshots OUTDIR\n");
         return 2;
     }
@@ -72,7 +75,7 @@ int main(int argc, char *argv[])
         for (const auto &[screen, file] : screenshots)
             files.emplace_back(QLatin1String(screen), QLatin1String(file));
     } else {
-        for (const QString &name : screenNames())
+        for (const QString &name : screenNames() + QStringList {teacherScreen()})
             files.emplace_back(name, name);
     }
     int failures = 0;
@@ -86,6 +89,8 @@ int main(int argc, char *argv[])
         registry.zoom().upTo(percent);
         registry.pad().setShown(pad);
         registry.setWhiteboard(whiteboard);
+        if (settings)
+            registry.settingsFile().load();
         registry.show(name);
         Screen *screen = registry.screen(name);
         if (auto *conferma = screen

@@ -76,13 +76,6 @@ QString Exercise::reading() const
     return help.level > 0 ? spokenTask() + QLatin1Char(' ') + help.spoken : spokenTask();
 }
 
-void Exercise::setHelpAllowed(bool allowed)
-{
-    m_helpAllowed = allowed;
-    if (!allowed)
-        taskChanged();
-}
-
 Help Exercise::shownHelp() const
 {
     return m_help && !m_help->isHidden() ? m_help->help() : Help {};
@@ -99,7 +92,7 @@ void Exercise::taskChanged()
 
 void Exercise::showHelp(int level)
 {
-    if (!m_helpAllowed)
+    if (!settings().help())
         return;
     const Help help = helpAt(level, m_last);
     const bool isNew = shownHelp().lines != help.lines;
@@ -156,6 +149,11 @@ bool Exercise::eventFilter(QObject *watched, QEvent *event)
 Random &Exercise::rnd() const
 {
     return m_registry.random();
+}
+
+const Settings &Exercise::settings() const
+{
+    return m_registry.settings();
 }
 
 void Exercise::tmrtempo_Timer()

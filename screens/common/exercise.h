@@ -4,6 +4,7 @@
 
 #include "help.h"
 #include "page.h"
+#include "settings.h"
 
 #include <QElapsedTimer>
 #include <QStringList>
@@ -36,8 +37,6 @@ public:
     // The task, then the help when it shows.
     QString reading() const override;
 
-    // Whether a stuck child is helped: a test in class may want no help.
-    void setHelpAllowed(bool allowed);
     // The help on the screen; level 0 when none shows.
     Help shownHelp() const;
     // A new task is on the screen: the help starts again.
@@ -49,7 +48,7 @@ public:
     // "?" asks for help, as F1 does.
     QStringList padKeys() const override
     {
-        return m_helpAllowed ? m_padKeys + QStringList {QStringLiteral("?")} : m_padKeys;
+        return settings().help() ? m_padKeys + QStringList {QStringLiteral("?")} : m_padKeys;
     }
 
 protected:
@@ -91,6 +90,8 @@ protected:
     // The registry's generator, asked for at every draw, so that a test can
     // hand in a scripted one at any time.
     Random &rnd() const;
+    // The teacher's settings in force, asked for at every draw.
+    const Settings &settings() const;
 
     QLabel *lblmess = nullptr;
     QTimer *tmrtempo = nullptr;
@@ -111,9 +112,9 @@ private:
     // double-click interval belongs to the same double click, so it must
     // not judge the new, empty task.
     QElapsedTimer m_newTaskByConferma;
-    // The help for the task on the screen: how often it was answered wrong,
+    // The help for the task on the screen, when the teacher has not switched
+    // it off for a test in class: how often it was answered wrong,
     // the last judgement and the level reached. Nothing outlives the task.
-    bool m_helpAllowed = true;
     int m_wrong = 0;
     int m_helpLevel = 0;
     Judgement m_last;

@@ -47,7 +47,7 @@ QString frmcomplementare::spokenTask() const
 
 void frmcomplementare::estrai()
 {
-    showTask(drawComplement(rnd()));
+    showTask(drawComplement(rnd(), settings().maxDenominator()));
 }
 
 void frmcomplementare::showTask(const ComplementTask &given)

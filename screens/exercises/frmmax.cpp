@@ -64,7 +64,7 @@ QString frmmax::spokenTask() const
 
 void frmmax::estrai()
 {
-    showTask(drawLargest(rnd()));
+    showTask(drawLargest(rnd(), settings().maxDenominator()));
 }
 
 void frmmax::showTask(const LargestTask &given)

@@ -90,10 +90,16 @@ frmordine::frmordine(Registry &registry)
 
 void frmordine::Form_Load()
 {
+    // An order the teacher fixed is the only one, from the first task on.
+    if (const std::optional<Direction> fixed = settings().fixedOrder()) {
+        (*fixed == Direction::Ascending ? optdecre : optcre)->setEnabled(false);
+        (*fixed == Direction::Ascending ? optcre : optdecre)->setChecked(true);
+    }
     Exercise::Form_Load();
     // "Crescente" takes the focus at open; in this toolkit focus alone does
     // not select an option, so select it here.
-    optcre->setChecked(true);
+    if (optcre->isEnabled())
+        optcre->setChecked(true);
 }
 
 QString frmordine::spokenTask() const
@@ -108,8 +114,8 @@ QString frmordine::spokenTask() const
 
 void frmordine::estrai()
 {
-    showTask(
-        drawOrder(rnd(), optdecre->isChecked() ? Direction::Descending : Direction::Ascending));
+    showTask(drawOrder(rnd(), optdecre->isChecked() ? Direction::Descending : Direction::Ascending,
+                       settings().maxDenominator()));
 }
 
 void frmordine::showTask(const OrderTask &given)

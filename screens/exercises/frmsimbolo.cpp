@@ -65,7 +65,7 @@ QString frmsimbolo::spokenTask() const
 
 void frmsimbolo::estrai()
 {
-    showTask(drawSymbolTask(rnd()));
+    showTask(drawSymbolTask(rnd(), settings().maxDenominator()));
 }
 
 void frmsimbolo::showTask(const SymbolTask &given)

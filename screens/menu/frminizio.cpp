@@ -6,6 +6,7 @@
 #include "picturename.h"
 
 #include <QPushButton>
+#include <QShortcut>
 
 frminizio::frminizio()
     : Screen(QStringLiteral("frminizio"), QStringLiteral("Le quotelle"), 10620, 7185,
@@ -33,6 +34,9 @@ frminizio::frminizio()
     connect(cmdtrovo, &QPushButton::clicked, this, &frminizio::cmdtrovo_Click);
     connect(cmdripassa, &QPushButton::clicked, this, &frminizio::cmdripassa_Click);
     connect(cmdesci, &QPushButton::clicked, this, &frminizio::cmdesci_Click);
+    // The teacher's window: three keys at once, which no child presses by chance.
+    connect(new QShortcut(QKeySequence(QStringLiteral("Ctrl+Alt+I")), this), &QShortcut::activated,
+            this, [this] { emit showWanted(QStringLiteral("frmimpostazioni")); });
 }
 
 void frminizio::showNames()

@@ -1,0 +1,174 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+// The settings: the lab's under the user's under the command line, each bad
+// line told and passed over, the window saving only into the user's file.
+#include "frmcomplementare.h"
+#include "frmimpostazioni.h"
+#include "frmordine.h"
+#include "numberpad.h"
+#include "settingsfile.h"
+#include "testing.h"
+
+#include <QDir>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTemporaryDir>
+#include <QTest>
+
+class SettingsTest : public ExerciseTest
+{
+    Q_OBJECT
+
+    QTemporaryDir m_dir;
+
+    // Writes a settings file into a folder of the scratch directory.
+    QString write(const QString &folder, const QByteArray &text)
+    {
+        const QString path = m_dir.filePath(folder + QStringLiteral("/quotelle/quotelle.conf"));
+        QFile file(path);
+        if (!QDir().mkpath(QFileInfo(path).path()) || !file.open(QIODevice::WriteOnly)
+            || file.write(text) != text.size())
+            qFatal("cannot write %s", qPrintable(path));
+        return path;
+    }
+
+    // Opens the teacher's window from the menu, chooses these values and saves them.
+    frmimpostazioni *saveChoosing(const QStringList &options)
+    {
+        freshScript();
+        registry->settingsFile().load();
+        registry->start();
+        QWidget *menu = registry->screen(QStringLiteral("frminizio"));
+        if (!QTest::qWaitForWindowActive(menu))
+            qFatal("the menu is not active");
+        QTest::keyClick(menu, Qt::Key_I, Qt::ControlModifier | Qt::AltModifier);
+        auto *window = loadedAs<frmimpostazioni>(*registry, teacherScreen());
+        for (const QString &name : options)
+            QTest::mouseClick(control<QRadioButton>(window, qPrintable(name)), Qt::LeftButton, {},
+                              QPoint(4, 4));
+        QTest::mouseClick(window->cmdsalva, Qt::LeftButton);
+        return window;
+    }
+
+private slots:
+    void init()
+    {
+        const QByteArray root = m_dir.path().toUtf8();
+        qputenv("XDG_CONFIG_HOME", root + "/home");
+        qputenv("XDG_CONFIG_DIRS", root + "/lab1:" + root + "/lab2");
+        QDir(m_dir.path()).removeRecursively();
+        QDir().mkpath(m_dir.path());
+    }
+
+    // Key by key: the first lab folder over the second, the user over the
+    // lab, the command line over both.
+    void userOverLabOverDefaultsAndTheOptionOverAll()
+    {
+        write(QStringLiteral("lab2"), "[esercizi]\nordine=crescente\ndenominatore_massimo=20\n");
+        write(QStringLiteral("lab1"), "[esercizi]\nordine = decrescente\n[aiuti]\nvoce = si\n");
+        write(QStringLiteral("home"), "[esercizi]\ndenominatore_massimo = 50\n");
+        SettingsFile file;
+        file.load();
+        file.setOption(QStringLiteral("aiuti/voce"), QStringLiteral("si"));
+        const Settings &s = file.settings();
+        QCOMPARE(s.maxDenominator(), 50);
+        QCOMPARE(file.source(QStringLiteral("esercizi/denominatore_massimo")), SettingSource::User);
+        QCOMPARE(s.fixedOrder(), std::optional(Direction::Descending));
+        QCOMPARE(file.source(QStringLiteral("esercizi/ordine")), SettingSource::Lab);
+        QVERIFY(s.voice());
+        QCOMPARE(file.source(QStringLiteral("aiuti/voce")), SettingSource::Option);
+        QCOMPARE(file.source(QStringLiteral("aiuti/lim")), SettingSource::Default);
+        QVERIFY(!s.whiteboard() && s.help() && s.readBack() && s.pace() == Pace::Normal);
+    }
+
+    // The example installed with the package names every key at its default.
+    void theExampleHoldsEveryKeyAtItsDefault()
+    {
+        const SettingsRead example = readSettingsFile(QStringLiteral(EXAMPLE_SETTINGS));
+        QCOMPARE(example.problems, QStringList());
+        QCOMPARE(example.values.size(), settingKeys().size());
+        for (const SettingKey &key : settingKeys())
+            QCOMPARE(example.values.at(key.key), key.fallback);
+    }
+
+    // Each fault is one line naming the file, and the line passes over it:
+    // the key keeps its default and the rest of the file still applies.
+    void badFilesGiveTheDefaultAndOneLine_data()
+    {
+        QTest::addColumn<QByteArray>("text");
+        QTest::addColumn<QString>("told");
+        QTest::newRow("bad value") << QByteArray("[esercizi]\ndenominatore_massimo = 5\n")
+                                   << "[esercizi] denominatore_massimo = «5»: ci vuole un numero";
+        QTest::newRow("unknown key") << QByteArray("[aiuti]\ncolore = blu\n")
+                                     << "[aiuti] colore = «blu»: il programma non ha";
+        QTest::newRow("not INI") << QByteArray("; commento\nvoce sì\n[aiuti]\n")
+                                 << "riga 2: «voce sì» non è chiave = valore";
+        QTest::newRow("unreadable") << QByteArray() << "il file non si può leggere";
+    }
+    void badFilesGiveTheDefaultAndOneLine()
+    {
+        QFETCH(QByteArray, text);
+        QFETCH(QString, told);
+        // A folder where the file should be cannot be read as one.
+        const QString path = text.isEmpty()
+            ? m_dir.path()
+            : write(QStringLiteral("home"), text + "[aiuti]\nlim = si\n");
+        const SettingsRead read = readSettingsFile(path);
+        QCOMPARE(read.problems.size(), 1);
+        QVERIFY2(read.problems[0].startsWith(QStringLiteral("quotelle: ") + path)
+                     && read.problems[0].contains(told) && !read.problems[0].contains('\n'),
+                 qPrintable(read.problems[0]));
+        Settings settings;
+        for (const auto &[key, value] : read.values)
+            settings.set(key, value);
+        QCOMPARE(settings.maxDenominator(), 99);
+        QCOMPARE(settings.whiteboard(), !text.isEmpty());
+    }
+
+    // Opened by Ctrl+Alt+I and saved, the choices are in the user's file, the lab's stays as it
+    // was, and the next exercise draws with them at once.
+    void theWindowSavesIntoTheUsersFileOnly()
+    {
+        const QByteArray lab = "[aiuti]\nrileggi_numeri = no\n";
+        const QString labPath = write(QStringLiteral("lab1"), lab);
+        saveChoosing({QStringLiteral("optdenominatore_massimo_10"),
+                      QStringLiteral("optordine_decrescente"), QStringLiteral("opttastierino_si")});
+        const SettingsRead user = readSettingsFile(registry->settingsFile().userPath());
+        QCOMPARE(
+            user.values,
+            (std::map<QString, QString> {{QStringLiteral("esercizi/denominatore_massimo"), "10"},
+                                         {QStringLiteral("esercizi/ordine"), "decrescente"},
+                                         {QStringLiteral("aiuti/tastierino"), "si"}}));
+        QFile labFile(labPath);
+        QVERIFY(labFile.open(QIODevice::ReadOnly));
+        QCOMPARE(labFile.readAll(), lab);
+        QVERIFY(registry->pad().isShown());
+
+        // 3/7 drawn up to 10; up to 99 the same values would give 30/70.
+        scripted().then(3, 10).then(7, 10);
+        auto *complement = show<frmcomplementare>(QStringLiteral("frmcomplementare"));
+        QCOMPARE(complement->lbln->text() + '/' + complement->lbld->text(), QStringLiteral("3/7"));
+        auto *order = show<frmordine>(QStringLiteral("frmordine"));
+        QVERIFY(order->optdecre->isChecked() && !order->optcre->isEnabled());
+        QCOMPARE(order->task().direction, Direction::Descending);
+    }
+
+    // A home that cannot be written: the window says so, nothing is left
+    // half-written and what was in force stays.
+    void aReadOnlyHomeKeepsWhatWasInForce()
+    {
+        write(QStringLiteral("blocked"), "");
+        qputenv("XDG_CONFIG_HOME",
+                m_dir.filePath(QStringLiteral("blocked/quotelle/quotelle.conf/x")).toUtf8());
+        frmimpostazioni *window = saveChoosing({QStringLiteral("optdenominatore_massimo_10")});
+        QVERIFY(
+            window->lblmess->text().startsWith(QStringLiteral("Non è stato possibile salvare")));
+        QCOMPARE(registry->settings().maxDenominator(), 99);
+        QVERIFY(control<QRadioButton>(window, "optdenominatore_massimo_99")->isChecked());
+        QCOMPARE(QDir(m_dir.filePath(QStringLiteral("blocked/quotelle"))).entryList(QDir::Files),
+                 QStringList {QStringLiteral("quotelle.conf")});
+    }
+};
+
+QTEST_MAIN(SettingsTest)
+#include "tst_settings.moc"
