@@ -2,6 +2,8 @@
 
 #include "drawing.h"
 
+#include <QIcon>
+#include <QImageReader>
 #include <QPaintDevice>
 #include <QPainter>
 #include <QPixmapCache>
@@ -14,6 +16,15 @@
 QString picturePath(const QString &file)
 {
     return QStringLiteral(":/pictures/") + file;
+}
+
+QIcon programIcon()
+{
+    // Read as the PNG it is: unless told not to guess, Qt loads every image
+    // format plugin to ask which reads it, before the first window is shown.
+    QImageReader reader(picturePath(QStringLiteral("icon.png")), "png");
+    reader.setAutoDetectImageFormat(false);
+    return QIcon(QPixmap::fromImage(reader.read()));
 }
 
 QSizeF naturalSizeOf(const QSvgRenderer &renderer)

@@ -14,6 +14,7 @@
 #include <memory>
 #include <vector>
 
+class QIcon;
 class QPainter;
 class QSvgRenderer;
 class QWidget;
@@ -62,6 +63,9 @@ private:
 void prepareDrawings(const QWidget *window);
 
 QString picturePath(const QString &file);
+
+// The program's icon, for the title bar and the task bar.
+QIcon programIcon();
 
 // The size a drawing's view box gives, or its default size without one.
 QSizeF naturalSizeOf(const QSvgRenderer &renderer);
