@@ -2,6 +2,8 @@
 
 #include "drawing.h"
 
+#include <QIcon>
+#include <QImageReader>
 #include <QPaintDevice>
 #include <QPainter>
 #include <QPixmapCache>
@@ -14,6 +16,15 @@
 QString picturePath(const QString &file)
 {
     return QStringLiteral(":/pictures/") + file;
+}
+
+QIcon programIcon()
+{
+    // Read as the PNG it is: unless told not to guess, Qt loads every image
+    // format plugin to ask which reads it, before the first window is shown.
+    QImageReader reader(picturePath(QStringLiteral("icon.png")), "png");
+    reader.setAutoDetectImageFormat(false);
+    return QIcon(QPixmap::fromImage(reader.read()));
 }
 
 QSizeF naturalSizeOf(const QSvgRenderer &renderer)
@@ -48,7 +59,13 @@ bool Drawing::isValid() const
 
 QSizeF Drawing::naturalSize() const
 {
-    return naturalSizeOf(renderer());
+    if (m_naturalSize.isValid())
+        return m_naturalSize;
+    if (m_prepared.valid())
+        m_naturalSize = m_prepared.get()[m_preparedIndex].naturalSize;
+    else
+        m_naturalSize = naturalSizeOf(renderer());
+    return m_naturalSize;
 }
 
 QSvgRenderer &Drawing::renderer() const
@@ -69,7 +86,7 @@ void Drawing::paintDrawing(QPainter &painter, QPointF topLeft) const
     QPixmap pixmap;
     if (!QPixmapCache::find(key, &pixmap)) {
         if (m_prepared.valid() && ratio == m_preparedRatio && m_zoom == m_preparedZoom)
-            pixmap = QPixmap::fromImage(m_prepared.get()[m_preparedIndex]);
+            pixmap = QPixmap::fromImage(m_prepared.get()[m_preparedIndex].image);
         else if (isValid())
             pixmap = QPixmap::fromImage(rasterise(renderer(), ratio, m_zoom));
         if (!pixmap.isNull())
@@ -100,13 +117,14 @@ void prepareDrawings(const QWidget *window)
         return;
     // The last drawing to let go of the result waits for the worker, if it
     // has not finished yet.
-    const std::shared_future<std::vector<QImage>> images =
+    const std::shared_future<std::vector<Drawing::Prepared>> images =
         std::async(std::launch::async, [jobs, ratio] {
-            std::vector<QImage> images;
+            std::vector<Drawing::Prepared> images;
             for (const auto &[path, zoom] : jobs) {
                 QSvgRenderer renderer(path);
                 renderer.setAspectRatioMode(Qt::KeepAspectRatio);
-                images.push_back(renderer.isValid() ? rasterise(renderer, ratio, zoom) : QImage());
+                images.push_back({renderer.isValid() ? rasterise(renderer, ratio, zoom) : QImage(),
+                                  naturalSizeOf(renderer)});
             }
             return images;
         }).share();

@@ -14,6 +14,7 @@
 #include <memory>
 #include <vector>
 
+class QIcon;
 class QPainter;
 class QSvgRenderer;
 class QWidget;
@@ -46,11 +47,21 @@ private:
     friend void prepareDrawings(const QWidget *window);
     QSvgRenderer &renderer() const;
 
+    // What the worker thread makes of one drawing.
+    struct Prepared
+    {
+        QImage image;
+        QSizeF naturalSize;
+    };
+
     QString m_file;
     qreal m_zoom = 1;
     mutable std::unique_ptr<QSvgRenderer> m_renderer;
+    // Known once read, here or on the worker thread: a picture button needs
+    // it at every paint, and its first paint need not read the SVG again.
+    mutable QSizeF m_naturalSize;
     // Rasterised ahead on a worker thread, for this ratio and zoom.
-    mutable std::shared_future<std::vector<QImage>> m_prepared;
+    mutable std::shared_future<std::vector<Prepared>> m_prepared;
     std::size_t m_preparedIndex = 0;
     qreal m_preparedRatio = 0;
     qreal m_preparedZoom = 0;
@@ -62,6 +73,9 @@ private:
 void prepareDrawings(const QWidget *window);
 
 QString picturePath(const QString &file);
+
+// The program's icon, for the title bar and the task bar.
+QIcon programIcon();
 
 // The size a drawing's view box gives, or its default size without one.
 QSizeF naturalSizeOf(const QSvgRenderer &renderer);

@@ -31,7 +31,7 @@ Screen::Screen(const QString &name, const QString &caption, int width, int heigh
 {
     setObjectName(name);
     setWindowTitle(caption);
-    setWindowIcon(QIcon(picturePath(QStringLiteral("icon.png"))));
+    setWindowIcon(programIcon());
     setFixedSize(twips::size(width, height));
     paintBackground(this, background);
 }

@@ -273,6 +273,17 @@ private slots:
             QVERIFY2(!picture.naturalSize().isEmpty(), qPrintable(file));
         }
     }
+
+    // The first window's drawings are read on a worker thread, sizes included.
+    void preparedDrawingKeepsItsSize()
+    {
+        const QString file = QStringLiteral("girl-with-book.svg");
+        QWidget window;
+        window.resize(400, 400);
+        const auto *prepared = new Picture(&window, file);
+        prepareDrawings(&window);
+        QCOMPARE(prepared->naturalSize(), Picture(nullptr, file).naturalSize());
+    }
 };
 
 QTEST_MAIN(FrameworkTest)

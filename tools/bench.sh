@@ -27,7 +27,7 @@ cmake -S . -B build -G Ninja >/dev/null
 cmake --build build --target quotelle baseline transitions firstframe >/dev/null
 
 ready=$(mktemp)
-Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp 3>"$ready" >/dev/null 2>&1 &
+Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp -noreset 3>"$ready" >/dev/null 2>&1 &
 xvfb=$!
 for _ in $(seq 100); do
     [ -s "$ready" ] && break
