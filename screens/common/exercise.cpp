@@ -115,8 +115,11 @@ void Exercise::showHelp(int level)
 
 void Exercise::placeHelp()
 {
-    if (m_help)
+    // Over the pad's blank around its keys, where the two meet.
+    if (m_help) {
         moveControl(m_help, helpPlace(m_pad && m_pad->isVisibleTo(this)));
+        m_help->raise();
+    }
 }
 
 void Exercise::keyPressEvent(QKeyEvent *event)

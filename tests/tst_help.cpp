@@ -1,0 +1,228 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+// The help for a stuck child on the six exercises, driven as a child would:
+// wrong answers climb the ladder, F1 climbs it at once, a right answer ends
+// it, and it never covers what the child reads or presses.
+#include "clickarea.h"
+#include "exercise.h"
+#include "helppanel.h"
+#include "line.h"
+#include "numberpad.h"
+#include "picture.h"
+#include "shape.h"
+#include "testing.h"
+#include "voice.h"
+#include "zoom.h"
+
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTest>
+
+namespace {
+
+struct Ear : Speaker
+{
+    explicit Ear(QStringList &heard) : heard(heard) { }
+    void say(const QString &text) override { heard << text; }
+    void stop() override { }
+    QStringList &heard;
+};
+
+using Draws = QList<QPair<int, int>>;
+using Answer = QList<QPair<QString, QString>>; // control, then what to type or empty to click
+
+// 3/4 of 80; 3/8; six times 3/7 and 3/45; 5/12 5/7 5/30 5/9; 3/7 3/12 3/5 3/40 3/9.
+const Draws fractionOf99 {{20, 99}, {3, 9}, {4, 9}};
+const Draws fractionOf999 {{20, 999}, {3, 9}, {4, 9}};
+const Draws complement {{3, 99}, {8, 99}};
+const Draws largest {{1, 2}, {5, 99}, {12, 99}, {7, 99}, {30, 99}, {9, 99}};
+const Draws order {{1, 2}, {3, 99}, {7, 99}, {12, 99}, {5, 99}, {40, 99}, {9, 99}};
+Draws symbols()
+{
+    Draws draws;
+    for (int p = 0; p < 6; ++p)
+        draws << QPair {1, 2} << QPair {3, 9} << QPair {7, 99} << QPair {1, 9} << QPair {45, 99};
+    return draws;
+}
+
+const Answer calculation {{"txtiniz", "80"},  {"txtden", "4"}, {"txtsris", "20"},
+                          {"txtsris2", "20"}, {"txtnum", "3"}, {"txtris2", "60"},
+                          {"txtris", "60"}};
+
+} // namespace
+
+class HelpTest : public ExerciseTest
+{
+    Q_OBJECT
+
+    Exercise *open(const QString &name, const Draws &draws)
+    {
+        heard.clear();
+        ScriptedRandom &random = freshScript();
+        for (const auto &[k, n] : draws)
+            random.then(k, n);
+        registry->voice().setSpeakerFactory([this] { return std::make_unique<Ear>(heard); });
+        registry->voice().setOn(true);
+        return show<Exercise>(name);
+    }
+
+    void answer(Exercise *screen, const Answer &answer)
+    {
+        for (const auto &[name, text] : answer) {
+            QWidget *target = control<QWidget>(screen, qPrintable(name));
+            if (auto *box = qobject_cast<QLineEdit *>(target))
+                box->setText(text);
+            else
+                QTest::mouseClick(target, Qt::LeftButton);
+        }
+    }
+
+    QStringList heard;
+
+private slots:
+    void ladderClimbsAndEndsWithARightAnswer_data()
+    {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<Draws>("draws");
+        QTest::addColumn<Answer>("wrong");
+        QTest::addColumn<QString>("firstLevel");
+        QTest::addColumn<QString>("secondLevel");
+        QTest::addColumn<Answer>("right");
+        const Answer divisionRight {{"txtiniz", "80"}, {"txtden", "4"}, {"txtsris", "20"}};
+        for (const auto &[name, draws] :
+             {std::pair {"frmcalcolo99", fractionOf99}, std::pair {"frmcalcolo", fractionOf999}}) {
+            QTest::addRow("%s: division", name)
+                << QString::fromLatin1(name) << draws << Answer {} << "Dividi 80 in 4 parti uguali"
+                << "80 : 4 = 20" << calculation;
+            QTest::addRow("%s: multiplication", name)
+                << QString::fromLatin1(name) << draws << divisionRight
+                << "Controlla la moltiplicazione."
+                << "20 x 3 = 60" << calculation;
+        }
+        QTest::newRow("complement")
+            << "frmcomplementare" << complement << Answer {{"txtn1", "5"}} << "L’intero è 8/8"
+            << "8 − 3 = 5"
+            << Answer {{"txtn1", "5"}, {"txtd1", "8"}, {"txtn2", "8"}, {"txtd2", "8"}};
+        Answer allSymbols;
+        for (int p = 1; p <= 6; ++p)
+            allSymbols << QPair {QStringLiteral("txtsim%1").arg(p), QStringLiteral(">")};
+        QTest::newRow("symbols") << "frmsimbolo" << symbols() << Answer {{"txtsim1", "<"}}
+                                 << "Stesso numeratore"
+                                 << "3/7 > 3/45" << allSymbols;
+        QTest::newRow("largest") << "frmmax" << largest << Answer {{"sel1", {}}}
+                                 << "parte colorata più lunga"
+                                 << "La maggiore è 5/7." << Answer {{"sel2", {}}};
+        QTest::newRow("order")
+            << "frmordine" << order << Answer {{"img1", {}}} << "In ordine crescente"
+            << "3/40, 3/12, 3/9, 3/7, 3/5"
+            << Answer {{"img4", {}}, {"img2", {}}, {"img5", {}}, {"img1", {}}, {"img3", {}}};
+    }
+    void ladderClimbsAndEndsWithARightAnswer()
+    {
+        QFETCH(QString, name);
+        QFETCH(Draws, draws);
+        QFETCH(Answer, wrong);
+        QFETCH(QString, firstLevel);
+        QFETCH(QString, secondLevel);
+        QFETCH(Answer, right);
+        Exercise *screen = open(name, draws);
+        const auto confirm = [&](const Answer &given) {
+            answer(screen, given);
+            QTest::mouseClick(screen->cmdconferma, Qt::LeftButton);
+            QCoreApplication::processEvents();
+            return screen->shownHelp();
+        };
+        QCOMPARE(confirm(wrong).level, 0);
+        const Help first = confirm(wrong);
+        QCOMPARE(first.level, 1);
+        QVERIFY2(first.lines.join(' ').contains(firstLevel), qPrintable(first.lines.join(' ')));
+        QVERIFY(!first.bars.empty());
+        const Help second = confirm(wrong);
+        QCOMPARE(second.level, 2);
+        QVERIFY2(second.lines.join(' ').contains(secondLevel), qPrintable(second.lines.join(' ')));
+        // Heard once each, after the verdict that brought it.
+        QCOMPARE(heard.filter(first.spoken).size(), 1);
+        QCOMPARE(heard.filter(second.spoken).size(), 1);
+        QVERIFY(screen->reading().endsWith(second.spoken));
+        // A right answer: a new task, and no help.
+        confirm(right);
+        QCOMPARE(control<QLabel>(screen, "lblmess")->text().contains(QStringLiteral("riprova")),
+                 false);
+        QCOMPARE(screen->shownHelp().level, 0);
+        QVERIFY(!control<HelpPanel>(screen, "aiuto")->isVisible());
+    }
+
+    // F1 climbs at once, and the pad's "?" as well; the first wrong answer
+    // after that keeps the level reached.
+    void f1AndThePadStepTheLadder()
+    {
+        Exercise *screen = open(QStringLiteral("frmcomplementare"), complement);
+        QCOMPARE(screen->shownHelp().level, 0);
+        QWidget *box = screen->focusWidget();
+        QTest::keyClick(box, Qt::Key_F1);
+        QCOMPARE(screen->shownHelp().level, 1);
+        QCOMPARE(screen->focusWidget(), box);
+        registry->pad().setShown(true);
+        QTest::mouseClick(control<QPushButton>(screen, "?"), Qt::LeftButton);
+        QCOMPARE(screen->shownHelp().level, 2);
+        QCOMPARE(screen->focusWidget(), box);
+        QCOMPARE(control<QLineEdit>(screen, "txtn1")->text(), QString());
+        QTest::mouseClick(screen->cmdconferma, Qt::LeftButton);
+        QCOMPARE(screen->shownHelp().level, 2);
+    }
+
+    // At every zoom step, with and without the pad, the help lies clear of
+    // every box, number, sign, verdict, button, fraction and the pad.
+    void helpCoversNothing_data()
+    {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<Draws>("draws");
+        QTest::addColumn<bool>("pad");
+        for (const auto &[name, draws] :
+             {std::pair {"frmcalcolo99", fractionOf99}, std::pair {"frmcalcolo", fractionOf999},
+              std::pair {"frmcomplementare", complement}, std::pair {"frmsimbolo", symbols()},
+              std::pair {"frmmax", largest}, std::pair {"frmordine", order}}) {
+            for (bool pad : {false, true})
+                QTest::addRow("%s%s", name, pad ? " with the pad" : "")
+                    << QString::fromLatin1(name) << draws << pad;
+        }
+    }
+    void helpCoversNothing()
+    {
+        QFETCH(QString, name);
+        QFETCH(Draws, draws);
+        QFETCH(bool, pad);
+        for (int percent : {100, 125, 150, 175, 200, 250, 300}) {
+            ScriptedRandom &random = freshScript();
+            for (const auto &[k, n] : draws)
+                random.then(k, n);
+            zoomTo(*registry, percent);
+            registry->pad().setShown(pad);
+            auto *screen = show<Exercise>(name);
+            QTest::keyClick(screen, Qt::Key_F1);
+            auto *help = control<HelpPanel>(screen, "aiuto");
+            QVERIFY(help->isVisibleTo(screen));
+            QVERIFY(screen->rect().contains(help->geometry()));
+            // The pad's keys count, not the blank the pad lays over the
+            // illustration.
+            for (QWidget *other : screen->findChildren<QWidget *>()) {
+                const QRect place(other->mapTo(screen, QPoint()), other->size());
+                const bool clear = !other->isVisibleTo(screen) || other == help
+                    || help->isAncestorOf(other) || qobject_cast<Picture *>(other)
+                    || qobject_cast<PadKeys *>(other)
+                    || !(qobject_cast<QLabel *>(other) || qobject_cast<QLineEdit *>(other)
+                         || qobject_cast<QAbstractButton *>(other) || qobject_cast<Line *>(other)
+                         || qobject_cast<ClickArea *>(other) || qobject_cast<Shape *>(other))
+                    || !help->geometry().intersects(place);
+                QVERIFY2(
+                    clear,
+                    qPrintable(
+                        QStringLiteral("%1 % covers %2").arg(percent).arg(other->objectName())));
+            }
+        }
+    }
+};
+
+QTEST_MAIN(HelpTest)
+#include "tst_help.moc"
