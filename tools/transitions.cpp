@@ -4,6 +4,8 @@
 // - Show of each screen (built, loaded and painted) and its Unload (hidden
 //   and deleted), medians in ms;
 // - the check of each exercise, a click() on its cmdconferma, median in ms;
+// - the second wrong check of each exercise until its help is painted,
+//   median in ms;
 // - the CPU an exercise uses while it sits open with tmrtempo ticking, as a
 //   share of one core;
 // all at the program's zoom PERCENT (100 unless given).
@@ -140,6 +142,27 @@ int main(int argc, char *argv[])
         }
         registry.unload(name);
         settle();
+    }
+
+    std::printf("\n%-24s %10s\n", "exercise", "help ms");
+    for (const QString &name : exercises) {
+        std::vector<double> helps;
+        for (int run = 0; run < 51; ++run) {
+            registry.show(name);
+            settle();
+            auto *check =
+                registry.screen(name)->findChild<QAbstractButton *>(QStringLiteral("cmdconferma"));
+            check->click();
+            QElapsedTimer timer;
+            timer.start();
+            check->click();
+            if (auto *help = registry.screen(name)->findChild<QWidget *>(QStringLiteral("aiuto")))
+                help->repaint();
+            helps.push_back(elapsedMs(timer));
+            registry.unload(name);
+            settle();
+        }
+        std::printf("%-24s %10.3f\n", qPrintable(name), median(helps));
     }
 
     // Idle: the exercise open, a verdict shown and tmrtempo ticking.
