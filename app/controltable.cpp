@@ -18,27 +18,36 @@ void ControlTable::add(QWidget *control, const QRect &designed, std::optional<Fo
 
 void ControlTable::setFont(QWidget *control, const Font &font)
 {
-    const auto placed = std::find_if(m_placed.begin(), m_placed.end(),
-                                     [control](const Placed &p) { return p.control == control; });
-    Q_ASSERT(placed != m_placed.end());
-    placed->font = font;
-    layOut(*placed);
+    Placed &placed = *find(control);
+    placed.font = font;
+    layOut(placed);
 }
 
 void ControlTable::move(QWidget *control, const QRect &designed)
 {
-    const auto placed = std::find_if(m_placed.begin(), m_placed.end(),
-                                     [control](const Placed &p) { return p.control == control; });
-    Q_ASSERT(placed != m_placed.end());
-    placed->designed = designed;
-    layOut(*placed);
+    Placed &placed = *find(control);
+    placed.designed = designed;
+    layOut(placed);
 }
 
 QRect ControlTable::designedRect(const QWidget *control) const
 {
+    const auto placed = find(control);
+    return placed == m_placed.end() ? QRect() : placed->designed;
+}
+
+std::vector<ControlTable::Placed>::iterator ControlTable::find(const QWidget *control)
+{
     const auto placed = std::find_if(m_placed.begin(), m_placed.end(),
                                      [control](const Placed &p) { return p.control == control; });
-    return placed == m_placed.end() ? QRect() : placed->designed;
+    Q_ASSERT(placed != m_placed.end());
+    return placed;
+}
+
+std::vector<ControlTable::Placed>::const_iterator ControlTable::find(const QWidget *control) const
+{
+    return std::find_if(m_placed.begin(), m_placed.end(),
+                        [control](const Placed &p) { return p.control == control; });
 }
 
 void ControlTable::setZoom(qreal factor)

@@ -51,6 +51,9 @@ private:
         Layer layer;
     };
     void layOut(const Placed &placed) const;
+    // The control's row; it must be there, unless only looked at.
+    std::vector<Placed>::iterator find(const QWidget *control);
+    std::vector<Placed>::const_iterator find(const QWidget *control) const;
 
     std::vector<Placed> m_placed;
     qreal m_zoom = 1;

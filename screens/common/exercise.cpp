@@ -10,6 +10,7 @@
 #include <QChildEvent>
 #include <QKeyEvent>
 #include <QLabel>
+#include <QLineEdit>
 #include <QPushButton>
 #include <QTimer>
 
@@ -162,4 +163,12 @@ const Settings &Exercise::settings() const
 void Exercise::tmrtempo_Timer()
 {
     lblmess->setText(QString());
+}
+
+void Exercise::emptyWrong(const Judgement &judgement, const std::vector<QLineEdit *> &boxes)
+{
+    for (std::size_t box = 0; box < boxes.size(); ++box) {
+        if (!judgement.right[box])
+            boxes[box]->setText(QString());
+    }
 }

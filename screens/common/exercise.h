@@ -11,6 +11,7 @@
 
 class HelpPanel;
 class QLabel;
+class QLineEdit;
 class QTimer;
 class Random;
 class Registry;
@@ -70,6 +71,13 @@ protected:
     };
     // Judges the answer on the screen; a wrong box is emptied here.
     virtual Verdict judge() = 0;
+    // The verdict on a judgement, with the screen's words for right and wrong.
+    static Verdict verdict(const Judgement &judgement, const QString &right, const QString &wrong)
+    {
+        return {judgement.allRight() ? right : wrong, judgement.allRight(), judgement};
+    }
+    // Empties the boxes, listed as the judgement lists them, that it found wrong.
+    static void emptyWrong(const Judgement &judgement, const std::vector<QLineEdit *> &boxes);
 
     // The task on the screen, the way a teacher reads it aloud.
     virtual QString spokenTask() const = 0;

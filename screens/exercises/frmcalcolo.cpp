@@ -90,19 +90,14 @@ void frmcalcolo::showTask(const FractionOfTask &given)
 frmcalcolo::Verdict frmcalcolo::judge()
 {
     txtiniz->setFocus();
-    const std::array<QLineEdit *, 7> boxes {txtiniz, txtden,  txtsris, txtsris2,
-                                            txtnum,  txtris2, txtris};
+    const std::vector<QLineEdit *> boxes {txtiniz, txtden,  txtsris, txtsris2,
+                                          txtnum,  txtris2, txtris};
     FractionOfAnswer answer;
     for (std::size_t box = 0; box < boxes.size(); ++box)
         answer[box] = boxes[box]->text();
     const Judgement judgement = ::judge(task, answer);
-    for (std::size_t box = 0; box < boxes.size(); ++box) {
-        if (!judgement.right[box])
-            boxes[box]->setText(QString());
-    }
-    if (judgement.allRight())
-        return {QStringLiteral("Bravissimo!"), true, judgement};
-    return {QStringLiteral("Sbagliato!"), false, judgement};
+    emptyWrong(judgement, boxes);
+    return verdict(judgement, QStringLiteral("Bravissimo!"), QStringLiteral("Sbagliato!"));
 }
 
 Help frmcalcolo::helpAt(int level, const Judgement &last) const

@@ -62,17 +62,12 @@ void frmcomplementare::showTask(const ComplementTask &given)
 
 frmcomplementare::Verdict frmcomplementare::judge()
 {
-    const std::array<QLineEdit *, 4> boxes {txtn1, txtd1, txtn2, txtd2};
     const Judgement judgement =
         ::judge(task, {txtn1->text(), txtd1->text(), txtn2->text(), txtd2->text()});
     // Every box is checked; a wrong one is emptied.
-    for (std::size_t box = 0; box < boxes.size(); ++box) {
-        if (!judgement.right[box])
-            boxes[box]->setText(QString());
-    }
-    if (judgement.allRight())
-        return {QStringLiteral("Esatto, complimenti!"), true, judgement};
-    return {QStringLiteral("Sbagliato, riprova!"), false, judgement};
+    emptyWrong(judgement, {txtn1, txtd1, txtn2, txtd2});
+    return verdict(judgement, QStringLiteral("Esatto, complimenti!"),
+                   QStringLiteral("Sbagliato, riprova!"));
 }
 
 Help frmcomplementare::helpAt(int level, const Judgement &last) const

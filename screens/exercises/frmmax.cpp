@@ -89,9 +89,8 @@ frmmax::Verdict frmmax::judge()
 {
     const Judgement judgement = ::judge(task, scelta);
     select(-1);
-    if (judgement.allRight())
-        return {QStringLiteral("Esatto, complimenti!"), true, judgement};
-    return {QStringLiteral("Hai sbagliato, riprova!"), false, judgement};
+    return verdict(judgement, QStringLiteral("Esatto, complimenti!"),
+                   QStringLiteral("Hai sbagliato, riprova!"));
 }
 
 Help frmmax::helpAt(int level, const Judgement &) const

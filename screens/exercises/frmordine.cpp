@@ -163,9 +163,8 @@ frmordine::Verdict frmordine::judge()
 {
     const Judgement judgement = ::judge(m_task, placed);
     azzera();
-    if (judgement.allRight())
-        return {QStringLiteral("Esatto, complimenti!"), true, judgement};
-    return {QStringLiteral("Sbagliato, riprova!"), false, judgement};
+    return verdict(judgement, QStringLiteral("Esatto, complimenti!"),
+                   QStringLiteral("Sbagliato, riprova!"));
 }
 
 Help frmordine::helpAt(int level, const Judgement &) const

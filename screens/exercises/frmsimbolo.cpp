@@ -90,14 +90,10 @@ frmsimbolo::Verdict frmsimbolo::judge()
     for (int p = 0; p < 6; ++p)
         symbols[p] = txtsim[p]->text();
     const Judgement judgement = ::judge(coppie, symbols);
-    for (int p = 0; p < 6; ++p) {
-        if (!judgement.right[p])
-            txtsim[p]->clear();
-    }
-    if (judgement.allRight())
-        return {QStringLiteral("Bravissimo!"), true, judgement};
-    txtsim[0]->setFocus(Qt::OtherFocusReason);
-    return {QStringLiteral("Sbagliato, riprova!"), false, judgement};
+    emptyWrong(judgement, {txtsim.begin(), txtsim.end()});
+    if (!judgement.allRight())
+        txtsim[0]->setFocus(Qt::OtherFocusReason);
+    return verdict(judgement, QStringLiteral("Bravissimo!"), QStringLiteral("Sbagliato, riprova!"));
 }
 
 Help frmsimbolo::helpAt(int level, const Judgement &last) const
