@@ -3,6 +3,7 @@
 #include "registry.h"
 
 #include "drawing.h"
+#include "notice.h"
 #include "numberpad.h"
 #include "readback.h"
 #include "screen.h"
@@ -32,6 +33,17 @@ Registry::Registry()
                 return screen->reading();
         }
         return std::nullopt;
+    });
+    // The class learns why the child hears nothing, on the menu if it is open.
+    connect(m_voice, &Voice::unavailable, this, [this] {
+        const std::vector<Screen *> open = screens();
+        if (open.empty())
+            return;
+        const auto menu = std::find_if(open.begin(), open.end(),
+                                       [](const Screen *screen) { return screen->noticePlace(); });
+        showNotice(menu != open.end() ? **menu : *open.front(), *m_voice,
+                   QStringLiteral("La voce non è disponibile: il perché è nel README, "
+                                  "«Per chi legge con fatica (DSA)»"));
     });
     if (QCoreApplication *application = QCoreApplication::instance())
         application->installEventFilter(this);

@@ -45,8 +45,18 @@ struct ServiceState
             std::fputs(qPrintable(QStringLiteral("quotelle: %1\n").arg(what)), stderr);
     }
 
+    // The voice will not be heard at all.
+    void fail(const QString &what)
+    {
+        complain(what);
+        if (!failed.exchange(true))
+            onFailure();
+    }
+
+    std::function<void()> onFailure;
     std::atomic<bool> answered = false;
     std::atomic<bool> complained = false;
+    std::atomic<bool> failed = false;
 };
 
 // Lives on the speech thread: Qt TextToSpeech is made and used there only.
@@ -62,7 +72,7 @@ public:
         // A service that lists no voice is not there at all.
         const QList<QLocale> locales = m_speech->availableLocales();
         if (locales.isEmpty()) {
-            m_state->complain(
+            m_state->fail(
                 QStringLiteral("la voce non è disponibile (%1)").arg(m_speech->errorString()));
             return;
         }
@@ -103,8 +113,10 @@ private:
 class SpeechService : public Speaker
 {
 public:
-    SpeechService() : m_thread(std::make_unique<QThread>()), m_worker(new SpeechWorker(m_state))
+    explicit SpeechService(std::function<void()> failed)
+        : m_thread(std::make_unique<QThread>()), m_worker(new SpeechWorker(m_state))
     {
+        m_state->onFailure = std::move(failed);
         m_thread->setObjectName(QStringLiteral("voice"));
         m_worker->moveToThread(m_thread.get());
         QObject::connect(m_thread.get(), &QThread::finished, m_worker, &QObject::deleteLater);
@@ -113,7 +125,7 @@ public:
         m_patience.setSingleShot(true);
         m_patience.callOnTimeout([this] {
             if (!m_state->answered)
-                m_state->complain(QStringLiteral("il servizio della voce non risponde"));
+                m_state->fail(QStringLiteral("il servizio della voce non risponde"));
         });
         m_patience.start(patienceMs);
     }
@@ -148,9 +160,9 @@ private:
 
 } // namespace
 
-std::unique_ptr<Speaker> speechService()
+std::unique_ptr<Speaker> speechService(std::function<void()> failed)
 {
-    return std::make_unique<SpeechService>();
+    return std::make_unique<SpeechService>(std::move(failed));
 }
 
 Voice::Voice(QObject *parent) : QObject(parent), m_factory(speechService)
@@ -203,7 +215,8 @@ void Voice::setSpeakerFactory(SpeakerFactory factory)
 Speaker &Voice::speaker()
 {
     if (!m_speaker)
-        m_speaker = m_factory();
+        m_speaker = m_factory(
+            [this] { QMetaObject::invokeMethod(this, &Voice::unavailable, Qt::QueuedConnection); });
     return *m_speaker;
 }
 

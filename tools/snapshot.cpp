@@ -5,7 +5,8 @@
 // it with QT_QPA_PLATFORM=offscreen; set QT_SCALE_FACTOR=2 for the high-DPI
 // look, --pad to show the typing exercises' number pad, --lim for the
 // menu's names of its pictures, and --aiuto N to press Conferma N times
-// with nothing answered, which brings the help. With
+// with nothing answered, which brings the help; --muta turns on a voice
+// whose speech service fails, for the notice that says so. With
 // --screenshots it renders the screens the AppStream metadata shows, under
 // the names it lists them by:
 //   QT_QPA_PLATFORM=offscreen build/tools/snapshot --screenshots packaging/screenshots
@@ -15,6 +16,7 @@
 #include "registry.h"
 #include "screen.h"
 #include "screens.h"
+#include "voice.h"
 #include "zoom.h"
 
 #include <QApplication>
@@ -47,6 +49,7 @@ int main(int argc, char *argv[])
     QStringList arguments = QCoreApplication::arguments();
     const bool pad = arguments.removeAll(QStringLiteral("--pad")) > 0;
     const bool whiteboard = arguments.removeAll(QStringLiteral("--lim")) > 0;
+    const bool mute = arguments.removeAll(QStringLiteral("--muta")) > 0;
     int wrong = 0;
     if (const qsizetype at = arguments.indexOf(QStringLiteral("--aiuto"));
         at > 0 && at + 1 < arguments.size()) {
@@ -58,7 +61,7 @@ int main(int argc, char *argv[])
     const int percent = arguments.size() == 3 && !forMetadata ? arguments.at(2).toInt() : 100;
     if (arguments.size() < 2 || arguments.size() > 3 || percent < 100) {
         std::fprintf(stderr,
-                     "usage: snapshot OUTDIR [PERCENT] [--pad] [--lim] [--aiuto N]\n"
+                     "usage: snapshot OUTDIR [PERCENT] [--pad] [--lim] [--muta] [--aiuto N]\n"
                      "       snapshot --screenshots OUTDIR\n");
         return 2;
     }
@@ -86,6 +89,19 @@ int main(int argc, char *argv[])
         registry.zoom().upTo(percent);
         registry.pad().setShown(pad);
         registry.setWhiteboard(whiteboard);
+        if (mute) {
+            registry.voice().setSpeakerFactory([](const std::function<void()> &failed) {
+                // A speaker that says nothing, having told that it cannot.
+                struct Silent : Speaker
+                {
+                    void say(const QString &) override { }
+                    void stop() override { }
+                };
+                failed();
+                return std::make_unique<Silent>();
+            });
+            registry.voice().setOn(true);
+        }
         registry.show(name);
         Screen *screen = registry.screen(name);
         if (auto *conferma = screen
