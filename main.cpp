@@ -23,6 +23,7 @@ int main(int argc, char *argv[])
     Registry registry;
     addScreens(registry);
     registry.voice().setOn(options.isSet(QStringLiteral("voce")));
+    registry.setTimesTableAllowed(options.isSet(QStringLiteral("tavola")));
     QObject::connect(&registry, &Registry::ended, &app, &QCoreApplication::quit);
     // At the whiteboard: as large as the display allows, the pad on the
     // exercises. Nothing of it is kept for the next start.

@@ -22,6 +22,8 @@ QList<QCommandLineOption> programOptions()
         {QStringLiteral("voce"), QStringLiteral("legge ad alta voce esercizi, esiti e regole")},
         {QStringLiteral("lim"),
          QStringLiteral("per la LIM: tutto grande quanto lo schermo, con il tastierino")},
+        {QStringLiteral("tavola"),
+         QStringLiteral("la tavola pitagorica negli esercizi di calcolo, con F2")},
     };
 }
 

@@ -66,6 +66,10 @@ public:
     // pictures in words.
     bool atWhiteboard() const { return m_whiteboard; }
     void setWhiteboard(bool on) { m_whiteboard = on; }
+    // Whether the typing exercises offer the times table (F2): only where
+    // the teacher allowed it, as a compensatory tool.
+    bool timesTableAllowed() const { return m_timesTable; }
+    void setTimesTableAllowed(bool on) { m_timesTable = on; }
 
 protected:
     // Keeps a screen on its way out from taking input, and lets it go once
@@ -91,6 +95,7 @@ private:
     ReadBack *m_readBack;
     bool m_ended = false;
     bool m_whiteboard = false;
+    bool m_timesTable = false;
     bool m_firstLoad = true;
     // A new window is on the display only once the window manager has
     // mapped it. Until the screen last loaded is, the screens unloaded in

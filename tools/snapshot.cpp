@@ -6,7 +6,8 @@
 // look, --pad to show the typing exercises' number pad, --lim for the
 // menu's names of its pictures, and --aiuto N to press Conferma N times
 // with nothing answered, which brings the help; --muta turns on a voice
-// whose speech service fails, for the notice that says so. With
+// whose speech service fails, for the notice that says so; --tavola shows
+// the times table where a screen has one (F2). With
 // --screenshots it renders the screens the AppStream metadata shows, under
 // the names it lists them by:
 //   QT_QPA_PLATFORM=offscreen build/tools/snapshot --screenshots packaging/screenshots
@@ -21,6 +22,7 @@
 
 #include <QApplication>
 #include <QDir>
+#include <QKeyEvent>
 #include <QPixmap>
 #include <QPushButton>
 
@@ -50,6 +52,7 @@ int main(int argc, char *argv[])
     const bool pad = arguments.removeAll(QStringLiteral("--pad")) > 0;
     const bool whiteboard = arguments.removeAll(QStringLiteral("--lim")) > 0;
     const bool mute = arguments.removeAll(QStringLiteral("--muta")) > 0;
+    const bool timesTable = arguments.removeAll(QStringLiteral("--tavola")) > 0;
     int wrong = 0;
     if (const qsizetype at = arguments.indexOf(QStringLiteral("--aiuto"));
         at > 0 && at + 1 < arguments.size()) {
@@ -60,9 +63,10 @@ int main(int argc, char *argv[])
         arguments.size() == 3 && arguments.at(1) == QLatin1String("--screenshots");
     const int percent = arguments.size() == 3 && !forMetadata ? arguments.at(2).toInt() : 100;
     if (arguments.size() < 2 || arguments.size() > 3 || percent < 100) {
-        std::fprintf(stderr,
-                     "usage: snapshot OUTDIR [PERCENT] [--pad] [--lim] [--muta] [--aiuto N]\n"
-                     "       snapshot --screenshots OUTDIR\n");
+        std::fprintf(
+            stderr,
+            "usage: snapshot OUTDIR [PERCENT] [--pad] [--lim] [--muta] [--tavola] [--aiuto N]\n"
+            "       snapshot --screenshots OUTDIR\n");
         return 2;
     }
     const QDir out(forMetadata ? arguments.at(2) : arguments.at(1));
@@ -89,6 +93,7 @@ int main(int argc, char *argv[])
         registry.zoom().upTo(percent);
         registry.pad().setShown(pad);
         registry.setWhiteboard(whiteboard);
+        registry.setTimesTableAllowed(timesTable);
         if (mute) {
             registry.voice().setSpeakerFactory([](const std::function<void()> &failed) {
                 // A speaker that says nothing, having told that it cannot.
@@ -109,6 +114,10 @@ int main(int argc, char *argv[])
                 : nullptr) {
             for (int k = 0; k < wrong; ++k)
                 conferma->click();
+        }
+        if (timesTable && screen) {
+            QKeyEvent f2(QEvent::KeyPress, Qt::Key_F2, Qt::NoModifier);
+            QCoreApplication::sendEvent(screen, &f2);
         }
         QCoreApplication::processEvents();
         const QString file = out.filePath(fileName + QStringLiteral(".png"));
