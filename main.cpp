@@ -27,9 +27,11 @@ int main(int argc, char *argv[])
     // The teacher's choices, and over them what this start asks for.
     SettingsFile &settings = registry.settingsFile();
     settings.load();
-    for (const QString &aid : {QStringLiteral("voce"), QStringLiteral("lim")}) {
-        if (options.isSet(aid))
-            settings.setOption(QStringLiteral("aiuti/") + aid, QStringLiteral("si"));
+    for (const auto &[option, key] :
+         {std::pair {"voce", "aiuti/voce"}, std::pair {"lim", "aiuti/lim"},
+          std::pair {"tavola", "aiuti/tavola_pitagorica"}}) {
+        if (options.isSet(QLatin1String(option)))
+            settings.setOption(QLatin1String(key), QStringLiteral("si"));
     }
     if (options.isSet(QStringLiteral("impostazioni")))
         registry.setHome(teacherScreen());

@@ -24,6 +24,8 @@ QList<QCommandLineOption> programOptions()
          QStringLiteral("per la LIM: tutto grande quanto lo schermo, con il tastierino")},
         {QStringLiteral("impostazioni"),
          QStringLiteral("apre le impostazioni per l’insegnante invece del menu")},
+        {QStringLiteral("tavola"),
+         QStringLiteral("la tavola pitagorica negli esercizi di calcolo, con F2")},
     };
 }
 

@@ -47,6 +47,7 @@ PadKeys::PadKeys(Screen *screen, const QStringList &keys) : QWidget(screen)
     // stands before it or on a row of its own.
     QStringList typing = keys;
     const bool help = typing.removeAll(QStringLiteral("?")) > 0;
+    const bool table = typing.removeAll(QStringLiteral("×")) > 0;
     struct Key
     {
         QString text;
@@ -66,7 +67,10 @@ PadKeys::PadKeys(Screen *screen, const QStringList &keys) : QWidget(screen)
         put(QStringLiteral("?"), 1);
     put(cancel, columns - slot % columns);
     if (help && free < 3)
-        put(QStringLiteral("?"), columns);
+        put(QStringLiteral("?"), table ? columns - 1 : columns);
+    // "×", for the times table, ends the last row.
+    if (table)
+        put(QStringLiteral("×"), columns - slot % columns);
     const int rows = (slot + columns - 1) / columns;
 
     // The pad hides the whole illustration, so that no odd piece of it
@@ -96,11 +100,13 @@ PadKeys::PadKeys(Screen *screen, const QStringList &keys) : QWidget(screen)
 
 void PadKeys::press(const QString &key)
 {
-    // "?" asks the screen for help, as F1 does, wherever the focus is.
-    if (key == QLatin1String("?")) {
+    // "?" asks the screen for help, as F1 does, wherever the focus is; "×"
+    // for the times table, as F2 does.
+    if (key == QLatin1String("?") || key == QStringLiteral("×")) {
         QWidget *focused = window()->focusWidget() ? window()->focusWidget() : window();
+        const int code = key == QLatin1String("?") ? Qt::Key_F1 : Qt::Key_F2;
         for (const QEvent::Type type : {QEvent::KeyPress, QEvent::KeyRelease}) {
-            QKeyEvent event(type, Qt::Key_F1, Qt::NoModifier);
+            QKeyEvent event(type, code, Qt::NoModifier);
             QCoreApplication::sendEvent(focused, &event);
         }
         return;

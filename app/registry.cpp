@@ -3,6 +3,7 @@
 #include "registry.h"
 
 #include "drawing.h"
+#include "notice.h"
 #include "numberpad.h"
 #include "readback.h"
 #include "screen.h"
@@ -34,6 +35,17 @@ Registry::Registry()
                 return screen->reading();
         }
         return std::nullopt;
+    });
+    // The class learns why the child hears nothing, on the menu if it is open.
+    connect(m_voice, &Voice::unavailable, this, [this] {
+        const std::vector<Screen *> open = screens();
+        if (open.empty())
+            return;
+        const auto menu = std::find_if(open.begin(), open.end(),
+                                       [](const Screen *screen) { return screen->noticePlace(); });
+        showNotice(menu != open.end() ? **menu : *open.front(), *m_voice,
+                   QStringLiteral("La voce non è disponibile: il perché è nel README, "
+                                  "«Per chi legge con fatica (DSA)»"));
     });
     if (QCoreApplication *application = QCoreApplication::instance())
         application->installEventFilter(this);
@@ -196,6 +208,7 @@ void Registry::applySettings()
         m_zoom->reset();
     m_whiteboard = now.whiteboard();
     m_readBack->setOn(now.readBack());
+    m_timesTable = now.timesTable();
     if (now.pad() || now.whiteboard()) {
         if (!m_applied.pad() && !m_applied.whiteboard())
             m_pad->setShown(true);

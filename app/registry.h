@@ -69,6 +69,10 @@ public:
     // pictures in words.
     bool atWhiteboard() const { return m_whiteboard; }
     void setWhiteboard(bool on) { m_whiteboard = on; }
+    // Whether the typing exercises offer the times table (F2): only where
+    // the teacher allowed it, as a compensatory tool.
+    bool timesTableAllowed() const { return m_timesTable; }
+    void setTimesTableAllowed(bool on) { m_timesTable = on; }
 
     SettingsFile &settingsFile() { return *m_settingsFile; }
     const Settings &settings() const;
@@ -102,6 +106,7 @@ private:
     Settings m_applied;
     bool m_ended = false;
     bool m_whiteboard = false;
+    bool m_timesTable = false;
     bool m_firstLoad = true;
     // A new window is on the display only once the window manager has
     // mapped it. Until the screen last loaded is, the screens unloaded in

@@ -82,6 +82,9 @@ public:
     // buttons' names (a drawing's is its tooltip), in Tab order.
     virtual QString reading() const;
 
+    // A place, in twips, where a line of text for the class covers nothing.
+    virtual std::optional<QRect> noticePlace() const { return std::nullopt; }
+
 signals:
     // Asks for a screen to be shown or unloaded, or for the program to end.
     void showWanted(const QString &screen);

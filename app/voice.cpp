@@ -50,8 +50,18 @@ struct ServiceState
             std::fputs(qPrintable(QStringLiteral("quotelle: %1\n").arg(what)), stderr);
     }
 
+    // The voice will not be heard at all.
+    void fail(const QString &what)
+    {
+        complain(what);
+        if (!failed.exchange(true))
+            onFailure();
+    }
+
+    std::function<void()> onFailure;
     std::atomic<bool> answered = false;
     std::atomic<bool> complained = false;
+    std::atomic<bool> failed = false;
 };
 
 // Lives on the speech thread: Qt TextToSpeech is made and used there only.
@@ -67,7 +77,7 @@ public:
         // A service that lists no voice is not there at all.
         const QList<QLocale> locales = m_speech->availableLocales();
         if (locales.isEmpty()) {
-            m_state->complain(
+            m_state->fail(
                 QStringLiteral("la voce non è disponibile (%1)").arg(m_speech->errorString()));
             return;
         }
@@ -116,8 +126,10 @@ private:
 class SpeechService : public Speaker
 {
 public:
-    SpeechService() : m_thread(std::make_unique<QThread>()), m_worker(new SpeechWorker(m_state))
+    explicit SpeechService(std::function<void()> failed)
+        : m_thread(std::make_unique<QThread>()), m_worker(new SpeechWorker(m_state))
     {
+        m_state->onFailure = std::move(failed);
         m_thread->setObjectName(QStringLiteral("voice"));
         m_worker->moveToThread(m_thread.get());
         QObject::connect(m_thread.get(), &QThread::finished, m_worker, &QObject::deleteLater);
@@ -126,7 +138,7 @@ public:
         m_patience.setSingleShot(true);
         m_patience.callOnTimeout([this] {
             if (!m_state->answered)
-                m_state->complain(QStringLiteral("il servizio della voce non risponde"));
+                m_state->fail(QStringLiteral("il servizio della voce non risponde"));
         });
         m_patience.start(patienceMs);
     }
@@ -166,9 +178,9 @@ private:
 
 } // namespace
 
-std::unique_ptr<Speaker> speechService()
+std::unique_ptr<Speaker> speechService(std::function<void()> failed)
 {
-    return std::make_unique<SpeechService>();
+    return std::make_unique<SpeechService>(std::move(failed));
 }
 
 namespace {
@@ -245,7 +257,8 @@ void Voice::setSpeakerFactory(SpeakerFactory factory)
 Speaker &Voice::speaker()
 {
     if (!m_speaker) {
-        m_speaker = m_factory();
+        m_speaker = m_factory(
+            [this] { QMetaObject::invokeMethod(this, &Voice::unavailable, Qt::QueuedConnection); });
         if (m_rate != childRate)
             m_speaker->setRate(m_rate);
     }

@@ -39,7 +39,8 @@ class Voice : public QObject
     Q_OBJECT
 
 public:
-    using SpeakerFactory = std::function<std::unique_ptr<Speaker>()>;
+    // A speaker that finds it cannot speak calls failed, from any thread.
+    using SpeakerFactory = std::function<std::unique_ptr<Speaker>(std::function<void()> failed)>;
     // What Ctrl+L reads on a window; nothing for a window that is none of
     // the program's screens.
     using Reading = std::function<std::optional<QString>(const QWidget *window)>;
@@ -68,6 +69,11 @@ public:
 public slots:
     void setScreenReaderRunning(bool running);
 
+signals:
+    // The speech service is missing or does not answer: on the GUI thread,
+    // whichever thread found it out.
+    void unavailable();
+
 protected:
     // Ctrl+L, wherever the focus is on one of the screens.
     bool eventFilter(QObject *watched, QEvent *event) override;
@@ -92,5 +98,5 @@ private:
 // The desktop's speech service through Qt TextToSpeech, in Italian at a
 // pace a child can follow. It is reached on a thread of its own, so that a
 // service that is slow to start, or never answers, keeps no window waiting;
-// the first failure is told once on the error output.
-std::unique_ptr<Speaker> speechService();
+// the first failure is told once on the error output, and to failed.
+std::unique_ptr<Speaker> speechService(std::function<void()> failed);

@@ -53,7 +53,7 @@ public:
     }
     QString spokenTask() const override { return QStringLiteral("un mezzo di 10"); }
     Help helpAt(int, const Judgement &) const override { return {}; }
-    QRect helpPlace(bool) const override { return {}; }
+    QRect helpPlace(bool, bool) const override { return {}; }
 
     using Exercise::cmdfine;
     using Exercise::lblmess;

@@ -62,7 +62,8 @@ class HelpTest : public ExerciseTest
         ScriptedRandom &random = freshScript();
         for (const auto &[k, n] : draws)
             random.then(k, n);
-        registry->voice().setSpeakerFactory([this] { return std::make_unique<Ear>(heard); });
+        registry->voice().setSpeakerFactory(
+            [this](const std::function<void()> &) { return std::make_unique<Ear>(heard); });
         registry->voice().setOn(true);
         return show<Exercise>(name);
     }

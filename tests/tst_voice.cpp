@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 
 // The program's own voice, heard through a stand-in speaker.
+#include "accessibility.h"
 #include "frmcomplementare.h"
 #include "readback.h"
 #include "testing.h"
@@ -9,6 +10,8 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTest>
+
+#include <thread>
 
 namespace {
 
@@ -34,7 +37,7 @@ class VoiceTest : public ExerciseTest
         made = 0;
         freshScript().then(3, 99).then(8, 99).then(1, 99).then(2, 99);
         Voice &voice = registry->voice();
-        voice.setSpeakerFactory([this] { return ++made, std::make_unique<Ear>(heard); });
+        voice.setSpeakerFactory([this](auto) { return ++made, std::make_unique<Ear>(heard); });
         voice.setOn(on);
         voice.setScreenReaderRunning(screenReader);
         auto *screen = show<frmcomplementare>(QStringLiteral("frmcomplementare"));
@@ -130,6 +133,30 @@ private slots:
         QTest::mouseClick(screen->cmdconferma, Qt::LeftButton);
         QCoreApplication::processEvents();
         QCOMPARE(heard, expected);
+    }
+
+    // A speech service that fails on its own thread: the menu says so for a
+    // while, over nothing else, and a screen reader hears it.
+    void voiceThatCannotSpeakIsShownAndAnnounced()
+    {
+        freshScript();
+        registry->voice().setSpeakerFactory([this](std::function<void()> failed) {
+            std::thread(failed).join();
+            return std::make_unique<Ear>(heard);
+        });
+        registry->voice().setOn(true);
+        registry->start();
+        Screen *menu = registry->screen(QStringLiteral("frminizio"));
+        QTRY_VERIFY(control<QLabel>(menu, "avviso"));
+        const QLabel *notice = control<QLabel>(menu, "avviso");
+        QVERIFY(notice->text().startsWith(QStringLiteral("La voce non è disponibile")));
+        QVERIFY(notice->text().contains(QStringLiteral("«Per chi legge con fatica (DSA)»")));
+        for (const QWidget *other : menu->findChildren<QWidget *>(Qt::FindDirectChildrenOnly))
+            QVERIFY2(other == notice || !other->isVisible()
+                         || !other->geometry().intersects(notice->geometry()),
+                     qPrintable(other->objectName()));
+        QTRY_COMPARE(menu->findChild<Announcer *>()->text(), notice->text());
+        QTRY_VERIFY_WITH_TIMEOUT(!control<QLabel>(menu, "avviso"), 10000);
     }
 };
 

@@ -5,7 +5,9 @@
 #include "numberpad.h"
 #include "picturename.h"
 #include "testing.h"
+#include "timestable.h"
 
+#include <QAccessible>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QStyleHints>
@@ -133,6 +135,54 @@ private slots:
                  QStringLiteral("6034"));
         QCOMPARE(screen->txtiniz->text(), QString());
         QVERIFY(screen->txtiniz->isEnabled());
+    }
+
+    // F2 and the pad's "×" show the times table only where the teacher
+    // allowed it, the divisor's row highlighted and each cell named for a
+    // screen reader; at every zoom, with the pad or without and the help
+    // shown, it covers nothing the child needs, nor the help.
+    void theTimesTableShowsOnlyWhereAllowed()
+    {
+        for (const bool allowed : {false, true}) {
+            freshScript().then(10, 99).then(3, 9).then(7, 9);
+            registry->setTimesTableAllowed(allowed);
+            registry->pad().setShown(true);
+            auto *screen = show<frmcalcolo>(QStringLiteral("frmcalcolo99"));
+            QTest::keyClick(screen->txtiniz, Qt::Key_F2);
+            auto *table = screen->findChild<TimesTable *>();
+            auto *times = screen->findChild<QPushButton *>(QStringLiteral("×"));
+            QCOMPARE(table && table->isVisible(), allowed);
+            QCOMPARE(times != nullptr, allowed);
+            if (!allowed)
+                continue;
+            times->click();
+            QVERIFY(table->isHidden());
+            times->click();
+            QCOMPARE(screen->focusWidget(), screen->txtiniz);
+            for (int row = 0; row < 10; ++row)
+                QCOMPARE(table->item(row, 0)->data(Qt::BackgroundRole).isValid(), row == 6);
+            QCOMPARE(
+                QAccessible::queryAccessibleInterface(table)->tableInterface()->cellAt(6, 3)->text(
+                    QAccessible::Name),
+                QStringLiteral("7 per 4, 28"));
+            QTest::keyClick(screen->txtiniz, Qt::Key_F1);
+            QTest::keyClick(screen->txtiniz, Qt::Key_F1);
+            QWidget *help = screen->findChild<QWidget *>(QStringLiteral("aiuto"));
+            for (const bool pad : {true, false}) {
+                registry->pad().setShown(pad);
+                for (const qreal zoom : {1.0, 1.25, 1.5, 2.0, 3.0}) {
+                    screen->setZoom(zoom);
+                    QVERIFY(!table->geometry().intersects(help->geometry()));
+                    for (QWidget *other :
+                         screen->findChildren<QWidget *>(Qt::FindDirectChildrenOnly))
+                        if (qobject_cast<QLabel *>(other) || qobject_cast<QLineEdit *>(other)
+                            || qobject_cast<QPushButton *>(other))
+                            for (const QWidget *aid : {static_cast<QWidget *>(table), help})
+                                QVERIFY2(!aid->geometry().intersects(other->geometry()),
+                                         qPrintable(other->objectName()));
+                }
+            }
+        }
     }
 
     void aHeldPressShowsTheNameAndOpensNothing()

@@ -5,8 +5,10 @@
 // it with QT_QPA_PLATFORM=offscreen; set QT_SCALE_FACTOR=2 for the high-DPI
 // look, --pad to show the typing exercises' number pad, --lim for the
 // menu's names of its pictures, --aiuto N to press Conferma N times with
-// nothing answered, which brings the help, and --settings to read the
-// teacher's settings files as the program does. With
+// nothing answered, which brings the help, --settings to read the
+// teacher's settings files as the program does; --muta turns on a voice
+// whose speech service fails, for the notice that says so; --tavola shows
+// the times table where a screen has one (F2). With
 // --screenshots it renders the screens the AppStream metadata shows, under
 // the names it lists them by:
 //   QT_QPA_PLATFORM=offscreen build/tools/snapshot --screenshots packaging/screenshots
@@ -17,10 +19,12 @@
 #include "screen.h"
 #include "screens.h"
 #include "settingsfile.h"
+#include "voice.h"
 #include "zoom.h"
 
 #include <QApplication>
 #include <QDir>
+#include <QKeyEvent>
 #include <QPixmap>
 #include <QPushButton>
 
@@ -49,6 +53,8 @@ int main(int argc, char *argv[])
     QStringList arguments = QCoreApplication::arguments();
     const bool pad = arguments.removeAll(QStringLiteral("--pad")) > 0;
     const bool whiteboard = arguments.removeAll(QStringLiteral("--lim")) > 0;
+    const bool mute = arguments.removeAll(QStringLiteral("--muta")) > 0;
+    const bool timesTable = arguments.removeAll(QStringLiteral("--tavola")) > 0;
     int wrong = 0;
     if (const qsizetype at = arguments.indexOf(QStringLiteral("--aiuto"));
         at > 0 && at + 1 < arguments.size()) {
@@ -61,7 +67,8 @@ int main(int argc, char *argv[])
     const int percent = arguments.size() == 3 && !forMetadata ? arguments.at(2).toInt() : 100;
     if (arguments.size() < 2 || arguments.size() > 3 || percent < 100) {
         std::fprintf(stderr,
-                     "usage: snapshot OUTDIR [PERCENT] [--pad] [--lim] [--aiuto N] [--settings]\n"
+                     "usage: snapshot OUTDIR [PERCENT] [--pad] [--lim] [--muta] [--tavola]\n"
+                     "                [--aiuto N] [--settings]\n"
                      "       snapshot --screenshots OUTDIR\n");
         return 2;
     }
@@ -91,6 +98,20 @@ int main(int argc, char *argv[])
         registry.setWhiteboard(whiteboard);
         if (settings)
             registry.settingsFile().load();
+        registry.setTimesTableAllowed(timesTable);
+        if (mute) {
+            registry.voice().setSpeakerFactory([](const std::function<void()> &failed) {
+                // A speaker that says nothing, having told that it cannot.
+                struct Silent : Speaker
+                {
+                    void say(const QString &) override { }
+                    void stop() override { }
+                };
+                failed();
+                return std::make_unique<Silent>();
+            });
+            registry.voice().setOn(true);
+        }
         registry.show(name);
         Screen *screen = registry.screen(name);
         if (auto *conferma = screen
@@ -98,6 +119,10 @@ int main(int argc, char *argv[])
                 : nullptr) {
             for (int k = 0; k < wrong; ++k)
                 conferma->click();
+        }
+        if (timesTable && screen) {
+            QKeyEvent f2(QEvent::KeyPress, Qt::Key_F2, Qt::NoModifier);
+            QCoreApplication::sendEvent(screen, &f2);
         }
         QCoreApplication::processEvents();
         const QString file = out.filePath(fileName + QStringLiteral(".png"));

@@ -5,6 +5,7 @@
 #include "helppanel.h"
 #include "numberpad.h"
 #include "registry.h"
+#include "timestable.h"
 
 #include <QApplication>
 #include <QChildEvent>
@@ -89,6 +90,8 @@ void Exercise::taskChanged()
     m_last = {};
     if (m_help)
         m_help->hide();
+    if (m_table)
+        m_table->setRow(timesTableRow());
 }
 
 void Exercise::showHelp(int level)
@@ -102,23 +105,60 @@ void Exercise::showHelp(int level)
         // Made only when first needed: until a child errs or asks, the
         // screen is as it always was.
         m_help = new HelpPanel(this);
-        addControl(m_help, helpPlace(false), Font::comic(13.5).boldFace());
+        addControl(m_help, helpPlace(false, false), Font::comic(13.5).boldFace());
         connect(m_help, &HelpPanel::tapped, this,
                 [this] { showHelp(std::min(m_helpLevel + 1, 2)); });
     }
     m_help->setHelp(help);
-    placeHelp();
+    placeAids();
     m_help->show();
     m_help->raise();
     if (isNew)
         speak(help.spoken);
 }
 
-void Exercise::placeHelp()
+QStringList Exercise::padKeys() const
 {
+    QStringList keys = m_padKeys;
+    if (settings().help())
+        keys << QStringLiteral("?");
+    if (timesTableAllowed())
+        keys << QStringLiteral("×");
+    return keys;
+}
+
+bool Exercise::timesTableAllowed() const
+{
+    return m_registry.timesTableAllowed() && timesTableRow() > 0;
+}
+
+bool Exercise::timesTableShown() const
+{
+    return m_table && !m_table->isHidden();
+}
+
+void Exercise::toggleTimesTable()
+{
+    if (!m_table) {
+        // Made only when first asked for, like the help.
+        m_table = new TimesTable(this);
+        addControl(m_table, timesTablePlace(false), Font::sans(9));
+    }
+    m_table->setRow(timesTableRow());
+    m_table->setVisible(m_table->isHidden());
+    placeAids();
+}
+
+void Exercise::placeAids()
+{
+    const bool withPad = m_pad && m_pad->isVisibleTo(this);
+    if (m_table) {
+        moveControl(m_table, timesTablePlace(withPad));
+        m_table->raise();
+    }
     // Over the pad's blank around its keys, where the two meet.
     if (m_help) {
-        moveControl(m_help, helpPlace(m_pad && m_pad->isVisibleTo(this)));
+        moveControl(m_help, helpPlace(withPad, timesTableShown()));
         m_help->raise();
     }
 }
@@ -127,6 +167,10 @@ void Exercise::keyPressEvent(QKeyEvent *event)
 {
     if (event->key() == Qt::Key_F1 && event->modifiers() == Qt::NoModifier) {
         showHelp(std::min(m_helpLevel + 1, 2));
+        return;
+    }
+    if (event->key() == Qt::Key_F2 && event->modifiers() == Qt::NoModifier && timesTableAllowed()) {
+        toggleTimesTable();
         return;
     }
     Page::keyPressEvent(event);
@@ -146,7 +190,7 @@ void Exercise::childEvent(QChildEvent *event)
 bool Exercise::eventFilter(QObject *watched, QEvent *event)
 {
     if (watched == m_pad && (event->type() == QEvent::Show || event->type() == QEvent::Hide))
-        placeHelp();
+        placeAids();
     return Page::eventFilter(watched, event);
 }
 

@@ -12,6 +12,7 @@
 class HelpPanel;
 class QLabel;
 class QLineEdit;
+class TimesTable;
 class QTimer;
 class Random;
 class Registry;
@@ -45,12 +46,12 @@ public:
 
     QPushButton *cmdconferma = nullptr;
 
+    // The times table, shown and hidden with F2, where the screen has one.
+    bool timesTableShown() const;
+
     // What the number pad types into the answer boxes, besides "Cancella".
-    // "?" asks for help, as F1 does.
-    QStringList padKeys() const override
-    {
-        return settings().help() ? m_padKeys + QStringList {QStringLiteral("?")} : m_padKeys;
-    }
+    // "?" asks for help, as F1 does; "×" shows the times table, as F2 does.
+    QStringList padKeys() const override;
 
 protected:
     void setPadKeys(const QStringList &keys) { m_padKeys = keys; }
@@ -86,11 +87,16 @@ protected:
     // judgement found wrong.
     virtual Help helpAt(int level, const Judgement &last) const = 0;
     // Where the help lies, in twips: over the illustration, or clear of the
-    // number pad when that shows too. Neither covers a box, a number, a
-    // sign, the verdict or a button.
-    virtual QRect helpPlace(bool withPad) const = 0;
+    // number pad and the times table when those show too. Neither covers a
+    // box, a number, a sign, the verdict or a button.
+    virtual QRect helpPlace(bool withPad, bool withTable) const = 0;
+    // The row of the times table that answers the task, and where the table
+    // lies, clear of the help's place; a screen without a table gives row 0.
+    virtual int timesTableRow() const { return 0; }
+    virtual QRect timesTablePlace(bool /*withPad*/) const { return {}; }
 
-    // F1, and the pad's "?", show the next level of help.
+    // F1, and the pad's "?", show the next level of help; F2 and "×" the
+    // times table, where the teacher allowed it.
     void keyPressEvent(QKeyEvent *event) override;
     void childEvent(QChildEvent *event) override;
     bool eventFilter(QObject *watched, QEvent *event) override;
@@ -114,7 +120,10 @@ private:
     void tmrtempo_Timer();
     // Shows the help at a level, and says it when it is new.
     void showHelp(int level);
-    void placeHelp();
+    void toggleTimesTable();
+    bool timesTableAllowed() const;
+    // The help and the table, clear of each other and of the pad.
+    void placeAids();
 
     // When Conferma last brought a new task: a second press within the
     // double-click interval belongs to the same double click, so it must
@@ -127,6 +136,7 @@ private:
     int m_helpLevel = 0;
     Judgement m_last;
     HelpPanel *m_help = nullptr;
+    TimesTable *m_table = nullptr;
     QWidget *m_pad = nullptr;
     // The digits, as a telephone's keypad has them.
     QStringList m_padKeys {QStringLiteral("7"), QStringLiteral("8"), QStringLiteral("9"),

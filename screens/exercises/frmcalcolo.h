@@ -62,7 +62,11 @@ private:
     Verdict judge() override;
     QString spokenTask() const override;
     Help helpAt(int level, const Judgement &last) const override;
-    QRect helpPlace(bool withPad) const override;
+    QRect helpPlace(bool withPad, bool withTable) const override;
+    int timesTableRow() const override { return task.den; }
+    QRect timesTablePlace(bool withPad) const override;
+    // Where the pad starts, in twips, centred on the illustration.
+    int padLeft() const { return m_range.illustrationPlace.center().x() - 1260; }
 
     const Range &m_range;
     FractionOfTask task;

@@ -76,7 +76,7 @@ Help frmcomplementare::helpAt(int level, const Judgement &last) const
 }
 
 // Over the illustration; over the title when the pad covers the illustration.
-QRect frmcomplementare::helpPlace(bool withPad) const
+QRect frmcomplementare::helpPlace(bool withPad, bool) const
 {
     return withPad ? QRect(1320, 240, 7815, 1935) : QRect(240, 2280, 3720, 4200);
 }

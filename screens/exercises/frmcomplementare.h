@@ -42,7 +42,7 @@ private:
     Verdict judge() override;
     QString spokenTask() const override;
     Help helpAt(int level, const Judgement &last) const override;
-    QRect helpPlace(bool withPad) const override;
+    QRect helpPlace(bool withPad, bool withTable) const override;
 
     ComplementTask task;
 };

@@ -99,7 +99,7 @@ Help frmmax::helpAt(int level, const Judgement &) const
 }
 
 // Over the illustration; this exercise has no pad.
-QRect frmmax::helpPlace(bool) const
+QRect frmmax::helpPlace(bool, bool) const
 {
     return {6240, 1440, 4260, 4320};
 }

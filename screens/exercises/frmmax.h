@@ -40,7 +40,7 @@ private:
     Verdict judge() override;
     QString spokenTask() const override;
     Help helpAt(int level, const Judgement &last) const override;
-    QRect helpPlace(bool withPad) const override;
+    QRect helpPlace(bool withPad, bool withTable) const override;
     // Shows ring k alone (none for -1) and makes sel[k] the chosen fraction.
     void select(int k);
 

@@ -173,7 +173,7 @@ Help frmordine::helpAt(int level, const Judgement &) const
 }
 
 // Over the illustration; this exercise has no pad.
-QRect frmordine::helpPlace(bool) const
+QRect frmordine::helpPlace(bool, bool) const
 {
     return {6480, 1440, 4020, 3720};
 }

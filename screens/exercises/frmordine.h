@@ -66,7 +66,7 @@ public:
 private:
     QString spokenTask() const override;
     Help helpAt(int level, const Judgement &last) const override;
-    QRect helpPlace(bool withPad) const override;
+    QRect helpPlace(bool withPad, bool withTable) const override;
     // A click on top fraction k (img[k]).
     void img_Click(int k);
     void optcre_Click();

@@ -103,7 +103,7 @@ Help frmsimbolo::helpAt(int level, const Judgement &last) const
 
 // Over the illustration; below the pad, which lies across its middle, when
 // that shows too.
-QRect frmsimbolo::helpPlace(bool withPad) const
+QRect frmsimbolo::helpPlace(bool withPad, bool) const
 {
     return withPad ? QRect(240, 4230, 3840, 1470) : QRect(240, 1080, 3840, 4440);
 }

@@ -38,7 +38,7 @@ private:
     Verdict judge() override;
     QString spokenTask() const override;
     Help helpAt(int level, const Judgement &last) const override;
-    QRect helpPlace(bool withPad) const override;
+    QRect helpPlace(bool withPad, bool withTable) const override;
 
     // The six pairs on the screen.
     SymbolTask coppie;

@@ -20,6 +20,8 @@ public:
     // row's pictures and under the bottom row's, in the free bands between
     // the title, the pictures and the credits.
     void showNames();
+    // The band under the bottom row's names, between "&Esci" and the credit.
+    std::optional<QRect> noticePlace() const override { return QRect(1200, 6850, 7950, 320); }
 
     PictureButton *cmdripassa;
     QPushButton *cmdesci;
