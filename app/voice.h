@@ -7,25 +7,13 @@
 #include <QString>
 
 #include "settings.h"
+#include "speechservice.h"
 
 #include <functional>
 #include <memory>
 #include <optional>
 
 class QWidget;
-
-// Whatever turns text into sound: the desktop's speech service, or a
-// stand-in that only listens.
-class Speaker
-{
-public:
-    virtual ~Speaker() = default;
-    // Starts saying text, in place of whatever was being said.
-    virtual void say(const QString &text) = 0;
-    virtual void stop() = 0;
-    // The pace, on the service's scale of −1 to 1.
-    virtual void setRate(double rate) { static_cast<void>(rate); }
-};
 
 // The program's own voice, for a child who reads with difficulty: with
 // --voce it reads each task, verdict and rules page aloud as a teacher
@@ -94,9 +82,3 @@ private:
     std::unique_ptr<Speaker> m_speaker;
     QPointer<const QObject> m_speaking;
 };
-
-// The desktop's speech service through Qt TextToSpeech, in Italian at a
-// pace a child can follow. It is reached on a thread of its own, so that a
-// service that is slow to start, or never answers, keeps no window waiting;
-// the first failure is told once on the error output, and to failed.
-std::unique_ptr<Speaker> speechService(std::function<void()> failed);

@@ -107,7 +107,7 @@ def main():
         orca.wait_for(lambda p: p.startswith("notification Sbagliato"), "the verdict", mark)
         time.sleep(2)
         verdicts = [p for p in orca.said()[mark:] if p.startswith("notification")]
-        assert verdicts == ["notification Sbagliato!"], verdicts
+        assert verdicts == ["notification Sbagliato! Controlla la divisione."], verdicts
         assert "notification." not in orca.said(), "an empty notification was spoken"
 
         key("Escape")

@@ -42,8 +42,8 @@ open_exercise() {
 open_exercise alt+c ctrl+l
 grep -qx 'SET SELF LANGUAGE it.*' "$HOME/heard" && grep -qx 'SET SELF RATE -30' "$HOME/heard" \
     || fail "not Italian at the child's pace: $(grep 'LANGUAGE\|RATE' "$HOME/heard")"
-# The buttons Tab reaches, the task, the verdict once, the task again.
-[[ $(said) =~ ^Calcolo\ le\ quotelle\|Trovo\ la\ frazione\ complementare\|((un|[0-9]+)\ [a-zè]+)\|Sbagliato,\ riprova!\|(.*)$ \
+# The buttons Tab reaches, the task, the verdict once with what to check, the task again.
+[[ $(said) =~ ^Calcolo\ le\ quotelle\|Trovo\ la\ frazione\ complementare\|((un|[0-9]+)\ [a-zè]+)\|Sbagliato,\ riprova!\ Controlla\ il\ numeratore\.\|(.*)$ \
    && ${BASH_REMATCH[3]} = "${BASH_REMATCH[1]}" ]] || fail "heard: $(said)"
 grep -v XDG_RUNTIME "$HOME/errors" | grep . && fail "complained with a working service"
 kill "$pid"
