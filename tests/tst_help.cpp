@@ -9,6 +9,7 @@
 #include "line.h"
 #include "numberpad.h"
 #include "picture.h"
+#include "settingsfile.h"
 #include "shape.h"
 #include "testing.h"
 #include "voice.h"
@@ -171,6 +172,19 @@ private slots:
         QCOMPARE(control<QLineEdit>(screen, "txtn1")->text(), QString());
         QTest::mouseClick(screen->cmdconferma, Qt::LeftButton);
         QCOMPARE(screen->shownHelp().level, 2);
+    }
+
+    // For a test in class the teacher switches the help off: no ladder, no
+    // F1, no "?" on the pad.
+    void aTeacherCanSwitchItOff()
+    {
+        Exercise *screen = open(QStringLiteral("frmcomplementare"), complement);
+        registry->settingsFile().setOption(QStringLiteral("aiuti/aiuto"), QStringLiteral("no"));
+        for (int k = 0; k < 3; ++k)
+            QTest::mouseClick(screen->cmdconferma, Qt::LeftButton);
+        QTest::keyClick(screen, Qt::Key_F1);
+        QCOMPARE(screen->shownHelp().level, 0);
+        QVERIFY(!screen->padKeys().contains(QStringLiteral("?")));
     }
 
     // At every zoom step, with and without the pad, the help lies clear of
