@@ -38,8 +38,13 @@ Help make(int level, std::vector<Bar> bars, const QStringList &lines, const QStr
 {
     QStringList spoken;
     for (const QString &line : lines) {
-        if (line != unspoken)
-            spoken << spokenLine(line);
+        if (line == unspoken)
+            continue;
+        // Each line a sentence of its own, so that the voice pauses.
+        QString sentence = spokenLine(line);
+        if (!sentence.isEmpty() && !sentence.back().isPunct())
+            sentence += QLatin1Char('.');
+        spoken << sentence;
     }
     return {level, std::move(bars), lines, spoken.join(QLatin1Char(' '))};
 }
