@@ -94,7 +94,8 @@ typed=$(box_text "divisione, divisore")
 xdotool key ctrl+0
 expect_window "$exercise" 708 479 "exercise after Ctrl+0"
 # --lim: 200 %, as 250 % does not fit, and the number pad on the exercises: a click on its
-# 4 (at 1358, 3983 in twips) types into the box with the focus, until Ctrl+T hides it.
+# 4 (at 1358, 3577 in twips, the pad having a row for "?") types into the box with the focus,
+# until Ctrl+T hides it.
 kill "$pid"
 "$program" --lim &
 pid=$!
@@ -104,7 +105,7 @@ click_client "$menu" $(((7200 + 2055 / 2) * 2 / 15)) $(((2040 + 1935 / 2) * 2 / 
 exercise=$(wait_window "Trovo la frazione complementare") || fail "cmdtrovo opened nothing"
 for keys in "" ctrl+t; do
     [ -z "$keys" ] || xdotool key "$keys"
-    click_client "$exercise" $((1358 * 2 / 15)) $((3983 * 2 / 15))
+    click_client "$exercise" $((1358 * 2 / 15)) $((3577 * 2 / 15))
     sleep 0.3
     [ "$(box_text "numeratore della frazione complementare")" = 4 ] || fail "the pad's 4, $keys"
 done
