@@ -18,6 +18,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QRadioButton>
 #include <QTest>
 
 namespace {
@@ -172,6 +173,15 @@ private slots:
         QCOMPARE(control<QLineEdit>(screen, "txtn1")->text(), QString());
         QTest::mouseClick(screen->cmdconferma, Qt::LeftButton);
         QCOMPARE(screen->shownHelp().level, 2);
+    }
+
+    // Choosing the other order while the help shows changes what it says.
+    void theOrderingHelpFollowsTheOrderChosen()
+    {
+        Exercise *screen = open(QStringLiteral("frmordine"), order);
+        QTest::keyClick(screen, Qt::Key_F1);
+        control<QRadioButton>(screen, "optdecre")->click();
+        QVERIFY(screen->shownHelp().lines.join(' ').contains(QStringLiteral("decrescente")));
     }
 
     // For a test in class the teacher switches the help off: no ladder, no

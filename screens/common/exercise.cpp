@@ -94,6 +94,12 @@ void Exercise::taskChanged()
         m_table->setRow(timesTableRow());
 }
 
+void Exercise::helpChanged()
+{
+    if (shownHelp().level > 0)
+        showHelp(m_helpLevel);
+}
+
 void Exercise::showHelp(int level)
 {
     if (!settings().help())

@@ -101,6 +101,10 @@ protected:
     void childEvent(QChildEvent *event) override;
     bool eventFilter(QObject *watched, QEvent *event) override;
 
+    // What the help says follows the task, as when the order asked for
+    // changes; the level stays.
+    void helpChanged();
+
     // The registry's generator, asked for at every draw, so that a test can
     // hand in a scripted one at any time.
     Random &rnd() const;

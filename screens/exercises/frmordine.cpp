@@ -132,6 +132,7 @@ void frmordine::showTask(const OrderTask &given)
 void frmordine::ordina(Direction direction)
 {
     m_task.direction = direction;
+    helpChanged();
 }
 
 void frmordine::img_Click(int k)
