@@ -30,6 +30,17 @@ bool isGarbage(const QByteArray &line)
         && !(trimmed.startsWith('[') && trimmed.endsWith(']')) && !trimmed.contains('=');
 }
 
+// What a person typed, as one line can show it: a stray control character
+// or a NUL from a damaged file would cut the line on the error output.
+QString printable(QString text)
+{
+    for (QChar &c : text) {
+        if (!c.isPrint())
+            c = QChar::ReplacementCharacter;
+    }
+    return text;
+}
+
 } // namespace
 
 SettingsRead readSettingsFile(const QString &path)
@@ -54,7 +65,7 @@ SettingsRead readSettingsFile(const QString &path)
                                             "la riga non conta")
                                  .arg(path)
                                  .arg(number)
-                                 .arg(QString::fromUtf8(line.trimmed()));
+                                 .arg(printable(QString::fromUtf8(line.trimmed())));
     }
     const QSettings ini(path, QSettings::IniFormat);
     for (const QString &key : ini.allKeys()) {
@@ -70,7 +81,7 @@ SettingsRead readSettingsFile(const QString &path)
             : QStringLiteral("[%1] %2").arg(key.section(QLatin1Char('/'), 0, 0),
                                             key.section(QLatin1Char('/'), 1));
         read.problems << QStringLiteral("quotelle: %1: %2 = «%3»: %4; la riga non conta")
-                             .arg(path, shown, text, checked.problem);
+                             .arg(path, printable(shown), printable(text), checked.problem);
     }
     return read;
 }

@@ -103,6 +103,7 @@ private slots:
                                      << "[aiuti] colore = «blu»: il programma non ha";
         QTest::newRow("not INI") << QByteArray("; commento\nvoce sì\n[aiuti]\n")
                                  << "riga 2: «voce sì» non è chiave = valore";
+        QTest::newRow("damaged") << QByteArray("\x01rotto\0\n", 8) << "riga 1: «\uFFFDrotto\uFFFD»";
         QTest::newRow("unreadable") << QByteArray() << "il file non si può leggere";
     }
     void badFilesGiveTheDefaultAndOneLine()
@@ -116,7 +117,8 @@ private slots:
         const SettingsRead read = readSettingsFile(path);
         QCOMPARE(read.problems.size(), 1);
         QVERIFY2(read.problems[0].startsWith(QStringLiteral("quotelle: ") + path)
-                     && read.problems[0].contains(told) && !read.problems[0].contains('\n'),
+                     && read.problems[0].contains(told) && !read.problems[0].contains('\n')
+                     && !read.problems[0].contains(QChar(0)),
                  qPrintable(read.problems[0]));
         Settings settings;
         for (const auto &[key, value] : read.values)
