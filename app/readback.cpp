@@ -39,8 +39,9 @@ bool ReadBack::eventFilter(QObject *watched, QEvent *event)
     m_entered.insert(box, box->text());
     // A click on Conferma, or its access key, moves the focus to it first;
     // Tab to it is leaving the box like any other.
-    const auto *next = qobject_cast<QPushButton *>(QApplication::focusWidget());
-    const bool conferma = next && next->objectName() == QLatin1String("cmdconferma")
+    const auto *screen = qobject_cast<const Screen *>(box->window());
+    const bool conferma = screen && screen->confirmButton()
+        && QApplication::focusWidget() == screen->confirmButton()
         && (reason == Qt::MouseFocusReason || reason == Qt::ShortcutFocusReason);
     if (m_on && changed && !conferma)
         m_voice.speak(spokenTyped(box->text()), box->window());

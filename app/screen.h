@@ -47,6 +47,9 @@ public:
     // with, handed over before Form_Load.
     void settle(Placement &placement, QScreen *display, Voice &voice);
 
+    // The button that judges the answer; none on a screen without one.
+    QPushButton *confirmButton() const { return m_confirm; }
+
     // The keys of the number pad this screen takes; none takes no pad.
     virtual QStringList padKeys() const { return {}; }
 
@@ -136,6 +139,8 @@ protected:
 
     // The button that Esc presses anywhere on the screen.
     void setCancel(QPushButton *button) { m_cancel = button; }
+    // The button that judges the answer, when the screen has one.
+    void setConfirm(QPushButton *button) { m_confirm = button; }
 
     void keyPressEvent(QKeyEvent *event) override;
     void closeEvent(QCloseEvent *event) override;
@@ -156,6 +161,7 @@ private:
     QColor m_background;
     Origin m_origin {0, 0};
     QPushButton *m_cancel = nullptr;
+    QPushButton *m_confirm = nullptr;
     std::vector<std::pair<int, QWidget *>> m_tabOrder;
     Announcer *m_announcer = nullptr;
 };

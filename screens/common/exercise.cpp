@@ -44,6 +44,7 @@ void Exercise::confermaButton(int left, int top, int width, int height, const Fo
 {
     cmdconferma = button("cmdconferma", QStringLiteral("&Conferma"), left, top, width, height, font,
                          tabIndex);
+    setConfirm(cmdconferma);
     connect(cmdconferma, &QPushButton::clicked, this, &Exercise::cmdconferma_Click);
 }
 
