@@ -149,7 +149,9 @@ void Exercise::toggleTimesTable()
     if (!m_table) {
         // Made only when first asked for, like the help.
         m_table = new TimesTable(this);
-        addControl(m_table, timesTablePlace(false), Font::sans(9));
+        // No font of the table's: the table fits its own to its cells, at
+        // every zoom.
+        addControl(m_table, timesTablePlace(false));
     }
     m_table->setRow(timesTableRow());
     m_table->setVisible(m_table->isHidden());
