@@ -32,8 +32,8 @@ class SettingsTest : public ExerciseTest
         return path;
     }
 
-    // Opens the teacher's window from the menu, chooses these values and saves them.
-    frmimpostazioni *saveChoosing(const QStringList &options)
+    // Opens the teacher's window from the menu.
+    frmimpostazioni *openWindow()
     {
         freshScript();
         registry->settingsFile().load();
@@ -42,7 +42,13 @@ class SettingsTest : public ExerciseTest
         if (!QTest::qWaitForWindowActive(menu))
             qFatal("the menu is not active");
         QTest::keyClick(menu, Qt::Key_I, Qt::ControlModifier | Qt::AltModifier);
-        auto *window = loadedAs<frmimpostazioni>(*registry, teacherScreen());
+        return loadedAs<frmimpostazioni>(*registry, teacherScreen());
+    }
+
+    // Opens the teacher's window, chooses these values and saves them.
+    frmimpostazioni *saveChoosing(const QStringList &options)
+    {
+        frmimpostazioni *window = openWindow();
         for (const QString &name : options)
             QTest::mouseClick(control<QRadioButton>(window, qPrintable(name)), Qt::LeftButton, {},
                               QPoint(4, 4));
@@ -169,6 +175,17 @@ private slots:
         QVERIFY(control<QRadioButton>(window, "optdenominatore_massimo_99")->isChecked());
         QCOMPARE(QDir(m_dir.filePath(QStringLiteral("blocked/quotelle"))).entryList(QDir::Files),
                  QStringList {QStringLiteral("quotelle.conf")});
+    }
+
+    // By the keys alone, each row is entered on the choice in force.
+    void tabLandsOnTheChoiceInForce()
+    {
+        frmimpostazioni *window = openWindow();
+        QTRY_COMPARE(window->focusWidget()->objectName(), "optdenominatore_massimo_99");
+        QTest::keyClick(window->focusWidget(), Qt::Key_Tab);
+        QTest::keyClick(window->focusWidget(), Qt::Key_Tab);
+        QTest::keyClick(window->focusWidget(), Qt::Key_Tab);
+        QTRY_COMPARE(window->focusWidget()->objectName(), "optvoce_no");
     }
 };
 

@@ -4,11 +4,14 @@
 
 #include "settingsfile.h"
 
+#include <QFocusEvent>
 #include <QGroupBox>
 #include <QLabel>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QTimer>
 
+#include <algorithm>
 #include <map>
 
 namespace {
@@ -70,6 +73,7 @@ frmimpostazioni::frmimpostazioni(SettingsFile &file)
             row.choices.push_back(
                 option(row.frame, controlName("opt", key, choice.value).constData(), choice.caption,
                        120 + int(c) * width, 90, width - 60, 360, text, tabIndex++));
+            row.choices.back()->installEventFilter(this);
         }
         row.inForce = label(controlName("lblora", key).constData(), QString(),
                             frameLeft + frameWidth + 120, top + 90, 2820, 375, text);
@@ -81,6 +85,26 @@ frmimpostazioni::frmimpostazioni(SettingsFile &file)
     fineButton(tabIndex);
     lblmess = label("lblmess", QString(), 2640, 6480, 7740, 615, text);
     connect(cmdsalva, &QPushButton::clicked, this, &frmimpostazioni::cmdsalva_Click);
+}
+
+bool frmimpostazioni::eventFilter(QObject *watched, QEvent *event)
+{
+    const auto *focus = static_cast<QFocusEvent *>(event);
+    // By the keys, or as the window opens; a click chooses where it lands.
+    if (event->type() != QEvent::FocusIn || focus->reason() == Qt::MouseFocusReason
+        || focus->reason() == Qt::OtherFocusReason)
+        return Page::eventFilter(watched, event);
+    for (const Row &row : rows) {
+        if (std::find(row.choices.begin(), row.choices.end(), watched) == row.choices.end())
+            continue;
+        for (QRadioButton *choice : row.choices) {
+            // Once the focus has settled, so that a screen reader hears
+            // where it lands.
+            if (choice->isChecked() && choice != watched)
+                QTimer::singleShot(0, choice, [choice] { choice->setFocus(Qt::TabFocusReason); });
+        }
+    }
+    return Page::eventFilter(watched, event);
 }
 
 void frmimpostazioni::Form_Load()

@@ -42,6 +42,10 @@ public:
     QPushButton *cmdsalva;
     QLabel *lblmess;
 
+protected:
+    // Tab into a row lands on the choice in force, not on its first.
+    bool eventFilter(QObject *watched, QEvent *event) override;
+
 private:
     // Checks the value in force of each key and says where it comes from.
     void mostra();
