@@ -89,10 +89,11 @@ frmimpostazioni::frmimpostazioni(SettingsFile &file)
 
 bool frmimpostazioni::eventFilter(QObject *watched, QEvent *event)
 {
-    const auto *focus = static_cast<QFocusEvent *>(event);
+    if (event->type() != QEvent::FocusIn)
+        return Page::eventFilter(watched, event);
     // By the keys, or as the window opens; a click chooses where it lands.
-    if (event->type() != QEvent::FocusIn || focus->reason() == Qt::MouseFocusReason
-        || focus->reason() == Qt::OtherFocusReason)
+    const Qt::FocusReason reason = static_cast<QFocusEvent *>(event)->reason();
+    if (reason == Qt::MouseFocusReason || reason == Qt::OtherFocusReason)
         return Page::eventFilter(watched, event);
     for (const Row &row : rows) {
         if (std::find(row.choices.begin(), row.choices.end(), watched) == row.choices.end())
