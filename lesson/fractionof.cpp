@@ -21,16 +21,15 @@ FractionOfTask drawFractionOf(Random &random, const FractionOfRange &range)
     return task;
 }
 
-Judgement judge(const FractionOfTask &task, const FractionOfAnswer &answer)
+Judgement judgeWrittenSteps(const std::array<int, 7> &expected, const FractionOfAnswer &answer)
 {
-    const int expected[] = {task.whole(), task.den,   task.sris, task.sris,
-                            task.num,     task.ris(), task.ris()};
     Judgement judgement;
     for (int box = Dividend; box <= Result; ++box)
         judgement.right.push_back(matches(answer[box], expected[box]));
     // A product is the same whichever factor comes first: the two factors,
     // and only they, are right in either order.
-    if (matches(answer[FirstFactor], task.num) && matches(answer[SecondFactor], task.sris))
+    if (matches(answer[FirstFactor], expected[SecondFactor])
+        && matches(answer[SecondFactor], expected[FirstFactor]))
         judgement.right[FirstFactor] = judgement.right[SecondFactor] = true;
     const auto wrong = [&judgement](int from, int to) {
         return !std::all_of(judgement.right.begin() + from, judgement.right.begin() + to + 1,
@@ -43,4 +42,10 @@ Judgement judge(const FractionOfTask &task, const FractionOfAnswer &answer)
     else if (wrong(Result, Result))
         judgement.step = Step::Result;
     return judgement;
+}
+
+Judgement judge(const FractionOfTask &task, const FractionOfAnswer &answer)
+{
+    return judgeWrittenSteps(
+        {task.whole(), task.den, task.sris, task.sris, task.num, task.ris(), task.ris()}, answer);
 }

@@ -42,3 +42,6 @@ using FractionOfAnswer = std::array<QString, 7>;
 // Every box against its number, the two factors in either order; the step
 // is the first of division, multiplication and result with a wrong box.
 Judgement judge(const FractionOfTask &task, const FractionOfAnswer &answer);
+
+// The same for any two written steps, given the number each box expects.
+Judgement judgeWrittenSteps(const std::array<int, 7> &expected, const FractionOfAnswer &answer);

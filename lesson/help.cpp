@@ -221,6 +221,8 @@ QString checkPhrase(Step step)
         return QStringLiteral("Controlla il denominatore.");
     case Step::Whole:
         return QStringLiteral("Controlla l’intero.");
+    case Step::Comma:
+        return QStringLiteral("Controlla la virgola.");
     default:
         return {};
     }

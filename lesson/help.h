@@ -4,6 +4,7 @@
 
 #include "comparison.h"
 #include "complement.h"
+#include "diagram.h"
 #include "fractionof.h"
 
 #include <QString>
@@ -32,6 +33,8 @@ struct Help
     QStringList lines;
     // The lines as they are read aloud, with fractions and signs in words.
     QString spoken;
+    // A picture that is not a row of bars, for the topics beyond the six.
+    Diagram diagram = {};
 };
 
 // The level the help reaches after so many wrong answers to one task: none

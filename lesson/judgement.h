@@ -26,6 +26,7 @@ enum class Step {
     Denominator,
     Whole,
     Choice, // a choice among fractions, or a symbol between two
+    Comma, // the digits of a decimal number right, the comma elsewhere
 };
 
 // What the judgement of one answer says: for every box or choice, in the

@@ -119,6 +119,30 @@ QString spokenFraction(int numerator, int denominator)
         + QLatin1Char('i');
 }
 
+QString spokenDecimalFraction(int numerator, int denominator)
+{
+    const char *name = denominator == 10 ? "decim"
+        : denominator == 100             ? "centesim"
+        : denominator == 1000            ? "millesim"
+                                         : nullptr;
+    if (!name || numerator < 1 || numerator > 9999)
+        return spokenFraction(numerator, denominator);
+    if (numerator == 1)
+        return QStringLiteral("un ") + QString::fromLatin1(name) + QLatin1Char('o');
+    return spokenNumber(numerator) + QLatin1Char(' ') + QString::fromLatin1(name)
+        + QLatin1Char('i');
+}
+
+QString spokenDecimal(const QString &written)
+{
+    static const QRegularExpression form(QStringLiteral("^(\\d{1,4}),(\\d{1,4})$"));
+    const QRegularExpressionMatch match = form.match(written);
+    if (!match.hasMatch())
+        return {};
+    return spokenTyped(match.captured(1)) + QStringLiteral(" virgola ")
+        + spokenTyped(match.captured(2));
+}
+
 QString spokenFractionOf(int numerator, int denominator, int whole)
 {
     return spokenFraction(numerator, denominator) + QStringLiteral(" di ") + QString::number(whole);

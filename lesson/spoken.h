@@ -28,6 +28,15 @@ QString spokenNumber(int number);
 // digit by digit. Nothing for an empty box or for text that is not digits.
 QString spokenTyped(const QString &typed);
 
+// A decimal fraction in words, as its number is read: "trentasette
+// centesimi", "un decimo", "milleduecento millesimi"; any other as
+// spokenFraction says it.
+QString spokenDecimalFraction(int numerator, int denominator);
+
+// A decimal number written with the comma, in words: "zero virgola
+// trentasette", "uno virgola zero cinque". Nothing for anything else.
+QString spokenDecimal(const QString &written);
+
 // A fraction of a number: "3 quarti di 80".
 QString spokenFractionOf(int numerator, int denominator, int whole);
 

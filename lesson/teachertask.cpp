@@ -191,3 +191,81 @@ TeacherTask<OrderTask> checkOrder(const QStringList &typed, Direction direction)
         return OrderTask {f, direction};
     });
 }
+
+TeacherTask<FractionToWholeTask> checkFractionToWhole(const QStringList &typed,
+                                                      const FractionOfRange &range)
+{
+    Reader reader(typed);
+    const int num = reader.next(QStringLiteral("il numeratore"), 1, 8);
+    const int den = reader.next(QStringLiteral("il denominatore"), 2, 9);
+    const int known =
+        reader.next(QStringLiteral("il numero che vale la frazione"), 1, range.limit - 1);
+    if (!reader.problem.isEmpty())
+        return {{}, reader.problem};
+    if (num >= den)
+        return {{}, notProper({num, den})};
+    if (known % num != 0)
+        return {{}, QStringLiteral("%1 non si divide esattamente per %2.").arg(known).arg(num)};
+    const FractionToWholeTask task {num, den, known / num};
+    if (task.whole() >= range.limit)
+        return {{},
+                QStringLiteral("Il numero da trovare sarebbe %1: deve essere minore di %2.")
+                    .arg(task.whole())
+                    .arg(range.limit)};
+    return {task, {}};
+}
+
+TeacherTask<DecimalTask> checkDecimal(const QStringList &typed, DecimalKind kind)
+{
+    Reader reader(typed);
+    const int numerator = reader.next(QStringLiteral("il numeratore"), 1, 9999);
+    const int denominator = reader.next(QStringLiteral("il denominatore"), 10, 1000);
+    if (!reader.problem.isEmpty())
+        return {{}, reader.problem};
+    if (denominator != 10 && denominator != 100 && denominator != 1000)
+        return {{}, QStringLiteral("Il denominatore deve essere 10, 100 o 1000.")};
+    if (numerator >= 10 * denominator)
+        return {{},
+                QStringLiteral("Con il denominatore %1 il numeratore va da 1 a %2, perché il "
+                               "numero sia minore di 10.")
+                    .arg(denominator)
+                    .arg(10 * denominator - 1)};
+    if (numerator % 10 == 0)
+        return {{},
+                QStringLiteral("Il numeratore non deve finire con lo zero: %1/%2 = %3/%4.")
+                    .arg(numerator)
+                    .arg(denominator)
+                    .arg(numerator / 10)
+                    .arg(denominator / 10)};
+    return {DecimalTask {kind, numerator, denominator}, {}};
+}
+
+TeacherTask<PercentTask> checkPercent(const QStringList &typed, PercentKind kind)
+{
+    Reader reader(typed);
+    PercentTask task {kind, reader.next(QStringLiteral("la percentuale"), 1, 99), 0};
+    if (kind == PercentKind::OfNumber)
+        task.whole = reader.next(QStringLiteral("il numero"), 1, 1000);
+    if (!reader.problem.isEmpty())
+        return {{}, reader.problem};
+    if (kind == PercentKind::AsFraction && !isValid(task)) {
+        QStringList easy;
+        for (const int percent : easyPercents())
+            easy << QString::number(percent);
+        return {{},
+                QStringLiteral("Il %1% non ha una frazione facile: scegli fra %2.")
+                    .arg(task.percent)
+                    .arg(easy.join(QStringLiteral(", ")))};
+    }
+    if (task.whole * task.percent % 100 != 0)
+        return {{},
+                QStringLiteral("Il %1% di %2 non è un numero intero.")
+                    .arg(task.percent)
+                    .arg(task.whole)};
+    if (!isValid(task))
+        return {{},
+                QStringLiteral("Con %1 la percentuale va a passi di 5: da 1 a 99 solo con le "
+                               "centinaia.")
+                    .arg(task.whole)};
+    return {task, {}};
+}

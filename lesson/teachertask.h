@@ -4,7 +4,10 @@
 
 #include "comparison.h"
 #include "complement.h"
+#include "decimal.h"
 #include "fractionof.h"
+#include "fractiontowhole.h"
+#include "percent.h"
 
 #include <QString>
 #include <QStringList>
@@ -31,3 +34,10 @@ TeacherTask<SymbolTask> checkSymbol(const QStringList &typed);
 TeacherTask<LargestTask> checkLargest(const QStringList &typed);
 // The five fractions, each as numerator and denominator, and the order.
 TeacherTask<OrderTask> checkOrder(const QStringList &typed, Direction direction);
+// The numerator, the denominator and the number the fraction is worth.
+TeacherTask<FractionToWholeTask> checkFractionToWhole(const QStringList &typed,
+                                                      const FractionOfRange &range);
+// The numerator and the denominator of the decimal fraction.
+TeacherTask<DecimalTask> checkDecimal(const QStringList &typed, DecimalKind kind);
+// The percentage, then the number it is taken of (read only for that kind).
+TeacherTask<PercentTask> checkPercent(const QStringList &typed, PercentKind kind);

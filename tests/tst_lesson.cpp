@@ -9,6 +9,7 @@
 #include "settings.h"
 #include "statistics.h"
 #include "teachertask.h"
+#include "topicwords.h"
 
 #include <QRegularExpression>
 #include <QStringList>
@@ -51,6 +52,42 @@ QString drawn(const QString &exercise, Random &random, int most = Settings().max
     for (int k = 0; k < int(t.varying.size()); ++k)
         parts << text(t.fraction(k));
     return parts.join(QLatin1Char(' '));
+}
+
+// One task of a topic as its screen shows it, the two kinds taking turns,
+// and what the teacher's check says of the same task typed in.
+struct TopicDraw
+{
+    QString shown;
+    QString problem;
+};
+
+TopicDraw drawnTopic(const QString &topic, Random &random, int turn)
+{
+    const auto number = [](int n) { return QString::number(n); };
+    if (topic.startsWith(QLatin1String("intero"))) {
+        const FractionOfRange range = topic.endsWith(QLatin1String("99"))
+            ? FractionOfRange {99, 100}
+            : FractionOfRange {999, 1000};
+        const FractionToWholeTask t = drawFractionToWhole(random, range);
+        return {
+            QStringLiteral("%1/%2 di ? = %3").arg(t.num).arg(t.den).arg(t.known()),
+            checkFractionToWhole({number(t.num), number(t.den), number(t.known())}, range).problem};
+    }
+    if (topic == QLatin1String("decimali")) {
+        const DecimalTask t = drawDecimal(random, decimalKindForTurn(turn));
+        const QString problem =
+            checkDecimal({number(t.numerator), number(t.denominator)}, t.kind).problem;
+        if (t.kind == DecimalKind::ToNumber)
+            return {QStringLiteral("%1/%2 = ?").arg(t.numerator).arg(t.denominator), problem};
+        return {QStringLiteral("%1 = ?/%2").arg(t.number()).arg(t.denominator), problem};
+    }
+    const PercentTask t = drawPercent(random, percentKindForTurn(turn));
+    const QString problem = checkPercent({number(t.percent), number(t.whole)}, t.kind).problem;
+    if (t.kind == PercentKind::OfNumber)
+        return {QStringLiteral("%1% di %2 = ?").arg(t.percent).arg(t.whole), problem};
+    return {QStringLiteral("%1% = ?/100 = ?/%2").arg(t.percent).arg(t.lowest().denominator),
+            problem};
 }
 
 // Counts the values each task takes, to show that every draw ends soon.
@@ -166,6 +203,67 @@ private slots:
         QVERIFY(chiSquare(counts, validTasks, draws) < chiSquareLimit(validTasks));
     }
 
+    // The topics' first tasks with a fixed seed, the kinds in turn.
+    void seededTopicDrawsArePinned()
+    {
+        const std::pair<const char *, QStringList> rows[] = {
+            {"intero99", {"1/4 di ? = 24", "3/9 di ? = 30", "2/5 di ? = 14", "3/7 di ? = 21"}},
+            {"intero", {"1/4 di ? = 236", "3/9 di ? = 291", "2/5 di ? = 142", "3/7 di ? = 198"}},
+            {"decimali", {"997/100 = ?", "9,325 = ?/1000", "13/10 = ?", "9,9 = ?/10"}},
+            {"percentuale",
+             {"23% di 700 = ?", "20% = ?/100 = ?/5", "75% di 572 = ?", "70% = ?/100 = ?/10"}}};
+        for (const auto &[topic, tasks] : rows) {
+            Random random(1);
+            random.reseed();
+            QStringList drawn;
+            for (int turn = 0; turn < 4; ++turn)
+                drawn << drawnTopic(QString::fromLatin1(topic), random, turn).shown;
+            QCOMPARE(drawn, tasks);
+        }
+    }
+
+    // Each topic's draw gives every valid task, and only those the
+    // teacher's check takes, equally often: for the decimals within each
+    // denominator, each denominator a third of the time.
+    void topicDrawsAreUniformOverTheirValidTasks_data()
+    {
+        QTest::addColumn<QString>("topic");
+        QTest::addColumn<int>("turn");
+        QTest::addColumn<QString>("only");
+        QTest::addColumn<int>("validTasks");
+        QTest::newRow("intero within 100") << "intero99" << 0 << "" << 599;
+        QTest::newRow("intero within 1000") << "intero" << 0 << "" << 6146;
+        QTest::newRow("decimal tenths") << "decimali" << 0 << "/10 " << 90;
+        QTest::newRow("decimal hundredths") << "decimali" << 1 << "/100$" << 900;
+        QTest::newRow("decimal thousandths") << "decimali" << 0 << "/1000 " << 9000;
+        QTest::newRow("percent of a number") << "percentuale" << 0 << "" << 3400;
+        QTest::newRow("percent as a fraction") << "percentuale" << 1 << "" << 11;
+    }
+    void topicDrawsAreUniformOverTheirValidTasks()
+    {
+        QFETCH(QString, topic);
+        QFETCH(int, turn);
+        QFETCH(QString, only);
+        QFETCH(int, validTasks);
+        Random random(20261209);
+        random.reseed();
+        std::map<QString, int> counts;
+        int kept = 0;
+        int draws = 0;
+        for (; kept < 40 * validTasks; ++draws) {
+            const TopicDraw task = drawnTopic(topic, random, turn);
+            QVERIFY2(task.problem.isEmpty(), qPrintable(task.shown + task.problem));
+            if (task.shown.contains(QRegularExpression(only))) {
+                ++counts[task.shown];
+                ++kept;
+            }
+        }
+        QCOMPARE(int(counts.size()), validTasks);
+        QVERIFY(chiSquare(counts, validTasks, kept) < chiSquareLimit(validTasks));
+        if (!only.isEmpty())
+            QVERIFY(std::abs(kept - draws / 3.0) < 5 * std::sqrt(draws * 2 / 9.0));
+    }
+
     // What a teacher types in the settings file: the plain value, or why not.
     void settingsAreChecked()
     {
@@ -226,6 +324,74 @@ private slots:
         QCOMPARE(flags(judgement), right);
         QCOMPARE(judgement.step, step);
         QCOMPARE(judgement.allRight(), step == Step::None);
+    }
+
+    // The topics' boxes, typed ("-" an empty box, "|" between boxes): which
+    // are right and the step named. I 3/4 di un numero sono 60: 60 : 3 = 20,
+    // 20 x 4 = 80; 37/100 = 0,37; 0,7 = 7/10; 25% di 80 = 20; 75% = 75/100 = 3/4.
+    void topicsNameTheWrongStep_data()
+    {
+        QTest::addColumn<QString>("task");
+        QTest::addColumn<QString>("typed");
+        QTest::addColumn<Flags>("right");
+        QTest::addColumn<Step>("step");
+        const auto row = [](const char *task, const char *typed, Flags right, Step step) {
+            QTest::addRow("%s %s", task, typed)
+                << task << QString::fromUtf8(typed) << right << step;
+        };
+        row("intero", "60|3|20|20|4|80|80", Flags(7, true), Step::None);
+        row("intero", "60|3|20|4|20|80|80", Flags(7, true), Step::None);
+        row("intero", "60|4|15|15|3|45|45", {true, false, false, false, false, false, false},
+            Step::Division);
+        row("intero", "60|3|20|20|3|60|60", {true, true, true, true, false, false, false},
+            Step::Multiplication);
+        row("intero", "60|3|20|20|4|80|60", {true, true, true, true, true, true, false},
+            Step::Result);
+        row("decimale", "0,37", {true}, Step::None);
+        row("decimale", "0.37", {true}, Step::None);
+        row("decimale", "0,370", {true}, Step::None);
+        row("decimale", "3,7", {false}, Step::Comma);
+        row("decimale", "37", {false}, Step::Comma);
+        row("decimale", ",37", {false}, Step::Result);
+        row("decimale", "0,3,7", {false}, Step::Result);
+        row("decimale", "00,37", {false}, Step::Result);
+        row("decimale", "0,38", {false}, Step::Result);
+        row("decimale", "0,3a", {false}, Step::Result);
+        row("decimale", "-", {false}, Step::Result);
+        row("numeratore", "7", {true}, Step::None);
+        row("numeratore", "70", {false}, Step::Numerator);
+        row("percentuale", "20", {true}, Step::None);
+        row("percentuale", "20,0", {false}, Step::Result);
+        row("frazione", "75|3", {true, true}, Step::None);
+        row("frazione", "75|1", {true, false}, Step::Numerator);
+    }
+    void topicsNameTheWrongStep()
+    {
+        QFETCH(QString, task);
+        QFETCH(QString, typed);
+        QFETCH(Flags, right);
+        QFETCH(Step, step);
+        QStringList boxes = typed.split(QLatin1Char('|'));
+        boxes.replaceInStrings(QRegularExpression(QStringLiteral("^-$")), QString());
+        Judgement judgement;
+        if (task == QLatin1String("intero")) {
+            FractionOfAnswer answer;
+            std::copy(boxes.begin(), boxes.end(), answer.begin());
+            judgement = judge(FractionToWholeTask {3, 4, 20}, answer);
+        } else if (task == QLatin1String("decimale")) {
+            judgement = judge(DecimalTask {DecimalKind::ToNumber, 37, 100}, boxes[0]);
+        } else if (task == QLatin1String("numeratore")) {
+            judgement = judge(DecimalTask {DecimalKind::ToFraction, 7, 10}, boxes[0]);
+        } else {
+            const bool fraction = task == QLatin1String("frazione");
+            judgement = judge(fraction ? PercentTask {PercentKind::AsFraction, 75, 0}
+                                       : PercentTask {PercentKind::OfNumber, 25, 80},
+                              boxes);
+        }
+        QCOMPARE(flags(judgement), right);
+        QCOMPARE(judgement.step, step);
+        QCOMPARE(decimalRemark(DecimalTask {DecimalKind::ToNumber, 7, 10}, QStringLiteral("0,70")),
+                 QStringLiteral("L’ultimo zero non serve: 0,7."));
     }
 
     // 3/8 + 5/8 = 8/8 = 1.
@@ -335,7 +501,30 @@ private slots:
             {"ordine", "1 3 2 3 4 3 5 3 7 3",
              "La frazione 4/3 non è propria: il numeratore deve "
              "essere minore del denominatore."},
-            {"ordine", "1 30 2 30 4 30 5 30 7 30", ""}};
+            {"ordine", "1 30 2 30 4 30 5 30 7 30", ""},
+            {"intero", "3 4 60", ""},
+            {"intero", "3 7 60", ""},
+            {"intero", "7 8 60", "60 non si divide esattamente per 7."},
+            {"intero99", "3 4 90", "Il numero da trovare sarebbe 120: deve essere minore di 100."},
+            {"intero", "4 4 60",
+             "La frazione 4/4 non è propria: il numeratore deve essere minore del denominatore."},
+            {"decimali", "37 100", ""},
+            {"decimali", "9999 1000", ""},
+            {"decimali", "37 50", "Il denominatore deve essere 10, 100 o 1000."},
+            {"decimali", "70 100", "Il numeratore non deve finire con lo zero: 70/100 = 7/10."},
+            {"decimali", "125 10",
+             "Con il denominatore 10 il numeratore va da 1 a 99, perché il numero sia minore di "
+             "10."},
+            {"percentuale", "25 80", ""},
+            {"percentuale", "37 300", ""},
+            {"percentuale", "37 80", "Il 37% di 80 non è un numero intero."},
+            {"percentuale", "2 50",
+             "Con 50 la percentuale va a passi di 5: da 1 a 99 solo con le centinaia."},
+            {"percentuale", "25 1001", "Il numero va da 1 a 1000."},
+            {"percentuale2", "35 -",
+             "Il 35% non ha una frazione facile: scegli fra 10, 20, 25, 30, 40, 50, 60, 70, 75, "
+             "80, 90."},
+            {"percentuale2", "75 -", ""}};
         for (const auto &[screen, typed, problem] : rows)
             QTest::newRow(typed) << QString::fromLatin1(screen) << QString::fromLatin1(typed)
                                  << QString::fromUtf8(problem);
@@ -372,6 +561,19 @@ private slots:
             expect(checked);
             if (checked.task)
                 QCOMPARE(checked.task->fraction(3).denominator, boxes.at(7).toInt());
+        } else if (screen.startsWith(QLatin1String("intero"))) {
+            const auto checked = checkFractionToWhole(boxes,
+                                                      screen.endsWith(QLatin1String("99"))
+                                                          ? FractionOfRange {99, 100}
+                                                          : FractionOfRange {999, 1000});
+            expect(checked);
+            if (checked.task)
+                QCOMPARE(checked.task->known(), boxes.at(2).toInt());
+        } else if (screen == QLatin1String("decimali")) {
+            expect(checkDecimal(boxes, DecimalKind::ToNumber));
+        } else if (screen.startsWith(QLatin1String("percentuale"))) {
+            expect(checkPercent(
+                boxes, screen.endsWith(u'2') ? PercentKind::AsFraction : PercentKind::OfNumber));
         } else {
             const auto checked = checkOrder(boxes, Direction::Descending);
             expect(checked);

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 
 #include "spoken.h"
+#include "topicwords.h"
 
 #include <QRegularExpression>
 #include <QTest>
@@ -128,6 +129,31 @@ private slots:
         QFETCH(QString, typed);
         QFETCH(QString, spoken);
         QCOMPARE(spokenTyped(typed), spoken);
+    }
+
+    // Decimal numbers and decimal fractions in words, each task as a
+    // teacher reads it, and the help's signs.
+    void decimalsAndPercentsAreReadInWords()
+    {
+        const std::pair<QString, const char *> rows[] = {
+            {spokenDecimal("0,37"), "zero virgola trentasette"},
+            {spokenDecimal("1,05"), "uno virgola zero cinque"},
+            {spokenDecimal("9,999"), "nove virgola novecentonovantanove"},
+            {spokenDecimal("0,3,7"), ""},
+            {spokenDecimalFraction(37, 100), "trentasette centesimi"},
+            {spokenDecimalFraction(1, 1000), "un millesimo"},
+            {spokenDecimalFraction(3, 4), "3 quarti"},
+            {spokenTask(DecimalTask {DecimalKind::ToFraction, 7, 10}),
+             "zero virgola sette: quanti decimi?"},
+            {spokenTask(FractionToWholeTask {3, 4, 20}), "I 3 quarti di un numero sono 60."},
+            {spokenTask(PercentTask {PercentKind::AsFraction, 75, 0}),
+             "75 per cento: quanti centesimi? E quanti quarti?"},
+            {spokenTopicLine("25% = 25/100 = 1/4"),
+             "25 per cento uguale a venticinque centesimi uguale a un quarto"},
+            {spokenTopicLine("125/100 = 1,25"),
+             "centoventicinque centesimi uguale a uno virgola venticinque"}};
+        for (const auto &[spoken, expected] : rows)
+            QCOMPARE(spoken, QString::fromUtf8(expected));
     }
 };
 
