@@ -63,10 +63,14 @@ PadKeys::PadKeys(Screen *screen, const QStringList &keys) : QWidget(screen)
     for (const QString &key : typing)
         put(key, 1);
     const int free = columns - slot % columns;
-    if (help && free >= 3)
+    // A single free slot is too narrow for "Cancella": "?" takes it, or it
+    // stays blank, and "Cancella" has a row of its own.
+    if (help && (free >= 3 || free == 1))
         put(QStringLiteral("?"), 1);
+    else if (free == 1)
+        ++slot;
     put(cancel, columns - slot % columns);
-    if (help && free < 3)
+    if (help && free == 2)
         put(QStringLiteral("?"), table ? columns - 1 : columns);
     // "×", for the times table, ends the last row.
     if (table)

@@ -16,6 +16,9 @@
 #include "rules/frmregolecomplementare.h"
 #include "rules/frmregoleconfronto.h"
 #include "teacher/frmimpostazioni.h"
+#include "topics/frmdecimali.h"
+#include "topics/frmintero.h"
+#include "topics/frmpercentuale.h"
 
 namespace {
 
@@ -50,6 +53,28 @@ Entry entry(const frmcalcolo::Range &range)
                 addTeacherTask(*screen, range, owner.voice());
                 return screen;
             }};
+}
+
+Entry entry(const frmintero::Range &range)
+{
+    return {range.name, Kind::Exercise, [&range](Registry &owner) {
+                auto screen = std::make_unique<frmintero>(owner, range);
+                addTeacherTask(*screen, range, owner.voice());
+                return screen;
+            }};
+}
+
+// The topics a teacher switches on: built when first opened, named by no
+// list of the twelve screens.
+const std::vector<Entry> &topicTable()
+{
+    static const std::vector<Entry> screens {
+        entry(frmintero::Within100),
+        entry(frmintero::Within1000),
+        exercise<frmdecimali>("frmdecimali"),
+        exercise<frmpercentuale>("frmpercentuale"),
+    };
+    return screens;
 }
 
 // A rules page links to all the others.
@@ -92,6 +117,8 @@ void addScreens(Registry &registry)
 {
     for (const Entry &screen : table())
         registry.add(QString::fromLatin1(screen.name), screen.make);
+    for (const Entry &screen : topicTable())
+        registry.add(QString::fromLatin1(screen.name), screen.make);
     registry.add(teacherScreen(), [](Registry &owner) {
         return std::make_unique<frmimpostazioni>(owner.settingsFile());
     });
@@ -110,5 +137,13 @@ QStringList screenNames(std::optional<Kind> kind)
         if (!kind || screen.kind == *kind)
             names << QString::fromLatin1(screen.name);
     }
+    return names;
+}
+
+QStringList topicScreenNames()
+{
+    QStringList names;
+    for (const Entry &screen : topicTable())
+        names << QString::fromLatin1(screen.name);
     return names;
 }

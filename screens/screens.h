@@ -19,5 +19,8 @@ void addScreens(Registry &registry);
 // Ctrl+Alt+I.
 QString teacherScreen();
 
+// The names of the screens of the topics a teacher switches on.
+QStringList topicScreenNames();
+
 // The names of the twelve screens, or of those of one kind, the main menu first.
 QStringList screenNames(std::optional<Kind> kind = {});

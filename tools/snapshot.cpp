@@ -8,7 +8,8 @@
 // nothing answered, which brings the help, --settings to read the
 // teacher's settings files as the program does; --muta turns on a voice
 // whose speech service fails, for the notice that says so; --tavola shows
-// the times table where a screen has one (F2). With
+// the times table where a screen has one (F2); --argomenti renders the
+// screens of the topics a teacher switches on instead of the twelve. With
 // --screenshots it renders the screens the AppStream metadata shows, under
 // the names it lists them by:
 //   QT_QPA_PLATFORM=offscreen build/tools/snapshot --screenshots packaging/screenshots
@@ -62,13 +63,14 @@ int main(int argc, char *argv[])
         arguments.remove(at, 2);
     }
     const bool settings = arguments.removeAll(QStringLiteral("--settings")) > 0;
+    const bool topics = arguments.removeAll(QStringLiteral("--argomenti")) > 0;
     const bool forMetadata =
         arguments.size() == 3 && arguments.at(1) == QLatin1String("--screenshots");
     const int percent = arguments.size() == 3 && !forMetadata ? arguments.at(2).toInt() : 100;
     if (arguments.size() < 2 || arguments.size() > 3 || percent < 100) {
         std::fprintf(stderr,
                      "usage: snapshot OUTDIR [PERCENT] [--pad] [--lim] [--muta] [--tavola]\n"
-                     "                [--aiuto N] [--settings]\n"
+                     "                [--aiuto N] [--settings] [--argomenti]\n"
                      "       snapshot --screenshots OUTDIR\n");
         return 2;
     }
@@ -82,7 +84,8 @@ int main(int argc, char *argv[])
         for (const auto &[screen, file] : screenshots)
             files.emplace_back(QLatin1String(screen), QLatin1String(file));
     } else {
-        for (const QString &name : screenNames() + QStringList {teacherScreen()})
+        for (const QString &name :
+             topics ? topicScreenNames() : screenNames() + QStringList {teacherScreen()})
             files.emplace_back(name, name);
     }
     int failures = 0;

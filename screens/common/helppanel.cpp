@@ -2,6 +2,8 @@
 
 #include "helppanel.h"
 
+#include "helpdiagram.h"
+
 #include <QPainter>
 
 #include <algorithm>
@@ -32,6 +34,8 @@ void HelpPanel::setHelp(const Help &help)
     for (const Bar &bar : m_help.bars)
         bars << (bar.caption.isEmpty() ? describe(bar)
                                        : bar.caption + QStringLiteral(": ") + describe(bar));
+    if (const QString diagram = describe(m_help.diagram); !diagram.isEmpty())
+        bars << diagram;
     setAccessibleDescription(bars.join(QStringLiteral("; ")));
     update();
 }
@@ -68,7 +72,7 @@ void HelpPanel::paintEvent(QPaintEvent *)
     const QString lines = m_help.lines.join(QLatin1Char('\n'));
     // Where room is short the text grows smaller rather than be cut off;
     // above the bars it leaves them a row at least.
-    const qreal barsHeight = 56 * m_zoom * qreal(m_help.bars.size());
+    const qreal barsHeight = 56 * m_zoom * qreal(m_help.bars.size() + diagramRows(m_help.diagram));
     const qreal room =
         isWide() ? text.height() : text.height() - std::min(barsHeight, text.height() / 2);
     QFont font = painter.font();
@@ -82,6 +86,7 @@ void HelpPanel::paintEvent(QPaintEvent *)
     if (!isWide())
         bars.setTop(used.bottom() + margin);
     paintBars(painter, bars);
+    paintDiagram(painter, m_help.diagram, bars, m_zoom);
 }
 
 void HelpPanel::paintBars(QPainter &painter, const QRectF &room) const

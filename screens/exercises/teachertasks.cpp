@@ -3,8 +3,10 @@
 #include "teachertasks.h"
 
 #include "frmcomplementare.h"
+#include "frmdecimali.h"
 #include "frmmax.h"
 #include "frmordine.h"
+#include "frmpercentuale.h"
 #include "frmsimbolo.h"
 #include "picture.h"
 #include "taskform.h"
@@ -61,6 +63,17 @@ QString shown(Screen &screen, const TeacherTask<Task> &checked)
         screen.taskChanged();
     }
     return checked.problem;
+}
+
+// Two options for the two kinds of task a topic asks in turn, set to the
+// kind on the screen each time the form opens; the check reads them.
+using KindOptions = std::shared_ptr<std::array<QPointer<QRadioButton>, 2>>;
+
+void kindOptions(TaskForm &form, const KindOptions &options, const QString &first,
+                 const QString &second)
+{
+    (*options)[0] = form.option(first, 360, 2400, 2895);
+    (*options)[1] = form.option(second, 3360, 2400, 2895);
 }
 
 QString ordinal(int k)
@@ -136,5 +149,62 @@ void addTeacherTask(frmordine &screen, Voice &voice)
         },
         [&screen, options](TaskForm &) {
             (*options)[screen.task().direction == Direction::Descending]->setChecked(true);
+        });
+}
+
+void addTeacherTask(frmintero &screen, const frmintero::Range &range, Voice &voice)
+{
+    onF3(screen, voice, [&screen, &range](TaskForm &form) {
+        form.text(QStringLiteral("I"), 720, 1215, 375);
+        form.fraction(QString(), 1200, 900);
+        form.text(QStringLiteral("di un numero sono"), 1980, 1215, 2535);
+        form.box(QStringLiteral("numero che vale la frazione"), 4560, 1215, 975);
+        form.setCheck([&screen, &range](const QStringList &typed) {
+            return shown(screen, checkFractionToWhole(typed, range.draw));
+        });
+    });
+}
+
+void addTeacherTask(frmdecimali &screen, Voice &voice)
+{
+    auto options = std::make_shared<std::array<QPointer<QRadioButton>, 2>>();
+    onF3(
+        screen, voice,
+        [&screen, options](TaskForm &form) {
+            form.fraction(QStringLiteral(" della frazione decimale"), 1200, 900);
+            kindOptions(form, options, QStringLiteral("Frazione → numero"),
+                        QStringLiteral("Numero → frazione"));
+            form.setCheck([&screen, options](const QStringList &typed) {
+                return shown(screen,
+                             checkDecimal(typed,
+                                          (*options)[1]->isChecked() ? DecimalKind::ToFraction
+                                                                     : DecimalKind::ToNumber));
+            });
+        },
+        [&screen, options](TaskForm &) {
+            (*options)[screen.task().kind == DecimalKind::ToFraction]->setChecked(true);
+        });
+}
+
+void addTeacherTask(frmpercentuale &screen, Voice &voice)
+{
+    auto options = std::make_shared<std::array<QPointer<QRadioButton>, 2>>();
+    onF3(
+        screen, voice,
+        [&screen, options](TaskForm &form) {
+            form.box(QStringLiteral("percentuale"), 1200, 1215, 855);
+            form.text(QStringLiteral("% di"), 2160, 1215, 855);
+            form.box(QStringLiteral("numero"), 3120, 1215, 975);
+            kindOptions(form, options, QStringLiteral("Di un numero"),
+                        QStringLiteral("Come frazione"));
+            form.setCheck([&screen, options](const QStringList &typed) {
+                return shown(screen,
+                             checkPercent(typed,
+                                          (*options)[1]->isChecked() ? PercentKind::AsFraction
+                                                                     : PercentKind::OfNumber));
+            });
+        },
+        [&screen, options](TaskForm &) {
+            (*options)[screen.task().kind == PercentKind::AsFraction]->setChecked(true);
         });
 }
