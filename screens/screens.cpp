@@ -16,6 +16,7 @@
 #include "rules/frmregolecomplementare.h"
 #include "rules/frmregoleconfronto.h"
 #include "teacher/frmimpostazioni.h"
+#include "topics/topics.h"
 
 namespace {
 
@@ -69,6 +70,8 @@ const std::vector<Entry> &table()
              auto menu = std::make_unique<frminizio>();
              if (owner.atWhiteboard())
                  menu->showNames();
+             if (anyTopicOn(owner.settings()))
+                 menu->showTopics();
              return menu;
          }},
         entry<frmscelta>("frmscelta", Kind::Choice),
@@ -93,8 +96,9 @@ void addScreens(Registry &registry)
     for (const Entry &screen : table())
         registry.add(QString::fromLatin1(screen.name), screen.make);
     registry.add(teacherScreen(), [](Registry &owner) {
-        return std::make_unique<frmimpostazioni>(owner.settingsFile());
+        return std::make_unique<frmimpostazioni>(owner.settingsFile(), topicKeys());
     });
+    addTopicScreens(registry);
     registry.setHome(screenNames(Kind::Menu).constFirst());
 }
 

@@ -12,7 +12,8 @@ class Registry;
 // exercise or a page of rules.
 enum class Kind { Menu, Choice, Exercise, RulesPage };
 
-// Teaches the registry how to build each of the twelve screens.
+// Teaches the registry how to build each of the twelve screens, the
+// teacher's window and the topics the teacher may switch on.
 void addScreens(Registry &registry);
 
 // The teacher's window, which no child's screen leads to but the menu's

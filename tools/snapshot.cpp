@@ -6,7 +6,9 @@
 // look, --pad to show the typing exercises' number pad, --lim for the
 // menu's names of its pictures, --aiuto N to press Conferma N times with
 // nothing answered, which brings the help, --settings to read the
-// teacher's settings files as the program does; --muta turns on a voice
+// teacher's settings files as the program does, and render the topics'
+// screens too (a file that switches them on shows the menu's «Altre
+// quotelle» and lists them on their choice screen); --muta turns on a voice
 // whose speech service fails, for the notice that says so; --tavola shows
 // the times table where a screen has one (F2). With
 // --screenshots it renders the screens the AppStream metadata shows, under
@@ -19,6 +21,7 @@
 #include "screen.h"
 #include "screens.h"
 #include "settingsfile.h"
+#include "topics.h"
 #include "voice.h"
 #include "zoom.h"
 
@@ -82,7 +85,13 @@ int main(int argc, char *argv[])
         for (const auto &[screen, file] : screenshots)
             files.emplace_back(QLatin1String(screen), QLatin1String(file));
     } else {
-        for (const QString &name : screenNames() + QStringList {teacherScreen()})
+        QStringList names = screenNames() + QStringList {teacherScreen()};
+        if (settings) {
+            names << topicsChoice() << topicScreenNames();
+            if (!topicsRules().isEmpty())
+                names << topicsRules();
+        }
+        for (const QString &name : names)
             files.emplace_back(name, name);
     }
     int failures = 0;

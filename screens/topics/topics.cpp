@@ -1,0 +1,75 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+#include "topics.h"
+
+#include "frmaltre.h"
+#include "settings.h"
+
+const std::vector<Topic> &topics()
+{
+    static const std::vector<Topic> table {
+        {"riconosco", {}}, {"tipi", {}},   {"equivalenti", {}},
+        {"decimali", {}},  {"intero", {}}, {"percentuale", {}},
+    };
+    return table;
+}
+
+QStringList topicKeys()
+{
+    QStringList keys;
+    for (const Topic &topic : topics()) {
+        if (!topic.screens.empty())
+            keys << QStringLiteral("argomenti/") + QLatin1String(topic.key);
+    }
+    return keys;
+}
+
+bool anyTopicOn(const Settings &settings)
+{
+    for (const Topic &topic : topics()) {
+        if (!topic.screens.empty() && settings.topic(QLatin1String(topic.key)))
+            return true;
+    }
+    return false;
+}
+
+QString topicsChoice()
+{
+    return QStringLiteral("frmaltre");
+}
+
+QString topicsRules()
+{
+    // None yet.
+    return {};
+}
+
+void addTopicScreens(Registry &registry)
+{
+    for (const Topic &topic : topics()) {
+        for (const TopicScreen &screen : topic.screens)
+            registry.add(QLatin1String(screen.name), screen.make);
+    }
+    // Built at every showing from the settings in force, so that it lists
+    // what the teacher switched on last.
+    registry.add(topicsChoice(), [](Registry &owner) {
+        std::vector<frmaltre::Choice> choices;
+        for (const Topic &topic : topics()) {
+            if (!owner.settings().topic(QLatin1String(topic.key)))
+                continue;
+            for (const TopicScreen &screen : topic.screens)
+                choices.push_back({QLatin1String(screen.name), QString::fromUtf8(screen.choice)});
+        }
+        return std::make_unique<frmaltre>(choices, topicsRules());
+    });
+}
+
+QStringList topicScreenNames()
+{
+    QStringList names;
+    for (const Topic &topic : topics()) {
+        for (const TopicScreen &screen : topic.screens)
+            names << QLatin1String(screen.name);
+    }
+    return names;
+}
