@@ -12,6 +12,7 @@
 #include "voice.h"
 
 #include <QAbstractButton>
+#include <QCheckBox>
 #include <QCloseEvent>
 #include <QGroupBox>
 #include <QKeyEvent>
@@ -230,6 +231,19 @@ QRadioButton *Screen::option(QGroupBox *frame, const char *name, const QString &
     // An option shows its frame through it: a filled button would paint the
     // button colour, and even the frame's colour differs from the frame's
     // slightly shaded inside.
+    paintBackground(control, m_background);
+    control->setBackgroundRole(QPalette::Window);
+    control->setAutoFillBackground(false);
+    m_tabOrder.emplace_back(tabIndex, control);
+    return control;
+}
+
+QCheckBox *Screen::checkBox(QGroupBox *frame, const char *name, const QString &caption, int left,
+                            int top, int width, int height, const Font &font, int tabIndex)
+{
+    auto *control = place(new QCheckBox(caption, frame), name, {left, top, width, height},
+                          Layer::Windows, font);
+    // Like an option, it shows its frame through it.
     paintBackground(control, m_background);
     control->setBackgroundRole(QPalette::Window);
     control->setAutoFillBackground(false);

@@ -19,6 +19,7 @@ class ClickArea;
 class Line;
 class Picture;
 class PictureButton;
+class QCheckBox;
 class QGroupBox;
 class QLabel;
 class QLineEdit;
@@ -127,6 +128,8 @@ protected:
                      int height, const Font &font);
     QRadioButton *option(QGroupBox *frame, const char *name, const QString &caption, int left,
                          int top, int width, int height, const Font &font, int tabIndex);
+    QCheckBox *checkBox(QGroupBox *frame, const char *name, const QString &caption, int left,
+                        int top, int width, int height, const Font &font, int tabIndex);
     QTimer *timer(const char *name, int intervalMs);
     // A control's font, kept to grow with the zoom.
     void setControlFont(QWidget *control, const Font &font);

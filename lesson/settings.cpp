@@ -58,6 +58,14 @@ const std::vector<SettingKey> &settingKeys()
         row("aiuti/lim", "Alla LIM, tutto grande", "no", {"si", "no"}),
         row("aiuti/tavola_pitagorica", "Tavola pitagorica", "no", {"si", "no"}),
         row("aiuti/rileggi_numeri", "La voce rilegge i numeri", "si", {"si", "no"}),
+        // The topics beyond the twelve screens, each off until the teacher
+        // teaches it; the menu offers them only then.
+        row("argomenti/riconosco", "Riconosco le frazioni", "no", {"si", "no"}),
+        row("argomenti/tipi", "Frazioni proprie, improprie e apparenti", "no", {"si", "no"}),
+        row("argomenti/equivalenti", "Frazioni equivalenti", "no", {"si", "no"}),
+        row("argomenti/decimali", "Frazioni decimali", "no", {"si", "no"}),
+        row("argomenti/intero", "Dalla frazione all’intero", "no", {"si", "no"}),
+        row("argomenti/percentuale", "La percentuale", "no", {"si", "no"}),
     };
     return keys;
 }
@@ -157,6 +165,11 @@ bool Settings::timesTable() const
 bool Settings::readBack() const
 {
     return yes(QStringLiteral("aiuti/rileggi_numeri"));
+}
+
+bool Settings::topic(const QString &name) const
+{
+    return yes(QStringLiteral("argomenti/") + name);
 }
 
 bool Settings::yes(const QString &key) const

@@ -71,6 +71,9 @@ public:
     bool whiteboard() const;
     bool timesTable() const;
     bool readBack() const;
+    // Whether the teacher switched a topic on: "equivalenti" for the key
+    // argomenti/equivalenti.
+    bool topic(const QString &name) const;
 
 private:
     bool yes(const QString &key) const;

@@ -16,9 +16,7 @@
 #include "rules/frmregolecomplementare.h"
 #include "rules/frmregoleconfronto.h"
 #include "teacher/frmimpostazioni.h"
-#include "topics/frmdecimali.h"
-#include "topics/frmintero.h"
-#include "topics/frmpercentuale.h"
+#include "topics/topics.h"
 
 namespace {
 
@@ -55,28 +53,6 @@ Entry entry(const frmcalcolo::Range &range)
             }};
 }
 
-Entry entry(const frmintero::Range &range)
-{
-    return {range.name, Kind::Exercise, [&range](Registry &owner) {
-                auto screen = std::make_unique<frmintero>(owner, range);
-                addTeacherTask(*screen, range, owner.voice());
-                return screen;
-            }};
-}
-
-// The topics a teacher switches on: built when first opened, named by no
-// list of the twelve screens.
-const std::vector<Entry> &topicTable()
-{
-    static const std::vector<Entry> screens {
-        entry(frmintero::Within100),
-        entry(frmintero::Within1000),
-        exercise<frmdecimali>("frmdecimali"),
-        exercise<frmpercentuale>("frmpercentuale"),
-    };
-    return screens;
-}
-
 // A rules page links to all the others.
 template<typename T>
 Entry rules(const char *name)
@@ -94,6 +70,8 @@ const std::vector<Entry> &table()
              auto menu = std::make_unique<frminizio>();
              if (owner.atWhiteboard())
                  menu->showNames();
+             if (anyTopicOn(owner.settings()))
+                 menu->showTopics();
              return menu;
          }},
         entry<frmscelta>("frmscelta", Kind::Choice),
@@ -117,11 +95,10 @@ void addScreens(Registry &registry)
 {
     for (const Entry &screen : table())
         registry.add(QString::fromLatin1(screen.name), screen.make);
-    for (const Entry &screen : topicTable())
-        registry.add(QString::fromLatin1(screen.name), screen.make);
     registry.add(teacherScreen(), [](Registry &owner) {
-        return std::make_unique<frmimpostazioni>(owner.settingsFile());
+        return std::make_unique<frmimpostazioni>(owner.settingsFile(), topicKeys());
     });
+    addTopicScreens(registry);
     registry.setHome(screenNames(Kind::Menu).constFirst());
 }
 
@@ -137,13 +114,5 @@ QStringList screenNames(std::optional<Kind> kind)
         if (!kind || screen.kind == *kind)
             names << QString::fromLatin1(screen.name);
     }
-    return names;
-}
-
-QStringList topicScreenNames()
-{
-    QStringList names;
-    for (const Entry &screen : topicTable())
-        names << QString::fromLatin1(screen.name);
     return names;
 }

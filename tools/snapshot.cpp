@@ -6,10 +6,11 @@
 // look, --pad to show the typing exercises' number pad, --lim for the
 // menu's names of its pictures, --aiuto N to press Conferma N times with
 // nothing answered, which brings the help, --settings to read the
-// teacher's settings files as the program does; --muta turns on a voice
+// teacher's settings files as the program does, and render the topics'
+// screens too (a file that switches them on shows the menu's «Altre
+// quotelle» and lists them on their choice screen); --muta turns on a voice
 // whose speech service fails, for the notice that says so; --tavola shows
-// the times table where a screen has one (F2); --argomenti renders the
-// screens of the topics a teacher switches on instead of the twelve. With
+// the times table where a screen has one (F2). With
 // --screenshots it renders the screens the AppStream metadata shows, under
 // the names it lists them by:
 //   QT_QPA_PLATFORM=offscreen build/tools/snapshot --screenshots packaging/screenshots
@@ -20,6 +21,7 @@
 #include "screen.h"
 #include "screens.h"
 #include "settingsfile.h"
+#include "topics.h"
 #include "voice.h"
 #include "zoom.h"
 
@@ -63,14 +65,13 @@ int main(int argc, char *argv[])
         arguments.remove(at, 2);
     }
     const bool settings = arguments.removeAll(QStringLiteral("--settings")) > 0;
-    const bool topics = arguments.removeAll(QStringLiteral("--argomenti")) > 0;
     const bool forMetadata =
         arguments.size() == 3 && arguments.at(1) == QLatin1String("--screenshots");
     const int percent = arguments.size() == 3 && !forMetadata ? arguments.at(2).toInt() : 100;
     if (arguments.size() < 2 || arguments.size() > 3 || percent < 100) {
         std::fprintf(stderr,
                      "usage: snapshot OUTDIR [PERCENT] [--pad] [--lim] [--muta] [--tavola]\n"
-                     "                [--aiuto N] [--settings] [--argomenti]\n"
+                     "                [--aiuto N] [--settings]\n"
                      "       snapshot --screenshots OUTDIR\n");
         return 2;
     }
@@ -84,8 +85,13 @@ int main(int argc, char *argv[])
         for (const auto &[screen, file] : screenshots)
             files.emplace_back(QLatin1String(screen), QLatin1String(file));
     } else {
-        for (const QString &name :
-             topics ? topicScreenNames() : screenNames() + QStringList {teacherScreen()})
+        QStringList names = screenNames() + QStringList {teacherScreen()};
+        if (settings) {
+            names << topicsChoice() << topicScreenNames();
+            if (!topicsRules().isEmpty())
+                names << topicsRules();
+        }
+        for (const QString &name : names)
             files.emplace_back(name, name);
     }
     int failures = 0;

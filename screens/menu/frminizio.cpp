@@ -59,6 +59,20 @@ void frminizio::showNames()
     }
 }
 
+void frminizio::showTopics()
+{
+    cmdaltre = pictureButton("cmdaltre", QStringLiteral("pie-with-plus.svg"), 540, 4800, 1335, 1215,
+                             7, QStringLiteral("Altre quotelle"));
+    auto *name = new PictureName(cmdaltre->toolTip(), this);
+    name->setObjectName(QStringLiteral("cmdaltre_nome"));
+    QPalette palette = name->palette();
+    palette.setColor(QPalette::WindowText, QColor(0, 0, 128));
+    name->setPalette(palette);
+    addControl(name, QRect(360, 6045, 2535, 440), Font::comic(14).boldFace());
+    connect(cmdaltre, &QPushButton::clicked, this,
+            [this] { emit showWanted(QStringLiteral("frmaltre")); });
+}
+
 void frminizio::cmdcalcolo_Click()
 {
     emit showWanted(QStringLiteral("frmscelta"));

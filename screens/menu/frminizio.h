@@ -20,6 +20,11 @@ public:
     // row's pictures and under the bottom row's, in the free bands between
     // the title, the pictures and the credits.
     void showNames();
+    // With a topic switched on: «Altre quotelle», a picture button under the
+    // girl, where her box is blank, with its name under it. Called before
+    // the screen is finished, so that it takes its place in the Tab order;
+    // without it the menu is as it always was.
+    void showTopics();
     // The band under the bottom row's names, between "&Esci" and the credit.
     std::optional<QRect> noticePlace() const override { return QRect(1200, 6850, 7950, 320); }
 
@@ -28,6 +33,7 @@ public:
     PictureButton *cmdconfronto;
     PictureButton *cmdtrovo;
     PictureButton *cmdcalcolo;
+    PictureButton *cmdaltre = nullptr;
     Picture *Picture2;
     Picture *Picture1;
     Picture *Image5;

@@ -4,6 +4,7 @@
 
 #include "settingsfile.h"
 
+#include <QCheckBox>
 #include <QFocusEvent>
 #include <QGroupBox>
 #include <QLabel>
@@ -20,6 +21,17 @@ constexpr int firstRow = 1080;
 constexpr int rowStep = 570;
 constexpr int frameLeft = 3000;
 constexpr int frameWidth = 4560;
+// The topics' switches, two to a line: their names are long.
+constexpr int topicColumns = 2;
+constexpr int topicLine = 420;
+const QString topicSection = QStringLiteral("argomenti/");
+
+// The window grows by the topics' frame, so that the rows above keep their places.
+int windowHeight(const QStringList &topics)
+{
+    const int lines = (int(topics.size()) + topicColumns - 1) / topicColumns;
+    return 7185 + (lines > 0 ? 330 + lines * topicLine + 90 + 120 : 0);
+}
 
 QString sourceName(SettingSource source, const QString &key)
 {
@@ -47,9 +59,9 @@ QByteArray controlName(const char *prefix, const SettingKey &key, const QString 
 
 } // namespace
 
-frmimpostazioni::frmimpostazioni(SettingsFile &file)
+frmimpostazioni::frmimpostazioni(SettingsFile &file, const QStringList &topicKeys)
     : Page(QStringLiteral("frmimpostazioni"), QStringLiteral("Impostazioni per l’insegnante"),
-           10620, 7185, QColor(224, 240, 255)),
+           10620, windowHeight(topicKeys), QColor(224, 240, 255)),
       m_file(file)
 {
     const Font text = Font::sans(9.75);
@@ -61,6 +73,8 @@ frmimpostazioni::frmimpostazioni(SettingsFile &file)
     int tabIndex = 0;
     int top = firstRow;
     for (const SettingKey &key : settingKeys()) {
+        if (key.key.startsWith(topicSection))
+            continue;
         Row row {&key, nullptr, nullptr, {}, nullptr};
         row.name = label(controlName("lbl", key).constData(), key.label + QLatin1Char(':'), 240,
                          top + 90, 2655, 375, text, Qt::AlignRight);
@@ -80,10 +94,26 @@ frmimpostazioni::frmimpostazioni(SettingsFile &file)
         rows.push_back(row);
         top += rowStep;
     }
-    cmdsalva =
-        button("cmdsalva", QStringLiteral("&Salva"), 1320, 6600, 1095, 375, text, tabIndex++);
+    const int extra = designedSize().height() - 7185;
+    if (!topicKeys.isEmpty()) {
+        fraargomenti = frame("fraargomenti", QStringLiteral("Argomenti in più"), 240, top + 60,
+                             10140, extra - 120, text);
+        const int width = (10140 - 240) / topicColumns;
+        for (const QString &name : topicKeys) {
+            const SettingKey *key = findSettingKey(name);
+            const int k = int(topics.size());
+            QCheckBox *box =
+                checkBox(fraargomenti, controlName("chk", *key).constData(), key->label,
+                         120 + k % topicColumns * width, 330 + k / topicColumns * topicLine,
+                         width - 60, 360, text, tabIndex++);
+            topics.emplace_back(key, box);
+        }
+    }
+    cmdsalva = button("cmdsalva", QStringLiteral("&Salva"), 1320, 6600 + extra, 1095, 375, text,
+                      tabIndex++);
     fineButton(tabIndex);
-    lblmess = label("lblmess", QString(), 2640, 6480, 7740, 615, text);
+    moveControl(cmdfine, QRect(240, 6600 + extra, 855, 375));
+    lblmess = label("lblmess", QString(), 2640, 6480 + extra, 7740, 615, text);
     connect(cmdsalva, &QPushButton::clicked, this, &frmimpostazioni::cmdsalva_Click);
 }
 
@@ -131,6 +161,13 @@ void frmimpostazioni::mostra()
                 .arg(shown, sourceName(m_file.source(row.key->key), row.key->key)));
         row.frame->setAccessibleDescription(row.inForce->text());
     }
+    for (const auto &[key, box] : topics) {
+        box->setChecked(settings.topic(key->key.mid(topicSection.size())));
+        box->setAccessibleDescription(
+            QStringLiteral("in uso: %1 (%2)")
+                .arg(box->isChecked() ? QStringLiteral("sì") : QStringLiteral("no"),
+                     sourceName(m_file.source(key->key), key->key)));
+    }
 }
 
 void frmimpostazioni::cmdsalva_Click()
@@ -144,6 +181,11 @@ void frmimpostazioni::cmdsalva_Click()
             if (row.choices[c]->isChecked() && value != m_file.fileValue(row.key->key))
                 changes[row.key->key] = value;
         }
+    }
+    for (const auto &[key, box] : topics) {
+        const QString value = box->isChecked() ? QStringLiteral("si") : QStringLiteral("no");
+        if (value != m_file.fileValue(key->key))
+            changes[key->key] = value;
     }
     const std::optional<QString> failure = m_file.save(changes);
     if (failure)

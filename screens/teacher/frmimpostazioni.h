@@ -9,6 +9,7 @@
 #include <vector>
 
 class QButtonGroup;
+class QCheckBox;
 class QGroupBox;
 class QLabel;
 class QPushButton;
@@ -19,13 +20,16 @@ struct SettingKey;
 // "Impostazioni per l’insegnante": every key of the settings file in plain
 // Italian, the value in force and where it comes from, and "&Salva", which
 // writes the choices into this computer's user's file and applies them to
-// the screens opened after it.
+// the screens opened after it. «Argomenti in più» switches on the topics
+// beyond the twelve screens, one check box a topic.
 class frmimpostazioni : public Page
 {
     Q_OBJECT
 
 public:
-    explicit frmimpostazioni(SettingsFile &file);
+    // topics names the keys of the topics the program has screens for
+    // ("argomenti/tipi"); the others are left out.
+    frmimpostazioni(SettingsFile &file, const QStringList &topics);
 
     void Form_Load() override;
 
@@ -39,6 +43,9 @@ public:
         QLabel *inForce;
     };
     std::vector<Row> rows;
+    QGroupBox *fraargomenti = nullptr;
+    // One switch a topic, with its key.
+    std::vector<std::pair<const SettingKey *, QCheckBox *>> topics;
     QPushButton *cmdsalva;
     QLabel *lblmess;
 

@@ -1,0 +1,109 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+#include "topics.h"
+
+#include "frmaltre.h"
+#include "frmdecimali.h"
+#include "frmintero.h"
+#include "frmpercentuale.h"
+#include "settings.h"
+#include "teachertasks.h"
+
+namespace {
+
+// A topic's exercise, with the teacher's own task on F3.
+template<typename T>
+Registry::Factory exercise()
+{
+    return [](Registry &owner) {
+        auto screen = std::make_unique<T>(owner);
+        addTeacherTask(*screen, owner.voice());
+        return screen;
+    };
+}
+
+Registry::Factory exercise(const frmintero::Range &range)
+{
+    return [&range](Registry &owner) {
+        auto screen = std::make_unique<frmintero>(owner, range);
+        addTeacherTask(*screen, range, owner.voice());
+        return screen;
+    };
+}
+
+} // namespace
+
+const std::vector<Topic> &topics()
+{
+    static const std::vector<Topic> table {
+        {"riconosco", {}},
+        {"tipi", {}},
+        {"equivalenti", {}},
+        {"decimali", {{"frmdecimali", "Frazioni e numeri\n&decimali", exercise<frmdecimali>()}}},
+        {"intero",
+         {{"frmintero99", "Dalla frazione\nall’&intero (100)", exercise(frmintero::Within100)},
+          {"frmintero", "Dalla frazione\nall’intero (&1000)", exercise(frmintero::Within1000)}}},
+        {"percentuale", {{"frmpercentuale", "La &percentuale", exercise<frmpercentuale>()}}},
+    };
+    return table;
+}
+
+QStringList topicKeys()
+{
+    QStringList keys;
+    for (const Topic &topic : topics()) {
+        if (!topic.screens.empty())
+            keys << QStringLiteral("argomenti/") + QLatin1String(topic.key);
+    }
+    return keys;
+}
+
+bool anyTopicOn(const Settings &settings)
+{
+    for (const Topic &topic : topics()) {
+        if (!topic.screens.empty() && settings.topic(QLatin1String(topic.key)))
+            return true;
+    }
+    return false;
+}
+
+QString topicsChoice()
+{
+    return QStringLiteral("frmaltre");
+}
+
+QString topicsRules()
+{
+    // None yet.
+    return {};
+}
+
+void addTopicScreens(Registry &registry)
+{
+    for (const Topic &topic : topics()) {
+        for (const TopicScreen &screen : topic.screens)
+            registry.add(QLatin1String(screen.name), screen.make);
+    }
+    // Built at every showing from the settings in force, so that it lists
+    // what the teacher switched on last.
+    registry.add(topicsChoice(), [](Registry &owner) {
+        std::vector<frmaltre::Choice> choices;
+        for (const Topic &topic : topics()) {
+            if (!owner.settings().topic(QLatin1String(topic.key)))
+                continue;
+            for (const TopicScreen &screen : topic.screens)
+                choices.push_back({QLatin1String(screen.name), QString::fromUtf8(screen.choice)});
+        }
+        return std::make_unique<frmaltre>(choices, topicsRules());
+    });
+}
+
+QStringList topicScreenNames()
+{
+    QStringList names;
+    for (const Topic &topic : topics()) {
+        for (const TopicScreen &screen : topic.screens)
+            names << QLatin1String(screen.name);
+    }
+    return names;
+}
