@@ -127,11 +127,26 @@ QString spokenTopicLine(const QString &written)
     return spokenSigns(line);
 }
 
+QString taskArticle(int numerator)
+{
+    return numerator == 1 ? QString()
+        : numerator == 8  ? QStringLiteral("Gli")
+                          : QStringLiteral("I");
+}
+
+QString taskVerb(int numerator)
+{
+    return numerator == 1 ? QStringLiteral("di un numero è") : QStringLiteral("di un numero sono");
+}
+
 QString spokenTask(const FractionToWholeTask &task)
 {
-    return QStringLiteral("I %1 di un numero sono %2.")
-        .arg(spokenFraction(task.num, task.den))
-        .arg(task.known());
+    QString fraction = spokenFraction(task.num, task.den);
+    if (task.num == 1)
+        fraction[0] = fraction.at(0).toUpper();
+    else
+        fraction.prepend(taskArticle(task.num) + QLatin1Char(' '));
+    return QStringLiteral("%1 %2 %3.").arg(fraction, taskVerb(task.num)).arg(task.known());
 }
 
 QString spokenTask(const DecimalTask &task)

@@ -11,7 +11,13 @@
 // aloud, and its help, level 1 the picture and a guiding question, level 2
 // the worked step, about the step the last judgement found wrong.
 
-// «I 3 quarti di un numero sono 60.»
+// The start of the task's sentence before the fraction and after it: «I»
+// and «di un numero sono», «Gli» before an eight, and for a numerator of
+// one no article and «di un numero è».
+QString taskArticle(int numerator);
+QString taskVerb(int numerator);
+
+// «I 3 quarti di un numero sono 60.», «Un terzo di un numero è 20.»
 QString spokenTask(const FractionToWholeTask &task);
 // «trentasette centesimi», «zero virgola sette: quanti decimi?»
 QString spokenTask(const DecimalTask &task);

@@ -36,7 +36,7 @@ frmintero::frmintero(Registry &registry, const Range &range)
     Picture2 = pictureBox("Picture2", QString::fromLatin1(range.banner), 240, 360, 10095, 855);
     Picture1 = pictureBox("Picture1", QString::fromLatin1(range.illustration), place.x(), place.y(),
                           place.width(), place.height());
-    Label4 = label("Label4", QStringLiteral("I"), 600, 1920, 375, 495, numbers, Qt::AlignHCenter);
+    Label4 = label("Label4", QStringLiteral("I"), 360, 1920, 615, 495, numbers, Qt::AlignRight);
     lblnum = label("lblnum", QString(), 1080, 1560, 615, 495, numbers, Qt::AlignHCenter);
     Line1 = line("Line1", 960, 2160, 1800, 2160, 3);
     lblden = label("lblden", QString(), 1080, 2280, 615, 495, numbers, Qt::AlignHCenter);
@@ -87,6 +87,8 @@ void frmintero::showTask(const FractionToWholeTask &given)
     for (QLineEdit *box : {txtnoto, txtnum, txtparte, txtparte2, txtden, txtris2, txtris})
         box->setText(QString());
     m_task = given;
+    Label4->setText(taskArticle(m_task.num));
+    Label5->setText(taskVerb(m_task.num));
     lblnoto->setText(QString::number(m_task.known()));
     showFraction({m_task.num, m_task.den}, lblnum, lblden);
 }
