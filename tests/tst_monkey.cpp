@@ -9,13 +9,19 @@
 #include "clickarea.h"
 #include "frmcalcolo.h"
 #include "frmcomplementare.h"
+#include "frmdecimali.h"
+#include "frmintero.h"
 #include "frmmax.h"
 #include "frmordine.h"
+#include "frmpercentuale.h"
 #include "frmsimbolo.h"
 #include "line.h"
 #include "screens.h"
+#include "settingsfile.h"
 #include "shape.h"
+#include "teachertask.h"
 #include "testing.h"
+#include "topics.h"
 
 #include <QAbstractEventDispatcher>
 #include <QApplication>
@@ -63,10 +69,14 @@ constexpr int defaultEvents = 200000;
 constexpr int paintEvery = 64;
 constexpr std::uint32_t defaultSeed = 20261208;
 // Every this many events on an exercise, the stream answers it right, so
-// that the paths that draw a new task run too.
+// that the paths that draw a new task run too; more often on the topics'
+// screens, which are one screen further from the menu.
 constexpr int answerEvery = 250;
+constexpr int topicAnswerEvery = 50;
 
-const QStringList allScreens = screenNames();
+// The twelve, then the topics' choice screen and the topics' screens, which
+// only a stream with the topics switched on reaches.
+const QStringList allScreens = screenNames() + QStringList {topicsChoice()} + topicScreenNames();
 
 using Loaded = std::uint32_t; // one bit a screen, in the order above
 
@@ -126,6 +136,22 @@ std::vector<Move> navigation()
          {"frmcalcolo99", "frmcalcolo", "frmcomplementare", "frmsimbolo", "frmmax", "frmordine",
           "frmregolecalcola", "frmregolecomplementare", "frmregoleconfronto"})
         moves.push_back({page, "cmdfine", "frminizio", {page}});
+    static const QList<QByteArray> topics = [] {
+        QList<QByteArray> names;
+        for (const QString &name : topicScreenNames())
+            names << name.toLatin1();
+        return names;
+    }();
+    static const QByteArray choice = topicsChoice().toLatin1();
+    moves.push_back({"frminizio", "cmdaltre", choice.constData(), {}});
+    moves.push_back({choice.constData(), "cmdfine", "frminizio", {choice.constData()}});
+    for (const QByteArray &topic : topics) {
+        moves.push_back({choice.constData(),
+                         topic.constData(),
+                         topic.constData(),
+                         {choice.constData(), "frminizio"}});
+        moves.push_back({topic.constData(), "cmdfine", "frminizio", {topic.constData()}});
+    }
     return moves;
 }
 
@@ -344,6 +370,39 @@ void checkOrdine(frmordine *screen, QStringList &errors)
         errors << QStringLiteral("frmordine: taken from the top [%1] but placed [%2]")
                       .arg(a.join(QLatin1Char(' ')), b.join(QLatin1Char(' ')));
     }
+}
+
+// A topic's task is one its teacher's check takes, and its verdict one of
+// its own.
+void checkTopic(Exercise *screen, QStringList &errors)
+{
+    const auto number = [](int n) { return QString::number(n); };
+    QString problem;
+    QStringList verdicts {QStringLiteral("Sbagliato!"), QStringLiteral("Bravissimo!")};
+    if (auto *intero = qobject_cast<frmintero *>(screen)) {
+        const FractionOfRange range = screen->name().endsWith(QLatin1String("99"))
+            ? FractionOfRange {99, 100}
+            : FractionOfRange {999, 1000};
+        problem =
+            checkFractionToWhole(
+                {intero->lblnum->text(), intero->lblden->text(), intero->lblnoto->text()}, range)
+                .problem;
+    } else if (auto *decimali = qobject_cast<frmdecimali *>(screen)) {
+        const DecimalTask &t = decimali->task();
+        problem = checkDecimal({number(t.numerator), number(t.denominator)}, t.kind).problem;
+        verdicts = {QStringLiteral("Sbagliato, riprova!"), QStringLiteral("Esatto!"),
+                    QStringLiteral("Esatto! ") + decimalRemark(t, t.number() + QLatin1Char('0'))};
+    } else if (auto *percentuale = qobject_cast<frmpercentuale *>(screen)) {
+        const PercentTask &t = percentuale->task();
+        problem = checkPercent({number(t.percent), number(t.whole)}, t.kind).problem;
+        verdicts = {QStringLiteral("Sbagliato, riprova!"), QStringLiteral("Esatto, complimenti!")};
+    } else {
+        return;
+    }
+    if (!problem.isEmpty())
+        errors << screen->name() + QStringLiteral(": ") + problem;
+    checkMessage(screen->name(), screen->findChild<QLabel *>(QStringLiteral("lblmess")), verdicts,
+                 errors);
 }
 
 // The program's own generator, seeded from the test's stream instead of the
@@ -806,6 +865,39 @@ private:
             }
             praise = QStringLiteral("Esatto, complimenti!");
             clickAt(screen, centreOf(screen, ordine->cmdconferma));
+        } else if (auto *intero = qobject_cast<frmintero *>(screen)) {
+            const FractionToWholeTask &t = intero->task();
+            task = QStringLiteral("%1/%2 are %3").arg(t.num).arg(t.den).arg(t.known());
+            const std::array values {t.known(), t.num, t.part, t.part, t.den, t.whole(), t.whole()};
+            const std::array boxes {intero->txtnoto,   intero->txtnum, intero->txtparte,
+                                    intero->txtparte2, intero->txtden, intero->txtris2,
+                                    intero->txtris};
+            for (std::size_t k = 0; k < boxes.size(); ++k)
+                typeAnswer(screen, boxes[k], values[k]);
+            praise = QStringLiteral("Bravissimo!");
+            clickAt(screen, centreOf(screen, intero->cmdconferma));
+        } else if (auto *decimali = qobject_cast<frmdecimali *>(screen)) {
+            const DecimalTask &t = decimali->task();
+            task = QStringLiteral("%1/%2").arg(t.numerator).arg(t.denominator);
+            QLineEdit *box =
+                t.kind == DecimalKind::ToNumber ? decimali->txtnumero : decimali->txtnum;
+            clickAt(screen, centreOf(screen, box));
+            QTest::keyClick(box, Qt::Key_A, Qt::ControlModifier);
+            QTest::keyClicks(
+                box, t.kind == DecimalKind::ToNumber ? t.number() : QString::number(t.numerator));
+            praise = QStringLiteral("Esatto!");
+            clickAt(screen, centreOf(screen, decimali->cmdconferma));
+        } else if (auto *percentuale = qobject_cast<frmpercentuale *>(screen)) {
+            const PercentTask &t = percentuale->task();
+            task = QStringLiteral("%1% of %2").arg(t.percent).arg(t.whole);
+            if (t.kind == PercentKind::OfNumber) {
+                typeAnswer(screen, percentuale->txtris, t.result());
+            } else {
+                typeAnswer(screen, percentuale->txtcent, t.percent);
+                typeAnswer(screen, percentuale->txtnum, t.lowest().numerator);
+            }
+            praise = QStringLiteral("Esatto, complimenti!");
+            clickAt(screen, centreOf(screen, percentuale->cmdconferma));
         } else {
             return;
         }
@@ -860,33 +952,27 @@ private:
                 checkMax(max, errors);
             else if (auto *ordine = qobject_cast<frmordine *>(screen))
                 checkOrdine(ordine, errors);
+            else if (auto *exercise = qobject_cast<Exercise *>(screen))
+                checkTopic(exercise, errors);
         }
     }
 
     bool isExercise(Screen *screen) const { return qobject_cast<Exercise *>(screen) != nullptr; }
 
-private slots:
-    void initTestCase()
-    {
-        prepareApplication();
-        // The stream presses faster than any child and judges every press;
-        // what a double click on Conferma does is tested on its own.
-        QGuiApplication::styleHints()->setMouseDoubleClickInterval(0);
-        passOn = qInstallMessageHandler(quietAboutToolkitNotes);
-        if (const QByteArray given = qgetenv("QUOTELLE_MONKEY_SEED"); !given.isEmpty())
-            seed = given.toUInt();
-        if (const QByteArray given = qgetenv("QUOTELLE_MONKEY_EVENTS"); !given.isEmpty())
-            eventCount = given.toInt();
-    }
-
-    void childPlaysForAWhile()
+    void play(bool topicsOn, int events)
     {
         rng.seed(seed);
+        eventsOn.clear();
+        answersOn.clear();
+        restarts = 0;
         registry = makeRegistry();
         registry->setRandom(std::make_unique<ReplayRandom>(seed));
+        for (const QString &key : topicKeys())
+            registry->settingsFile().setOption(
+                key, topicsOn ? QStringLiteral("si") : QStringLiteral("no"));
         registry->start();
         settle();
-        for (index = 0; index < eventCount; ++index) {
+        for (index = 0; index < events; ++index) {
             if (registry->hasEnded()) {
                 note(QStringLiteral("the program ended; start it again"));
                 ++restarts;
@@ -898,7 +984,8 @@ private slots:
             Screen *screen = activeScreen();
             eventsOn[screen->name()] += 1;
             const int kind = roll(1, 100);
-            if (isExercise(screen) && eventsOn[screen->name()] % answerEvery == 0) {
+            if (isExercise(screen)
+                && eventsOn[screen->name()] % (topicsOn ? topicAnswerEvery : answerEvery) == 0) {
                 answer(screen, errors);
             } else if (kind <= 34) {
                 randomClick(screen);
@@ -929,18 +1016,40 @@ private slots:
         QStringList visits;
         for (const QString &name : allScreens)
             visits << QStringLiteral("%1 %2").arg(name).arg(eventsOn[name]);
-        qInfo("seed %u, %d events, %d restarts; events by screen: %s", seed, eventCount, restarts,
+        qInfo("seed %u, %d events, %d restarts; events by screen: %s", seed, events, restarts,
               qPrintable(visits.join(QLatin1String(", "))));
         // A full-length stream gives every screen its share of the abuse and
         // answers every exercise right now and then; a short replay need not.
-        if (eventCount < defaultEvents)
+        if (events < defaultEvents / (topicsOn ? 4 : 1))
             return;
-        for (const QString &name : allScreens)
-            QVERIFY2(eventsOn[name] >= eventCount / 200, qPrintable(name));
-        for (const char *name : {"frmcalcolo99", "frmcalcolo", "frmcomplementare", "frmsimbolo",
-                                 "frmmax", "frmordine"})
-            QVERIFY2(answersOn[name] > 0, name);
+        for (const QString &name : topicsOn ? topicScreenNames() : screenNames())
+            QVERIFY2(eventsOn[name] >= events / (topicsOn ? 1000 : 200), qPrintable(name));
+        QStringList exercises = topicScreenNames();
+        if (!topicsOn)
+            exercises = screenNames(Kind::Exercise);
+        for (const QString &name : exercises)
+            QVERIFY2(answersOn[name] > 0, qPrintable(name));
     }
+
+private slots:
+    void initTestCase()
+    {
+        prepareApplication();
+        // The stream presses faster than any child and judges every press;
+        // what a double click on Conferma does is tested on its own.
+        QGuiApplication::styleHints()->setMouseDoubleClickInterval(0);
+        passOn = qInstallMessageHandler(quietAboutToolkitNotes);
+        if (const QByteArray given = qgetenv("QUOTELLE_MONKEY_SEED"); !given.isEmpty())
+            seed = given.toUInt();
+        if (const QByteArray given = qgetenv("QUOTELLE_MONKEY_EVENTS"); !given.isEmpty())
+            eventCount = given.toInt();
+    }
+
+    // A stream on the program as it starts with no settings file.
+    void childPlaysForAWhile() { play(false, eventCount); }
+
+    // A shorter stream with every topic switched on.
+    void childPlaysWithEveryTopicOn() { play(true, eventCount / 4); }
 
     void cleanupTestCase()
     {
