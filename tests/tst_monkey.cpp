@@ -76,7 +76,8 @@ constexpr int topicAnswerEvery = 50;
 
 // The twelve, then the topics' choice screen and the topics' screens, which
 // only a stream with the topics switched on reaches.
-const QStringList allScreens = screenNames() + QStringList {topicsChoice()} + topicScreenNames();
+const QStringList allScreens =
+    screenNames() + QStringList {topicsChoice()} + topicScreenNames() + topicsRulesPages();
 
 using Loaded = std::uint32_t; // one bit a screen, in the order above
 
@@ -145,6 +146,23 @@ std::vector<Move> navigation()
     static const QByteArray choice = topicsChoice().toLatin1();
     moves.push_back({"frminizio", "cmdaltre", choice.constData(), {}});
     moves.push_back({choice.constData(), "cmdfine", "frminizio", {choice.constData()}});
+    static const QList<QByteArray> rules = [] {
+        QList<QByteArray> names;
+        for (const QString &name : topicsRulesPages())
+            names << name.toLatin1();
+        return names;
+    }();
+    moves.push_back({choice.constData(),
+                     "cmdregole",
+                     rules.front().constData(),
+                     {choice.constData(), "frminizio"}});
+    for (const QByteArray &page : rules) {
+        moves.push_back({page.constData(), "cmdfine", choice.constData(), {page.constData()}});
+        const char *const buttons[] = {"cmdregola1", "cmdregola2", "cmdregola3"};
+        for (qsizetype k = 0; k < rules.size() && k < 3; ++k)
+            moves.push_back(
+                {page.constData(), buttons[k], rules[k].constData(), {page.constData()}});
+    }
     for (const QByteArray &topic : topics) {
         moves.push_back({choice.constData(),
                          topic.constData(),

@@ -70,6 +70,27 @@ private slots:
         }
     }
 
+    // The choice screen opens the rules, read with their numbers in words;
+    // the pages lead to one another, and Esc goes back to the choice.
+    void rulesAreReachedFromTheChoice()
+    {
+        freshScript();
+        switchTopicsOn(*registry);
+        registry->show(topicsChoice());
+        control<QPushButton>(registry->screen(topicsChoice()), "cmdregole")->click();
+        Screen *page = registry->screen(topicsRules());
+        QVERIFY(page->reading().contains(
+            QStringLiteral("centoventicinque centesimi uguale a uno virgola venticinque.")));
+        control<QPushButton>(page, "cmdregola3")->click();
+        flushUnloaded();
+        page = registry->screen(topicsRulesPages().at(2));
+        QVERIFY(
+            page->reading().contains(QStringLiteral("un quadrato di 100 quadretti, 25 colorati")));
+        QTest::keyClick(page, Qt::Key_Escape);
+        flushUnloaded();
+        QCOMPARE(registry->loaded(), QStringList {topicsChoice()});
+    }
+
     // A task read aloud; two wrong answers, the wrong boxes emptied, bring
     // the help; the right one is praised and the other kind of task follows.
     void wrongThenRight_data()

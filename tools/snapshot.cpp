@@ -88,8 +88,7 @@ int main(int argc, char *argv[])
         QStringList names = screenNames() + QStringList {teacherScreen()};
         if (settings) {
             names << topicsChoice() << topicScreenNames();
-            if (!topicsRules().isEmpty())
-                names << topicsRules();
+            names << topicsRulesPages();
         }
         for (const QString &name : names)
             files.emplace_back(name, name);

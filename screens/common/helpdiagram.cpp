@@ -149,3 +149,21 @@ void paintDiagram(QPainter &painter, const Diagram &diagram, const QRectF &room,
         paintSquare(painter, *square, room, zoom);
     painter.restore();
 }
+
+DiagramView::DiagramView(const Diagram &diagram, QWidget *parent)
+    : QWidget(parent), m_diagram(diagram)
+{
+    setAccessibleDescription(describe(diagram));
+}
+
+void DiagramView::setZoom(qreal zoom)
+{
+    m_zoom = zoom;
+    update();
+}
+
+void DiagramView::paintEvent(QPaintEvent *)
+{
+    QPainter painter(this);
+    paintDiagram(painter, m_diagram, rect(), m_zoom);
+}

@@ -3,8 +3,10 @@
 #pragma once
 
 #include "diagram.h"
+#include "zoomable.h"
 
 #include <QRectF>
+#include <QWidget>
 
 class QPainter;
 
@@ -15,3 +17,22 @@ int diagramRows(const Diagram &diagram);
 // and letters grown with the zoom: the bar model with its braces, the
 // place-value table, the hundred-square.
 void paintDiagram(QPainter &painter, const Diagram &diagram, const QRectF &room, qreal zoom);
+
+// A diagram on a page of rules, drawn exactly at every zoom; a screen
+// reader reads its description.
+class DiagramView : public QWidget, public Zoomable
+{
+    Q_OBJECT
+
+public:
+    DiagramView(const Diagram &diagram, QWidget *parent);
+
+    void setZoom(qreal zoom) override;
+
+protected:
+    void paintEvent(QPaintEvent *event) override;
+
+private:
+    Diagram m_diagram;
+    qreal m_zoom = 1;
+};

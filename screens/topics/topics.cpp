@@ -8,6 +8,7 @@
 #include "frmpercentuale.h"
 #include "settings.h"
 #include "teachertasks.h"
+#include "topicrules.h"
 
 namespace {
 
@@ -72,10 +73,31 @@ QString topicsChoice()
     return QStringLiteral("frmaltre");
 }
 
+namespace {
+
+// The rules of the decimals, the whole from a fraction and percentages, in
+// the order of their «Regola» buttons.
+const std::vector<const TopicRulesPage::Content *> &rulesPages()
+{
+    static const std::vector<const TopicRulesPage::Content *> pages {
+        &TopicRulesPage::Decimals, &TopicRulesPage::WholeFromFraction,
+        &TopicRulesPage::Percentages};
+    return pages;
+}
+
+} // namespace
+
 QString topicsRules()
 {
-    // None yet.
-    return {};
+    return QString::fromLatin1(rulesPages().front()->name);
+}
+
+QStringList topicsRulesPages()
+{
+    QStringList names;
+    for (const TopicRulesPage::Content *page : rulesPages())
+        names << QString::fromLatin1(page->name);
+    return names;
 }
 
 void addTopicScreens(Registry &registry)
@@ -84,6 +106,10 @@ void addTopicScreens(Registry &registry)
         for (const TopicScreen &screen : topic.screens)
             registry.add(QLatin1String(screen.name), screen.make);
     }
+    for (const TopicRulesPage::Content *page : rulesPages())
+        registry.add(QString::fromLatin1(page->name), [page](Registry &) {
+            return std::make_unique<TopicRulesPage>(*page, topicsRulesPages(), topicsChoice());
+        });
     // Built at every showing from the settings in force, so that it lists
     // what the teacher switched on last.
     registry.add(topicsChoice(), [](Registry &owner) {

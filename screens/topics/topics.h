@@ -44,6 +44,8 @@ bool anyTopicOn(const Settings &settings);
 // The choice screen «Altre quotelle», and the topics' page of rules.
 QString topicsChoice();
 QString topicsRules();
+// Every page of the topics' rules, the first the one the choice screen opens.
+QStringList topicsRulesPages();
 
 // Teaches the registry the topics' screens, the choice screen and the
 // rules page; none is built until it is shown.
