@@ -26,6 +26,7 @@ enum class Step {
     Denominator,
     Whole,
     Choice, // a choice among fractions, or a symbol between two
+    Simplify, // a fraction of the right value, not yet in lowest terms
 };
 
 // What the judgement of one answer says: for every box or choice, in the

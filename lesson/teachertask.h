@@ -4,6 +4,7 @@
 
 #include "comparison.h"
 #include "complement.h"
+#include "equivalent.h"
 #include "fractionof.h"
 
 #include <QString>
@@ -31,3 +32,6 @@ TeacherTask<SymbolTask> checkSymbol(const QStringList &typed);
 TeacherTask<LargestTask> checkLargest(const QStringList &typed);
 // The five fractions, each as numerator and denominator, and the order.
 TeacherTask<OrderTask> checkOrder(const QStringList &typed, Direction direction);
+// The given fraction's numerator and denominator, and the denominator asked
+// for: a multiple to amplify, a divisor to simplify, nothing for lowest terms.
+TeacherTask<EquivalentTask> checkEquivalent(const QStringList &typed);

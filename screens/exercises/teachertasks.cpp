@@ -6,51 +6,16 @@
 #include "frmmax.h"
 #include "frmordine.h"
 #include "frmsimbolo.h"
-#include "picture.h"
 #include "taskform.h"
 #include "teachertask.h"
 
 #include <QPointer>
 #include <QRadioButton>
-#include <QShortcut>
 
 #include <array>
 #include <memory>
 
 namespace {
-
-// The form lies over the task, beside the illustration, where the number
-// pad goes, so that the pad stays usable with it.
-QRect formPlace(const Screen &screen)
-{
-    QRect illustration;
-    for (const Picture *picture : screen.findChildren<Picture *>(Qt::FindDirectChildrenOnly)) {
-        const QRect designed = screen.designedRect(picture);
-        if (designed.height() > illustration.height())
-            illustration = designed;
-    }
-    if (illustration.left() > screen.designedSize().width() / 2)
-        return {240, 1320, illustration.left() - 360, 5640};
-    return {illustration.right() + 120, 1320,
-            screen.designedSize().width() - illustration.right() - 360, 5640};
-}
-
-// F3 builds the form the first time, then opens it.
-void onF3(Screen &screen, Voice &voice, std::function<void(TaskForm &)> build,
-          std::function<void(TaskForm &)> before = {})
-{
-    auto *shortcut = new QShortcut(QKeySequence(Qt::Key_F3), &screen);
-    QObject::connect(shortcut, &QShortcut::activated, &screen,
-                     [&screen, &voice, build, before, form = QPointer<TaskForm>()]() mutable {
-                         if (!form) {
-                             form = new TaskForm(&screen, formPlace(screen), voice);
-                             build(*form);
-                         }
-                         if (before)
-                             before(*form);
-                         form->open();
-                     });
-}
 
 // Shows a checked task on its screen, or gives its problem.
 template<typename Screen, typename Task>
@@ -72,7 +37,7 @@ QString ordinal(int k)
 
 void addTeacherTask(frmcalcolo &screen, const frmcalcolo::Range &range, Voice &voice)
 {
-    onF3(screen, voice, [&screen, &range](TaskForm &form) {
+    addTaskForm(screen, voice, [&screen, &range](TaskForm &form) {
         form.fraction(QString(), 1200, 900);
         form.text(QStringLiteral("di"), 1980, 1215, 495);
         form.box(QStringLiteral("numero intero"), 2580, 1215, 975);
@@ -84,7 +49,7 @@ void addTeacherTask(frmcalcolo &screen, const frmcalcolo::Range &range, Voice &v
 
 void addTeacherTask(frmcomplementare &screen, Voice &voice)
 {
-    onF3(screen, voice, [&screen](TaskForm &form) {
+    addTaskForm(screen, voice, [&screen](TaskForm &form) {
         form.fraction(QString(), 1200, 900);
         form.setCheck(
             [&screen](const QStringList &typed) { return shown(screen, checkComplement(typed)); });
@@ -93,7 +58,7 @@ void addTeacherTask(frmcomplementare &screen, Voice &voice)
 
 void addTeacherTask(frmsimbolo &screen, Voice &voice)
 {
-    onF3(screen, voice, [&screen](TaskForm &form) {
+    addTaskForm(screen, voice, [&screen](TaskForm &form) {
         for (int p = 0; p < 6; ++p) {
             const int left = 360 + p % 2 * 3300;
             const int top = 600 + p / 2 * 1180;
@@ -109,7 +74,7 @@ void addTeacherTask(frmsimbolo &screen, Voice &voice)
 
 void addTeacherTask(frmmax &screen, Voice &voice)
 {
-    onF3(screen, voice, [&screen](TaskForm &form) {
+    addTaskForm(screen, voice, [&screen](TaskForm &form) {
         for (int k = 0; k < 4; ++k)
             form.fraction(ordinal(k), 600 + k * 1200, 900);
         form.setCheck(
@@ -120,7 +85,7 @@ void addTeacherTask(frmmax &screen, Voice &voice)
 void addTeacherTask(frmordine &screen, Voice &voice)
 {
     auto options = std::make_shared<std::array<QPointer<QRadioButton>, 2>>();
-    onF3(
+    addTaskForm(
         screen, voice,
         [&screen, options](TaskForm &form) {
             for (int k = 0; k < 5; ++k)

@@ -3,13 +3,35 @@
 #include "topics.h"
 
 #include "frmaltre.h"
+#include "frmequivalenti.h"
 #include "settings.h"
+#include "topictasks.h"
+
+namespace {
+
+// A topic's exercise draws with the registry's generator and takes the
+// teacher's own task with F3.
+template<typename T>
+TopicScreen exercise(const char *name, const char *choice)
+{
+    return {name, choice, [](Registry &owner) {
+                auto screen = std::make_unique<T>(owner);
+                addTeacherTask(*screen, owner.voice());
+                return screen;
+            }};
+}
+
+} // namespace
 
 const std::vector<Topic> &topics()
 {
     static const std::vector<Topic> table {
-        {"riconosco", {}}, {"tipi", {}},   {"equivalenti", {}},
-        {"decimali", {}},  {"intero", {}}, {"percentuale", {}},
+        {"riconosco", {}},
+        {"tipi", {}},
+        {"equivalenti", {exercise<frmequivalenti>("frmequivalenti", "Frazioni &equivalenti")}},
+        {"decimali", {}},
+        {"intero", {}},
+        {"percentuale", {}},
     };
     return table;
 }
