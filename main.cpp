@@ -15,7 +15,9 @@ int main(int argc, char *argv[])
 {
     if (const auto status = prepareStart(argc, argv))
         return *status;
+    holdDisplayMessages();
     QApplication app(argc, argv);
+    releaseDisplayMessages();
     const CommandLine options = parseCommandLine(QCoreApplication::arguments());
     if (options.action != CommandLine::Action::Run)
         return options.reply();

@@ -43,3 +43,16 @@ foreach(argument --nonesiste -x compito)
         message(FATAL_ERROR "${argument} refused with:\n${output}${error}")
     endif()
 endforeach()
+
+# No display, as from a text console or over ssh, or one that does not
+# answer: one Italian line and status 1, never the toolkit's abort.
+foreach(display "" ":987")
+    if(display STREQUAL "")
+        run(1 output error ${headless} ${PROGRAM})
+    else()
+        run(1 output error ${headless} DISPLAY=${display} ${PROGRAM})
+    endif()
+    if(NOT error MATCHES "^quotelle: Non trovo lo schermo: [^\n]+\n$" OR NOT output STREQUAL "")
+        message(FATAL_ERROR "no display «${display}» answered with:\n${output}${error}")
+    endif()
+endforeach()
