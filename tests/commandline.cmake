@@ -27,7 +27,7 @@ foreach(option --version -v -version)
 endforeach()
 run(0 help error ${headless} ${PROGRAM} --help)
 foreach(line "Uso: quotelle [opzioni]" "\n  -h, --help " "\n  -v, --version " "\n  --voce "
-        "\n  --lim " "\n  --tavola ")
+        "\n  --lim " "\n  --tavola " "\n  --controlla ")
     string(FIND "${help}" "${line}" found)
     if(found EQUAL -1)
         message(FATAL_ERROR "--help lacks \"${line}\":\n${help}")
