@@ -95,6 +95,7 @@ void addScreens(Registry &registry)
     registry.add(teacherScreen(), [](Registry &owner) {
         return std::make_unique<frmimpostazioni>(owner.settingsFile());
     });
+    registry.setTeacherWindow(teacherScreen());
     registry.setHome(screenNames(Kind::Menu).constFirst());
 }
 
