@@ -51,7 +51,7 @@ private:
     void close();
 
     Screen *m_screen;
-    Announcer *m_announcer;
+    QPointer<Announcer> m_announcer;
     QLabel *m_problem;
     std::vector<QLineEdit *> m_boxes;
     Check m_check;
