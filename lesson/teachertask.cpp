@@ -226,3 +226,21 @@ TeacherTask<EquivalentTask> checkEquivalent(const QStringList &typed)
                 .arg(den)
                 .arg(target)};
 }
+
+TeacherTask<TypeTask> checkType(const QStringList &typed)
+{
+    Reader reader(typed);
+    const int num =
+        reader.next(QStringLiteral("il numeratore"), 1, mostWholes * mostTypeDenominator);
+    const int den = reader.next(QStringLiteral("il denominatore"), 2, mostTypeDenominator);
+    if (!reader.problem.isEmpty())
+        return {{}, reader.problem};
+    if (num > mostWholes * den)
+        return {{},
+                QStringLiteral("Con il denominatore %1 il numeratore va da 1 a %2: il disegno "
+                               "mostra al massimo %3 interi.")
+                    .arg(den)
+                    .arg(mostWholes * den)
+                    .arg(mostWholes)};
+    return {TypeTask {{num, den}}, {}};
+}

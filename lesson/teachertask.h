@@ -6,6 +6,7 @@
 #include "complement.h"
 #include "equivalent.h"
 #include "fractionof.h"
+#include "fractiontype.h"
 
 #include <QString>
 #include <QStringList>
@@ -35,3 +36,5 @@ TeacherTask<OrderTask> checkOrder(const QStringList &typed, Direction direction)
 // The given fraction's numerator and denominator, and the denominator asked
 // for: a multiple to amplify, a divisor to simplify, nothing for lowest terms.
 TeacherTask<EquivalentTask> checkEquivalent(const QStringList &typed);
+// The numerator and the denominator of a fraction to tell the type of.
+TeacherTask<TypeTask> checkType(const QStringList &typed);

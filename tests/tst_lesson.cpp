@@ -6,6 +6,7 @@
 #include "complement.h"
 #include "equivalent.h"
 #include "fractionof.h"
+#include "fractiontype.h"
 #include "random.h"
 #include "settings.h"
 #include "statistics.h"
@@ -38,6 +39,8 @@ QString drawn(const QString &exercise, Random &random, int most = Settings().max
         }
         return parts.join(QStringLiteral(", "));
     }
+    if (exercise == QLatin1String("frmtipi"))
+        return text(drawType(random).fraction);
     if (exercise == QLatin1String("frmcalcolo99") || exercise == QLatin1String("frmcalcolo")) {
         const bool small = exercise.endsWith(QLatin1String("99"));
         const FractionOfTask t =
@@ -121,6 +124,7 @@ private slots:
              "13/52 18/52 2/52 40/52 3/52"});
         row(20261209, "frmequivalenti",
             {"28/49 = ?/98, 32/44 = ?/11, 10/25", "5/11 = ?/33, 28/90 = ?/45, 8/92"});
+        row(20261209, "frmtipi", {"4/4", "1/6", "18/9"});
         row(20261209, "frmordine",
             {"33/64 56/64 27/64 2/64 21/64", "33/89 59/89 51/89 7/89 12/89",
              "22/76 22/25 22/54 22/94 22/56"});
@@ -215,6 +219,37 @@ private slots:
         }
         QCOMPARE(int(counts.size()), validTasks);
         QVERIFY(chiSquare(counts, validTasks, draws) < chiSquareLimit(validTasks));
+    }
+
+    // Each type of fraction a third of the time, and within a type every
+    // fraction as often: 45 proper, 90 improper and 27 apparent ones.
+    void typesComeAThirdEachAndUniformWithin()
+    {
+        Random random(20261209);
+        random.reseed();
+        constexpr int draws = 3 * 90 * 100;
+        std::map<FractionType, std::map<QString, int>> counts;
+        std::map<FractionType, int> types;
+        for (int d = 0; d < draws; ++d) {
+            const TypeTask t = drawType(random);
+            const Fraction &f = t.fraction;
+            QVERIFY(f.denominator >= 2 && f.denominator <= 10 && f.numerator >= 1
+                    && f.numerator <= 3 * f.denominator);
+            ++counts[t.type()][text(f)];
+            ++types[t.type()];
+        }
+        QVERIFY(chiSquare(types, 3, draws) < chiSquareLimit(3));
+        for (const auto &[type, valid] : {std::pair {FractionType::Proper, 45},
+                                          {FractionType::Improper, 90},
+                                          {FractionType::Apparent, 27}}) {
+            QCOMPARE(int(counts[type].size()), valid);
+            QVERIFY(chiSquare(counts[type], valid, types[type]) < chiSquareLimit(valid));
+        }
+        QCOMPARE(TypeTask({{8, 8}}).type(), FractionType::Apparent);
+        QCOMPARE(TypeTask({{7, 4}}).type(), FractionType::Improper);
+        QCOMPARE(help(TypeTask {{12, 4}}, 2).lines.last(),
+                 QStringLiteral("12/4 = 3 interi: è apparente."));
+        QCOMPARE(help(TypeTask {{12, 4}}, 1).bars.size(), std::size_t(3));
     }
 
     // Equivalent fractions: the wrong term, and in lowest terms an answer of
@@ -430,6 +465,11 @@ private slots:
              "La frazione 4/3 non è propria: il numeratore deve "
              "essere minore del denominatore."},
             {"ordine", "1 30 2 30 4 30 5 30 7 30", ""},
+            {"tipi", "12 4", ""},
+            {"tipi", "13 4",
+             "Con il denominatore 4 il numeratore va da 1 a 12: il disegno mostra al massimo 3 "
+             "interi."},
+            {"tipi", "3 11", "Il denominatore va da 2 a 10."},
             {"equivalenti", "2 3 12", ""},
             {"equivalenti", "8 12 3", ""},
             {"equivalenti", "18 24 -", ""},
@@ -471,6 +511,8 @@ private slots:
                          boxes);
         } else if (screen == QLatin1String("complementare")) {
             expect(checkComplement(boxes));
+        } else if (screen == QLatin1String("tipi")) {
+            expect(checkType(boxes));
         } else if (screen == QLatin1String("equivalenti")) {
             expect(checkEquivalent(boxes));
         } else if (screen == QLatin1String("simbolo")) {

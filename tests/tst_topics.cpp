@@ -5,7 +5,9 @@
 #include "frmaltre.h"
 #include "frmequivalenti.h"
 #include "frminizio.h"
+#include "frmtipi.h"
 #include "helppanel.h"
+#include "partsdrawing.h"
 #include "picture.h"
 #include "settingsfile.h"
 #include "testing.h"
@@ -27,6 +29,17 @@ void queue(ScriptedRandom &random, const EquivalentTask &task)
         }
     }
     QFAIL("no such task");
+}
+
+void queue(ScriptedRandom &random, const Fraction &fraction)
+{
+    const FractionType type = TypeTask {fraction}.type();
+    const std::vector<TypeTask> tasks = typeTasks(type);
+    random.then(int(type) + 1, 3);
+    for (std::size_t k = 0; k < tasks.size(); ++k) {
+        if (tasks[k].fraction == fraction)
+            random.then(int(k) + 1, int(tasks.size()));
+    }
 }
 
 void press(QWidget *screen, int key)
@@ -103,6 +116,23 @@ private slots:
         QCOMPARE(message(screen)->text(),
                  QStringLiteral("Equivalente, ma si può ancora semplificare!"));
         QCOMPARE(screen->txtn->text() + screen->txtd->text(), QStringLiteral("68"));
+    }
+
+    // One button judges at once; the picture shows every whole it needs.
+    void typesAreChosenWithOneButton()
+    {
+        ScriptedRandom &random = freshScript();
+        queue(random, {12, 4});
+        queue(random, {3, 4});
+        auto *screen = show<frmtipi>(QStringLiteral("frmtipi"));
+        QCOMPARE(screen->disegno->description(),
+                 QStringLiteral("3 interi, ognuno diviso in 4 parti uguali; 12 parti colorate"));
+        QTest::mouseClick(screen->cmdtipo[1], Qt::LeftButton);
+        QCOMPARE(message(screen)->text(), QStringLiteral("Sbagliato, riprova!"));
+        QCOMPARE(screen->task().fraction, (Fraction {12, 4}));
+        QTest::keyClick(screen->cmdtipo[2], Qt::Key_Space);
+        QCOMPARE(message(screen)->text(), QStringLiteral("Esatto, complimenti!"));
+        QCOMPARE(screen->task().fraction, (Fraction {3, 4}));
     }
 
     // F3: the teacher's task replaces the one shown; an impossible one is

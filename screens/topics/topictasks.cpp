@@ -3,6 +3,7 @@
 #include "topictasks.h"
 
 #include "frmequivalenti.h"
+#include "frmtipi.h"
 #include "taskform.h"
 #include "teachertask.h"
 
@@ -32,5 +33,14 @@ void addTeacherTask(frmequivalenti &screen, Voice &voice)
                   4200);
         form.setCheck(
             [&screen](const QStringList &typed) { return shown(screen, checkEquivalent(typed)); });
+    });
+}
+
+void addTeacherTask(frmtipi &screen, Voice &voice)
+{
+    addTaskForm(screen, voice, [&screen](TaskForm &form) {
+        form.fraction(QString(), 1200, 900);
+        form.setCheck(
+            [&screen](const QStringList &typed) { return shown(screen, checkType(typed)); });
     });
 }

@@ -4,7 +4,9 @@
 
 class Voice;
 class frmequivalenti;
+class frmtipi;
 
 // F3 on a topic's screen opens «Scrivi i numeri dell'esercizio», as on the
 // exercises: a task the screen could have drawn replaces the one shown.
 void addTeacherTask(frmequivalenti &screen, Voice &voice);
+void addTeacherTask(frmtipi &screen, Voice &voice);
