@@ -10,6 +10,9 @@
 #include <QStyleOptionButton>
 
 #include <algorithm>
+#include <cstdio>
+#include <cstdlib>
+#include <utility>
 #include <vector>
 
 namespace {
@@ -53,7 +56,71 @@ private:
     mutable std::vector<QPalette> m_palettes;
 };
 
+// The context's strings are the caller's literals, which outlive it.
+struct HeldMessage
+{
+    QtMsgType type;
+    const char *file;
+    int line;
+    const char *function;
+    const char *category;
+    QString text;
+};
+
+std::vector<HeldMessage> &heldMessages()
+{
+    static std::vector<HeldMessage> held;
+    return held;
+}
+
+QtMessageHandler &previousHandler()
+{
+    static QtMessageHandler previous = nullptr;
+    return previous;
+}
+
+// Why no display was found, in words a teacher can act on.
+QString missingDisplay()
+{
+    const QByteArray display = qgetenv("DISPLAY");
+    const QByteArray wayland = qgetenv("WAYLAND_DISPLAY");
+    if (display.isEmpty() && wayland.isEmpty())
+        return QStringLiteral("questa sessione non ha un desktop (la variabile DISPLAY è vuota); "
+                              "avvia il programma dal desktop");
+    return QStringLiteral("il desktop «%1» non risponde")
+        .arg(QString::fromLocal8Bit(display.isEmpty() ? wayland : display));
+}
+
+void holdMessage(QtMsgType type, const QMessageLogContext &context, const QString &text)
+{
+    if (type == QtFatalMsg) {
+        std::fputs(
+            qPrintable(
+                QStringLiteral("quotelle: Non trovo lo schermo: %1.\n").arg(missingDisplay())),
+            stderr);
+        std::fflush(stderr);
+        std::_Exit(1);
+    }
+    heldMessages().push_back(
+        {type, context.file, context.line, context.function, context.category, text});
+}
+
 } // namespace
+
+void holdDisplayMessages()
+{
+    previousHandler() = qInstallMessageHandler(holdMessage);
+}
+
+void releaseDisplayMessages()
+{
+    qInstallMessageHandler(previousHandler());
+    for (const HeldMessage &message : std::exchange(heldMessages(), {})) {
+        const QMessageLogContext context(message.file, message.line, message.function,
+                                         message.category);
+        qt_message_output(message.type, context, message.text);
+    }
+}
 
 void prepareApplication()
 {

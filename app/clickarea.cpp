@@ -115,11 +115,11 @@ void ClickArea::paintEvent(QPaintEvent *)
 }
 
 ClickGroup::ClickGroup(QObject *parent, std::vector<ClickArea *> areas)
-    : QObject(parent), m_areas(std::move(areas))
+    : QObject(parent), m_areas(areas.begin(), areas.end())
 {
-    for (ClickArea *area : m_areas)
+    for (ClickArea *area : areas)
         area->m_group = this;
-    m_current = m_areas.empty() ? nullptr : m_areas.front();
+    m_current = areas.empty() ? nullptr : areas.front();
     updateTabStop();
 }
 
@@ -133,7 +133,7 @@ ClickArea *ClickGroup::neighbour(const ClickArea *area, int step) const
     for (int k = 1; k < count; ++k) {
         ClickArea *candidate =
             m_areas[static_cast<std::size_t>(((start + step * k) % count + count) % count)];
-        if (!candidate->isHidden())
+        if (candidate && !candidate->isHidden())
             return candidate;
     }
     return nullptr;
@@ -152,6 +152,8 @@ void ClickGroup::updateTabStop()
             m_current = next;
     }
     for (ClickArea *area : m_areas) {
-        area->setFocusPolicy(area == m_current && !area->isHidden() ? Qt::TabFocus : Qt::NoFocus);
+        if (area)
+            area->setFocusPolicy(area == m_current && !area->isHidden() ? Qt::TabFocus
+                                                                        : Qt::NoFocus);
     }
 }

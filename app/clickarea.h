@@ -4,6 +4,7 @@
 
 #include "zoomable.h"
 
+#include <QPointer>
 #include <QWidget>
 
 #include <vector>
@@ -52,7 +53,7 @@ private:
     bool m_choice = false;
     bool m_chosen = false;
     qreal m_zoom = 1;
-    ClickGroup *m_group = nullptr;
+    QPointer<ClickGroup> m_group;
 };
 
 // The click areas that stand for the choices of one question, as one stop in
@@ -76,6 +77,6 @@ private:
     // that on.
     void updateTabStop();
 
-    std::vector<ClickArea *> m_areas;
-    ClickArea *m_current = nullptr;
+    std::vector<QPointer<ClickArea>> m_areas;
+    QPointer<ClickArea> m_current;
 };

@@ -2,6 +2,7 @@
 
 #include "commandline.h"
 
+#include "settingsfile.h"
 #include "version.h"
 
 #include <QCommandLineOption>
@@ -26,6 +27,8 @@ QList<QCommandLineOption> programOptions()
          QStringLiteral("apre le impostazioni per l’insegnante invece del menu")},
         {QStringLiteral("tavola"),
          QStringLiteral("la tavola pitagorica negli esercizi di calcolo, con F2")},
+        {QStringLiteral("controlla"),
+         QStringLiteral("controlla i file delle impostazioni e dice che cosa vale")},
     };
 }
 
@@ -73,6 +76,8 @@ CommandLine refusal(const QString &what)
 
 int CommandLine::reply() const
 {
+    if (action == Action::CheckSettings)
+        return checkSettingsFiles();
     std::fputs(qPrintable(message + QLatin1Char('\n')), action == Action::Refuse ? stderr : stdout);
     return action == Action::Refuse ? 2 : 0;
 }
@@ -105,6 +110,8 @@ CommandLine parseCommandLine(const QStringList &arguments)
     if (line.isSet(QStringLiteral("version")))
         return {CommandLine::Action::ShowVersion,
                 QStringLiteral("Le quotelle %1").arg(QLatin1String(quotelleVersion)), line.given};
+    if (line.isSet(QStringLiteral("controlla")))
+        return {CommandLine::Action::CheckSettings, {}, line.given};
     return line;
 }
 
@@ -151,6 +158,7 @@ std::optional<int> prepareStart(int argc, char *argv[])
     };
     if (early.action == CommandLine::Action::ShowHelp
         || early.action == CommandLine::Action::ShowVersion
+        || early.action == CommandLine::Action::CheckSettings
         || (early.action == CommandLine::Action::Refuse
             && std::none_of(arguments.begin() + 1, arguments.end(), forQt)))
         return early.reply();

@@ -12,7 +12,7 @@
 // What the command line asks of the program.
 struct CommandLine
 {
-    enum class Action { Run, ShowHelp, ShowVersion, Refuse };
+    enum class Action { Run, ShowHelp, ShowVersion, CheckSettings, Refuse };
 
     Action action = Action::Run;
     // The help, the version, or what was wrong with a hint to --help.
@@ -21,8 +21,10 @@ struct CommandLine
     QStringList given;
 
     bool isSet(const QString &name) const { return given.contains(name); }
-    // Prints the message, on the error output for a refusal, and returns
-    // the exit status: 0, or 2 for a command line the program does not take.
+    // Prints the message, on the error output for a refusal, or the check
+    // of the settings files, and returns the exit status: 0, 1 for settings
+    // files with a line that does not count, 2 for a command line the
+    // program does not take.
     int reply() const;
 };
 
@@ -35,7 +37,7 @@ CommandLine parseCommandLine(const QStringList &arguments);
 // says otherwise.
 QByteArray platformFor(const QStringList &arguments, const QProcessEnvironment &environment);
 
-// Before QApplication: answers --help and --version, which need no display,
+// Before QApplication: answers --help, --version and --controlla, which need no display,
 // and chooses the platform. Gives the exit status when the program is done.
 // Qt's own options (-platform, -style) are only known once QApplication has
 // taken them out, so the rest of the command line is judged after it.

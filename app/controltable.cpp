@@ -12,6 +12,7 @@
 void ControlTable::add(QWidget *control, const QRect &designed, std::optional<Font> font,
                        Layer layer)
 {
+    forgetDeleted();
     m_placed.push_back({control, designed, std::move(font), layer});
     layOut(m_placed.back());
 }
@@ -50,8 +51,14 @@ std::vector<ControlTable::Placed>::const_iterator ControlTable::find(const QWidg
                         [control](const Placed &p) { return p.control == control; });
 }
 
+void ControlTable::forgetDeleted()
+{
+    std::erase_if(m_placed, [](const Placed &placed) { return placed.control.isNull(); });
+}
+
 void ControlTable::setZoom(qreal factor)
 {
+    forgetDeleted();
     m_zoom = factor;
     for (const Placed &placed : m_placed)
         layOut(placed);
@@ -61,7 +68,7 @@ void ControlTable::stack(const QWidget *parent) const
 {
     for (const Layer layer : {Layer::Labels, Layer::Strokes, Layer::Windows, Layer::ClickAreas}) {
         for (const Placed &placed : m_placed) {
-            if (placed.layer == layer && placed.control->parentWidget() == parent)
+            if (placed.control && placed.layer == layer && placed.control->parentWidget() == parent)
                 placed.control->raise();
         }
     }
@@ -70,17 +77,21 @@ void ControlTable::stack(const QWidget *parent) const
 std::vector<QWidget *> ControlTable::controls() const
 {
     std::vector<QWidget *> controls;
-    for (const Placed &placed : m_placed)
-        controls.push_back(placed.control);
+    for (const Placed &placed : m_placed) {
+        if (placed.control)
+            controls.push_back(placed.control);
+    }
     return controls;
 }
 
 void ControlTable::layOut(const Placed &placed) const
 {
+    if (!placed.control)
+        return;
     if (!placed.designed.isNull())
         placed.control->setGeometry(twips::rect(placed.designed, m_zoom));
     if (placed.font)
         placed.control->setFont(placed.font->toQFont(m_zoom));
-    if (auto *zoomable = dynamic_cast<Zoomable *>(placed.control))
+    if (auto *zoomable = dynamic_cast<Zoomable *>(placed.control.data()))
         zoomable->setZoom(m_zoom);
 }

@@ -4,12 +4,12 @@
 
 #include "font.h"
 
+#include <QPointer>
 #include <QRect>
+#include <QWidget>
 
 #include <optional>
 #include <vector>
-
-class QWidget;
 
 // Where a control lies in the stack of its screen, bottom to top, as the
 // screens were designed: labels, then lines and outlines, then the real
@@ -21,7 +21,9 @@ enum class Layer { Labels, Strokes, Windows, ClickAreas };
 // A screen's controls as designed: each one's rectangle in twips (none for
 // a line, which places itself by its end points), font and layer. Every
 // zoom is applied from here, by one path: the rectangle and the font grow
-// with the factor, and a Zoomable control is told the factor.
+// with the factor, and a Zoomable control is told the factor. A control
+// that is deleted (a notice that goes after a while) leaves the table by
+// itself: nothing here ever reaches a dead one.
 class ControlTable
 {
 public:
@@ -39,18 +41,20 @@ public:
     // order they were added within a layer.
     void stack(const QWidget *parent) const;
 
-    // Every control, in the order they were added.
+    // Every control still there, in the order they were added.
     std::vector<QWidget *> controls() const;
 
 private:
     struct Placed
     {
-        QWidget *control;
+        QPointer<QWidget> control;
         QRect designed;
         std::optional<Font> font;
         Layer layer;
     };
     void layOut(const Placed &placed) const;
+    // Forgets the controls deleted since.
+    void forgetDeleted();
     // The control's row; it must be there, unless only looked at.
     std::vector<Placed>::iterator find(const QWidget *control);
     std::vector<Placed>::const_iterator find(const QWidget *control) const;

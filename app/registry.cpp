@@ -79,6 +79,11 @@ void Registry::show(const QString &name)
 {
     if (m_ended)
         return;
+    if (name == m_teacherWindow && !settings().teacherWindow()) {
+        refuse(QStringLiteral("Le impostazioni per l’insegnante non si aprono: "
+                              "le ha chiuse il laboratorio."));
+        return;
+    }
     auto loaded = m_screens.find(name);
     if (loaded == m_screens.end()) {
         const auto factory = m_factories.find(name);
@@ -226,6 +231,15 @@ void Registry::setRandom(std::unique_ptr<Random> random)
 QScreen *Registry::display() const
 {
     return m_placement.display(m_screens.empty() ? nullptr : m_screens.begin()->second.get());
+}
+
+void Registry::refuse(const QString &text)
+{
+    const std::vector<Screen *> open = screens();
+    const auto menu = std::find_if(open.begin(), open.end(),
+                                   [](const Screen *screen) { return screen->noticePlace(); });
+    if (!open.empty())
+        showNotice(menu != open.end() ? **menu : *open.front(), *m_voice, text);
 }
 
 void Registry::releaseLeaving()

@@ -43,6 +43,9 @@ public:
     void add(const QString &name, Factory factory);
     // The screen the program opens with.
     void setHome(const QString &name) { m_home = name; }
+    // The teacher's window, which the lab may hide: asked for then, it
+    // does not open and the class is told why.
+    void setTeacherWindow(const QString &name) { m_teacherWindow = name; }
 
     void start();
     void show(const QString &name);
@@ -89,11 +92,14 @@ signals:
 private:
     void wire(Screen *screen);
     void releaseLeaving();
+    // Tells the class why a screen did not open, on the menu.
+    void refuse(const QString &text);
     // Turns the aids on or off where the settings changed them.
     void applySettings();
 
     std::map<QString, Factory> m_factories;
     QString m_home;
+    QString m_teacherWindow;
     std::map<QString, std::unique_ptr<Screen>> m_screens;
     std::unique_ptr<Random> m_random;
     Placement m_placement;

@@ -87,6 +87,7 @@ void Screen::finishBuilding()
 {
     std::stable_sort(m_tabOrder.begin(), m_tabOrder.end(),
                      [](const auto &a, const auto &b) { return a.first < b.first; });
+    std::erase_if(m_tabOrder, [](const auto &entry) { return entry.second.isNull(); });
     for (std::size_t i = 1; i < m_tabOrder.size(); ++i)
         setTabOrder(m_tabOrder[i - 1].second, m_tabOrder[i].second);
     m_controls.stack(this);
@@ -95,7 +96,7 @@ void Screen::finishBuilding()
 void Screen::focusFirst()
 {
     for (const auto &[index, control] : m_tabOrder) {
-        if (control->isEnabled() && control->isVisible()
+        if (control && control->isEnabled() && control->isVisible()
             && (control->focusPolicy() & Qt::TabFocus)) {
             control->setFocus(Qt::TabFocusReason);
             return;
@@ -270,7 +271,7 @@ void Screen::speak(const QString &text)
 
 QString Screen::reading() const
 {
-    std::vector<std::pair<int, QWidget *>> order = m_tabOrder;
+    std::vector<std::pair<int, QPointer<QWidget>>> order = m_tabOrder;
     std::stable_sort(order.begin(), order.end(),
                      [](const auto &a, const auto &b) { return a.first < b.first; });
     QStringList names {windowTitle()};

@@ -8,6 +8,7 @@
 
 #include <QColor>
 #include <QPointer>
+#include <QPushButton>
 #include <QStringList>
 #include <QWidget>
 
@@ -23,7 +24,6 @@ class QCheckBox;
 class QGroupBox;
 class QLabel;
 class QLineEdit;
-class QPushButton;
 class QRadioButton;
 class QScreen;
 class QTimer;
@@ -163,8 +163,8 @@ private:
     ControlTable m_controls;
     QColor m_background;
     Origin m_origin {0, 0};
-    QPushButton *m_cancel = nullptr;
-    QPushButton *m_confirm = nullptr;
-    std::vector<std::pair<int, QWidget *>> m_tabOrder;
-    Announcer *m_announcer = nullptr;
+    QPointer<QPushButton> m_cancel;
+    QPointer<QPushButton> m_confirm;
+    std::vector<std::pair<int, QPointer<QWidget>>> m_tabOrder;
+    QPointer<Announcer> m_announcer;
 };

@@ -34,21 +34,6 @@ QString spokenLine(QString line)
     return spokenSigns(line);
 }
 
-Help make(int level, std::vector<Bar> bars, const QStringList &lines, const QString &unspoken = {})
-{
-    QStringList spoken;
-    for (const QString &line : lines) {
-        if (line == unspoken)
-            continue;
-        // Each line a sentence of its own, so that the voice pauses.
-        QString sentence = spokenLine(line);
-        if (!sentence.isEmpty() && !sentence.back().isPunct())
-            sentence += QLatin1Char('.');
-        spoken << sentence;
-    }
-    return {level, std::move(bars), lines, spoken.join(QLatin1Char(' '))};
-}
-
 // The rule of the comparisons, in one short line.
 QString rule(const Fraction &a, const Fraction &b)
 {
@@ -74,6 +59,21 @@ QString reason(const Fraction &a, const Fraction &b)
 
 } // namespace
 
+Help makeHelp(int level, std::vector<Bar> bars, const QStringList &lines, const QString &unspoken)
+{
+    QStringList spoken;
+    for (const QString &line : lines) {
+        if (line == unspoken)
+            continue;
+        // Each line a sentence of its own, so that the voice pauses.
+        QString sentence = spokenLine(line);
+        if (!sentence.isEmpty() && !sentence.back().isPunct())
+            sentence += QLatin1Char('.');
+        spoken << sentence;
+    }
+    return {level, std::move(bars), lines, spoken.join(QLatin1Char(' '))};
+}
+
 int helpLevel(int wrongAnswers)
 {
     return std::clamp(wrongAnswers - 1, 0, 2);
@@ -92,28 +92,28 @@ Help help(const FractionOfTask &task, Step step, int level)
             QStringLiteral("Poi prendi %1 parti: quanto valgono insieme?").arg(task.num)};
         if (!check.isEmpty())
             lines << check;
-        return make(1, {model}, lines, check);
+        return makeHelp(1, {model}, lines, check);
     }
     model.partLabel = QString::number(task.sris);
     const QString division = QStringLiteral("%1 : %2 = %3").arg(whole).arg(task.den).arg(task.sris);
     const QString product =
         QStringLiteral("%1 x %2 = %3").arg(task.sris).arg(task.num).arg(task.ris());
     if (step == Step::Multiplication)
-        return make(2, {model},
-                    {product,
-                     QStringLiteral("%1 parti da %2 fanno %3.")
-                         .arg(task.num)
-                         .arg(task.sris)
-                         .arg(task.ris())});
+        return makeHelp(2, {model},
+                        {product,
+                         QStringLiteral("%1 parti da %2 fanno %3.")
+                             .arg(task.num)
+                             .arg(task.sris)
+                             .arg(task.ris())});
     if (step == Step::Result)
-        return make(2, {model},
-                    {QStringLiteral("%1/%2 di %3 = %4")
-                         .arg(task.num)
-                         .arg(task.den)
-                         .arg(whole)
-                         .arg(task.ris()),
-                     QStringLiteral("Il risultato è il prodotto: %1").arg(product)});
-    return make(
+        return makeHelp(2, {model},
+                        {QStringLiteral("%1/%2 di %3 = %4")
+                             .arg(task.num)
+                             .arg(task.den)
+                             .arg(whole)
+                             .arg(task.ris()),
+                         QStringLiteral("Il risultato è il prodotto: %1").arg(product)});
+    return makeHelp(
         2, {model},
         {division,
          QStringLiteral("Ogni parte vale %1: ora prendine %2.").arg(task.sris).arg(task.num)});
@@ -130,12 +130,13 @@ Help help(const ComplementTask &task, Step step, int level)
                 .arg(whole, text(given))};
         if (!check.isEmpty())
             lines << check;
-        return make(1, {bar(given)}, lines, check);
+        return makeHelp(1, {bar(given)}, lines, check);
     }
-    return make(2, {bar(given)},
-                {QStringLiteral("%1 − %2 = %3").arg(task.den).arg(task.num).arg(task.complement()),
-                 QStringLiteral("%1 + %2 = %3 = 1")
-                     .arg(text(given), text({task.complement(), task.den}), whole)});
+    return makeHelp(
+        2, {bar(given)},
+        {QStringLiteral("%1 − %2 = %3").arg(task.den).arg(task.num).arg(task.complement()),
+         QStringLiteral("%1 + %2 = %3 = 1")
+             .arg(text(given), text({task.complement(), task.den}), whole)});
 }
 
 Help help(const SymbolTask &task, const Judgement &last, int level)
@@ -145,10 +146,10 @@ Help help(const SymbolTask &task, const Judgement &last, int level)
         ++p;
     const auto [a, b] = task[p];
     if (level < 2) {
-        return make(1, {bar(a), bar(b)},
-                    {QStringLiteral("Quale parte colorata è più lunga?"), rule(a, b)});
+        return makeHelp(1, {bar(a), bar(b)},
+                        {QStringLiteral("Quale parte colorata è più lunga?"), rule(a, b)});
     }
-    return make(
+    return makeHelp(
         2, {bar(a), bar(b)},
         {QStringLiteral("%1 %2 %3").arg(text(a), symbolBetween(a, b), text(b)), reason(a, b)});
 }
@@ -161,14 +162,14 @@ Help help(const LargestTask &task, int level)
     const Fraction a = task.fraction(0);
     const Fraction b = task.fraction(1);
     if (level < 2)
-        return make(1, bars,
-                    {QStringLiteral("Quale barra ha la parte colorata più lunga?"), rule(a, b)});
+        return makeHelp(
+            1, bars, {QStringLiteral("Quale barra ha la parte colorata più lunga?"), rule(a, b)});
     const Fraction largest = task.fraction(task.largest());
     const QString why = a.denominator == b.denominator
         ? QStringLiteral("Con lo stesso denominatore, è la frazione con il numeratore più grande.")
         : QStringLiteral(
             "Con lo stesso numeratore, è la frazione con il denominatore più piccolo.");
-    return make(2, bars, {QStringLiteral("La maggiore è %1.").arg(text(largest)), why});
+    return makeHelp(2, bars, {QStringLiteral("La maggiore è %1.").arg(text(largest)), why});
 }
 
 Help help(const OrderTask &task, int level)
@@ -180,7 +181,7 @@ Help help(const OrderTask &task, int level)
     const QString direction =
         ascending ? QStringLiteral("crescente") : QStringLiteral("decrescente");
     if (level < 2) {
-        return make(
+        return makeHelp(
             1, bars,
             {QStringLiteral("In ordine %1: dalla parte colorata più %2 alla più %3.")
                  .arg(direction, ascending ? QStringLiteral("corta") : QStringLiteral("lunga"),
@@ -190,8 +191,9 @@ Help help(const OrderTask &task, int level)
     QStringList order;
     for (const Fraction &f : task.expected())
         order << text(f);
-    return make(2, bars,
-                {QStringLiteral("In ordine %1:").arg(direction), order.join(QStringLiteral(", "))});
+    return makeHelp(
+        2, bars,
+        {QStringLiteral("In ordine %1:").arg(direction), order.join(QStringLiteral(", "))});
 }
 
 QString describe(const Bar &bar)
@@ -223,6 +225,8 @@ QString checkPhrase(Step step)
         return QStringLiteral("Controlla l’intero.");
     case Step::Comma:
         return QStringLiteral("Controlla la virgola.");
+    case Step::Simplify:
+        return QStringLiteral("Si può ancora semplificare.");
     default:
         return {};
     }

@@ -42,6 +42,12 @@ struct Help
 // third.
 int helpLevel(int wrongAnswers);
 
+// A help from its written lines, each read aloud as a sentence with its
+// fractions and signs in words; unspoken is a line not to read, as the
+// check that the verdict says already.
+Help makeHelp(int level, std::vector<Bar> bars, const QStringList &lines,
+              const QString &unspoken = {});
+
 // The help at a level for a task, about the first step or choice the last
 // judgement found wrong (any, before the first answer).
 Help help(const FractionOfTask &task, Step step, int level);

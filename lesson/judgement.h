@@ -27,6 +27,7 @@ enum class Step {
     Whole,
     Choice, // a choice among fractions, or a symbol between two
     Comma, // the digits of a decimal number right, the comma elsewhere
+    Simplify, // a fraction of the right value, not yet in lowest terms
 };
 
 // What the judgement of one answer says: for every box or choice, in the

@@ -70,19 +70,51 @@ const std::vector<SettingKey> &settingKeys()
     return keys;
 }
 
+const std::vector<SettingKey> &labSettingKeys()
+{
+    static const std::vector<SettingKey> keys {
+        row("laboratorio/blocca", "Le decide il laboratorio", "no", {"si", "no"}),
+        row("laboratorio/finestra_insegnante", "La finestra per l’insegnante", "si", {"si", "no"}),
+    };
+    return keys;
+}
+
 const SettingKey *findSettingKey(const QString &key)
 {
-    const std::vector<SettingKey> &keys = settingKeys();
-    const auto found = std::find_if(keys.begin(), keys.end(),
-                                    [&key](const SettingKey &known) { return known.key == key; });
-    return found == keys.end() ? nullptr : &*found;
+    for (const std::vector<SettingKey> *keys : {&settingKeys(), &labSettingKeys()}) {
+        const auto found =
+            std::find_if(keys->begin(), keys->end(),
+                         [&key](const SettingKey &known) { return known.key == key; });
+        if (found != keys->end())
+            return &*found;
+    }
+    return nullptr;
+}
+
+QString writtenKey(const QString &key)
+{
+    if (!key.contains(QLatin1Char('/')))
+        return key;
+    return QStringLiteral("[%1] %2").arg(key.section(QLatin1Char('/'), 0, 0),
+                                         key.section(QLatin1Char('/'), 1));
 }
 
 SettingCheck checkSetting(const QString &key, const QString &text)
 {
     const SettingKey *known = findSettingKey(key);
-    if (!known)
+    if (!known) {
+        // The file is read as written: [Esercizi] is another section than
+        // [esercizi], and the teacher should learn which one she meant.
+        for (const std::vector<SettingKey> *keys : {&settingKeys(), &labSettingKeys()}) {
+            for (const SettingKey &spelt : *keys) {
+                if (spelt.key.compare(key, Qt::CaseInsensitive) == 0)
+                    return {
+                        {},
+                        QStringLiteral("si scrive %1, in minuscolo").arg(writtenKey(spelt.key))};
+            }
+        }
         return {{}, QStringLiteral("il programma non ha questa impostazione")};
+    }
     if (known->isNumber()) {
         bool number = false;
         const int value = text.toInt(&number, 10);
@@ -112,6 +144,16 @@ QString Settings::value(const QString &key) const
         return set->second;
     const SettingKey *known = findSettingKey(key);
     return known ? known->fallback : QString();
+}
+
+bool Settings::locked() const
+{
+    return yes(QStringLiteral("laboratorio/blocca"));
+}
+
+bool Settings::teacherWindow() const
+{
+    return yes(QStringLiteral("laboratorio/finestra_insegnante"));
 }
 
 int Settings::maxDenominator() const

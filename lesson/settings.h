@@ -38,7 +38,13 @@ struct SettingKey
 
 // Every key the file may hold, in the order the window shows them.
 const std::vector<SettingKey> &settingKeys();
+// The keys only the lab's file may hold, [laboratorio]: they say what the
+// teacher's window may do, so the window never shows them.
+const std::vector<SettingKey> &labSettingKeys();
+// A key of either table.
 const SettingKey *findSettingKey(const QString &key);
+// A key as a person writes it in the file: "[esercizi] ordine".
+QString writtenKey(const QString &key);
 
 // What a person typed for a key, checked: the value in its plain form
 // ("Sì" is "si", "020" is "20"), or a sentence saying what is wrong.
@@ -60,6 +66,11 @@ public:
     QString value(const QString &key) const;
     // Sets a value that checkSetting has given.
     void set(const QString &key, const QString &value) { m_values[key] = value; }
+
+    // The lab's file wins over the user's, and the teacher's window only shows.
+    bool locked() const;
+    // Whether the teacher's window opens at all.
+    bool teacherWindow() const;
 
     int maxDenominator() const;
     // The order Metti in ordine always asks, or none when the child chooses.

@@ -3,6 +3,7 @@
 #include "teachertask.h"
 
 #include <algorithm>
+#include <numeric>
 #include <set>
 #include <variant>
 
@@ -190,6 +191,58 @@ TeacherTask<OrderTask> checkOrder(const QStringList &typed, Direction direction)
     return fromShared<OrderTask>(sharedTerm(typed, 5), [direction](const SharedTermTask &f) {
         return OrderTask {f, direction};
     });
+}
+
+TeacherTask<EquivalentTask> checkEquivalent(const QStringList &typed)
+{
+    Reader reader(typed);
+    const int num = reader.next(QStringLiteral("il numeratore"), 1, 98);
+    const int den = reader.next(QStringLiteral("il denominatore"), 2, 99);
+    if (!reader.problem.isEmpty())
+        return {{}, reader.problem};
+    if (num >= den)
+        return {{}, notProper({num, den})};
+    const Fraction given {num, den};
+    if (typed.value(2).isEmpty()) {
+        if (std::gcd(num, den) == 1)
+            return {{},
+                    QStringLiteral("La frazione %1/%2 è già ai minimi termini: scrivi un "
+                                   "denominatore da cercare, o una frazione che si semplifica.")
+                        .arg(num)
+                        .arg(den)};
+        return {EquivalentTask {EquivalentKind::LowestTerms, given, 0}, {}};
+    }
+    const int target = reader.next(QStringLiteral("il denominatore da cercare"), 2, 99);
+    if (!reader.problem.isEmpty())
+        return {{}, reader.problem};
+    if (target > den && target % den == 0)
+        return {EquivalentTask {EquivalentKind::Amplify, given, target}, {}};
+    if (target < den && den % target == 0 && num % (den / target) == 0)
+        return {EquivalentTask {EquivalentKind::Simplify, given, target}, {}};
+    return {{},
+            QStringLiteral("%1/%2 non si può scrivere con il denominatore %3: i due termini "
+                           "vanno moltiplicati o divisi per lo stesso numero intero.")
+                .arg(num)
+                .arg(den)
+                .arg(target)};
+}
+
+TeacherTask<TypeTask> checkType(const QStringList &typed)
+{
+    Reader reader(typed);
+    const int num =
+        reader.next(QStringLiteral("il numeratore"), 1, mostWholes * mostTypeDenominator);
+    const int den = reader.next(QStringLiteral("il denominatore"), 2, mostTypeDenominator);
+    if (!reader.problem.isEmpty())
+        return {{}, reader.problem};
+    if (num > mostWholes * den)
+        return {{},
+                QStringLiteral("Con il denominatore %1 il numeratore va da 1 a %2: il disegno "
+                               "mostra al massimo %3 interi.")
+                    .arg(den)
+                    .arg(mostWholes * den)
+                    .arg(mostWholes)};
+    return {TypeTask {{num, den}}, {}};
 }
 
 TeacherTask<FractionToWholeTask> checkFractionToWhole(const QStringList &typed,

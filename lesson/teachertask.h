@@ -5,8 +5,10 @@
 #include "comparison.h"
 #include "complement.h"
 #include "decimal.h"
+#include "equivalent.h"
 #include "fractionof.h"
 #include "fractiontowhole.h"
+#include "fractiontype.h"
 #include "percent.h"
 
 #include <QString>
@@ -41,3 +43,8 @@ TeacherTask<FractionToWholeTask> checkFractionToWhole(const QStringList &typed,
 TeacherTask<DecimalTask> checkDecimal(const QStringList &typed, DecimalKind kind);
 // The percentage, then the number it is taken of (read only for that kind).
 TeacherTask<PercentTask> checkPercent(const QStringList &typed, PercentKind kind);
+// The given fraction's numerator and denominator, and the denominator asked
+// for: a multiple to amplify, a divisor to simplify, nothing for lowest terms.
+TeacherTask<EquivalentTask> checkEquivalent(const QStringList &typed);
+// The numerator and the denominator of a fraction to tell the type of.
+TeacherTask<TypeTask> checkType(const QStringList &typed);

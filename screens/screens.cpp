@@ -99,6 +99,7 @@ void addScreens(Registry &registry)
         return std::make_unique<frmimpostazioni>(owner.settingsFile(), topicKeys());
     });
     addTopicScreens(registry);
+    registry.setTeacherWindow(teacherScreen());
     registry.setHome(screenNames(Kind::Menu).constFirst());
 }
 

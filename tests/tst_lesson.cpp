@@ -4,7 +4,9 @@
 // each judgement marks the right boxes and names the step to look at again.
 #include "comparison.h"
 #include "complement.h"
+#include "equivalent.h"
 #include "fractionof.h"
+#include "fractiontype.h"
 #include "random.h"
 #include "settings.h"
 #include "statistics.h"
@@ -14,6 +16,8 @@
 #include <QRegularExpression>
 #include <QStringList>
 #include <QTest>
+
+#include <numeric>
 
 namespace {
 
@@ -27,6 +31,17 @@ QString text(const Fraction &f)
 QString drawn(const QString &exercise, Random &random, int most = Settings().maxDenominator())
 {
     QStringList parts;
+    if (exercise == QLatin1String("frmequivalenti")) {
+        for (const auto kind :
+             {EquivalentKind::Amplify, EquivalentKind::Simplify, EquivalentKind::LowestTerms}) {
+            const EquivalentTask t = drawEquivalent(random, kind, most);
+            parts << text(t.given)
+                    + (t.target ? QStringLiteral(" = ?/%1").arg(t.target) : QString());
+        }
+        return parts.join(QStringLiteral(", "));
+    }
+    if (exercise == QLatin1String("frmtipi"))
+        return text(drawType(random).fraction);
     if (exercise == QLatin1String("frmcalcolo99") || exercise == QLatin1String("frmcalcolo")) {
         const bool small = exercise.endsWith(QLatin1String("99"));
         const FractionOfTask t =
@@ -144,6 +159,9 @@ private slots:
         row(1, "frmordine",
             {"36/89 36/75 36/43 36/88 36/96", "2/27 2/93 2/83 2/69 2/55",
              "13/52 18/52 2/52 40/52 3/52"});
+        row(20261209, "frmequivalenti",
+            {"28/49 = ?/98, 32/44 = ?/11, 10/25", "5/11 = ?/33, 28/90 = ?/45, 8/92"});
+        row(20261209, "frmtipi", {"4/4", "1/6", "18/9"});
         row(20261209, "frmordine",
             {"33/64 56/64 27/64 2/64 21/64", "33/89 59/89 51/89 7/89 12/89",
              "22/76 22/25 22/54 22/94 22/56"});
@@ -225,7 +243,7 @@ private slots:
     // Each topic's draw gives every valid task, and only those the
     // teacher's check takes, equally often: for the decimals within each
     // denominator, each denominator a third of the time.
-    void topicDrawsAreUniformOverTheirValidTasks_data()
+    void decimalWholePercentDrawsAreUniform_data()
     {
         QTest::addColumn<QString>("topic");
         QTest::addColumn<int>("turn");
@@ -239,7 +257,7 @@ private slots:
         QTest::newRow("percent of a number") << "percentuale" << 0 << "" << 3400;
         QTest::newRow("percent as a fraction") << "percentuale" << 1 << "" << 11;
     }
-    void topicDrawsAreUniformOverTheirValidTasks()
+    void decimalWholePercentDrawsAreUniform()
     {
         QFETCH(QString, topic);
         QFETCH(int, turn);
@@ -262,6 +280,117 @@ private slots:
         QVERIFY(chiSquare(counts, validTasks, kept) < chiSquareLimit(validTasks));
         if (!only.isEmpty())
             QVERIFY(std::abs(kept - draws / 3.0) < 5 * std::sqrt(draws * 2 / 9.0));
+    }
+
+    // Each kind of a topic's task, drawn at the least setting: only valid
+    // tasks, every one equally often.
+    void topicDrawsAreUniformOverTheirValidTasks_data()
+    {
+        QTest::addColumn<int>("kind");
+        QTest::addColumn<int>("validTasks");
+        QTest::newRow("amplify to 10") << int(EquivalentKind::Amplify) << 15;
+        QTest::newRow("simplify to 10") << int(EquivalentKind::Simplify) << 15;
+        QTest::newRow("lowest terms to 10") << int(EquivalentKind::LowestTerms) << 14;
+    }
+    void topicDrawsAreUniformOverTheirValidTasks()
+    {
+        QFETCH(int, kind);
+        QFETCH(int, validTasks);
+        const int most = 10;
+        Random random(20261209);
+        random.reseed();
+        std::map<QString, int> counts;
+        const int draws = 100 * validTasks;
+        for (int d = 0; d < draws; ++d) {
+            const EquivalentTask t = drawEquivalent(random, EquivalentKind(kind), most);
+            const Fraction &g = t.given;
+            const Fraction e = t.expected();
+            QVERIFY(g.numerator >= 1 && g.numerator < g.denominator && g.denominator <= most);
+            QVERIFY(e.numerator * g.denominator == g.numerator * e.denominator);
+            if (t.kind == EquivalentKind::LowestTerms)
+                QVERIFY(std::gcd(g.numerator, g.denominator) > 1
+                        && std::gcd(e.numerator, e.denominator) == 1);
+            else
+                QVERIFY(e.denominator != g.denominator && e.denominator <= most
+                        && e.numerator >= 1);
+            ++counts[text(g) + QLatin1Char(' ') + text(e)];
+        }
+        QCOMPARE(int(counts.size()), validTasks);
+        QVERIFY(chiSquare(counts, validTasks, draws) < chiSquareLimit(validTasks));
+    }
+
+    // Each type of fraction a third of the time, and within a type every
+    // fraction as often: 45 proper, 90 improper and 27 apparent ones.
+    void typesComeAThirdEachAndUniformWithin()
+    {
+        Random random(20261209);
+        random.reseed();
+        constexpr int draws = 3 * 90 * 100;
+        std::map<FractionType, std::map<QString, int>> counts;
+        std::map<FractionType, int> types;
+        for (int d = 0; d < draws; ++d) {
+            const TypeTask t = drawType(random);
+            const Fraction &f = t.fraction;
+            QVERIFY(f.denominator >= 2 && f.denominator <= 10 && f.numerator >= 1
+                    && f.numerator <= 3 * f.denominator);
+            ++counts[t.type()][text(f)];
+            ++types[t.type()];
+        }
+        QVERIFY(chiSquare(types, 3, draws) < chiSquareLimit(3));
+        for (const auto &[type, valid] : {std::pair {FractionType::Proper, 45},
+                                          {FractionType::Improper, 90},
+                                          {FractionType::Apparent, 27}}) {
+            QCOMPARE(int(counts[type].size()), valid);
+            QVERIFY(chiSquare(counts[type], valid, types[type]) < chiSquareLimit(valid));
+        }
+        QCOMPARE(TypeTask({{8, 8}}).type(), FractionType::Apparent);
+        QCOMPARE(TypeTask({{7, 4}}).type(), FractionType::Improper);
+        QCOMPARE(help(TypeTask {{12, 4}}, 2).lines.last(),
+                 QStringLiteral("12/4 = 3 interi: è apparente."));
+        QCOMPARE(help(TypeTask {{12, 4}}, 1).bars.size(), std::size_t(3));
+    }
+
+    // Equivalent fractions: the wrong term, and in lowest terms an answer of
+    // the right value that is not reduced yet.
+    void equivalentNamesTheWrongTerm_data()
+    {
+        QTest::addColumn<QString>("task");
+        QTest::addColumn<QStringList>("typed");
+        QTest::addColumn<Flags>("right");
+        QTest::addColumn<Step>("step");
+        QTest::newRow("amplified")
+            << "2/3 12" << QStringList {"8", ""} << Flags {true} << Step::None;
+        QTest::newRow("leading zero")
+            << "2/3 12" << QStringList {"08", ""} << Flags {false} << Step::Numerator;
+        QTest::newRow("simplified")
+            << "8/12 3" << QStringList {"2", ""} << Flags {true} << Step::None;
+        QTest::newRow("lowest") << "18/24 0" << QStringList {"3", "4"} << Flags {true, true}
+                                << Step::None;
+        QTest::newRow("not reduced yet")
+            << "18/24 0" << QStringList {"6", "8"} << Flags {false, false} << Step::Simplify;
+        QTest::newRow("the same again")
+            << "18/24 0" << QStringList {"18", "24"} << Flags {false, false} << Step::Simplify;
+        QTest::newRow("wrong denominator")
+            << "18/24 0" << QStringList {"3", "5"} << Flags {true, false} << Step::Denominator;
+        QTest::newRow("not a number")
+            << "18/24 0" << QStringList {"tre", "4"} << Flags {false, true} << Step::Numerator;
+    }
+    void equivalentNamesTheWrongTerm()
+    {
+        QFETCH(QString, task);
+        QFETCH(QStringList, typed);
+        QFETCH(Flags, right);
+        QFETCH(Step, step);
+        const QStringList given = task.split(QRegularExpression(QStringLiteral("[/ ]")));
+        const int target = given.at(2).toInt();
+        const EquivalentTask t {target == 0                        ? EquivalentKind::LowestTerms
+                                    : target > given.at(1).toInt() ? EquivalentKind::Amplify
+                                                                   : EquivalentKind::Simplify,
+                                {given.at(0).toInt(), given.at(1).toInt()},
+                                target};
+        const Judgement judgement = judge(t, {typed.at(0), typed.at(1)});
+        QCOMPARE(flags(judgement), right);
+        QCOMPARE(judgement.step, step);
     }
 
     // What a teacher types in the settings file: the plain value, or why not.
@@ -524,7 +653,24 @@ private slots:
             {"percentuale2", "35 -",
              "Il 35% non ha una frazione facile: scegli fra 10, 20, 25, 30, 40, 50, 60, 70, 75, "
              "80, 90."},
-            {"percentuale2", "75 -", ""}};
+            {"percentuale2", "75 -", ""},
+            {"tipi", "12 4", ""},
+            {"tipi", "13 4",
+             "Con il denominatore 4 il numeratore va da 1 a 12: il disegno mostra al massimo 3 "
+             "interi."},
+            {"tipi", "3 11", "Il denominatore va da 2 a 10."},
+            {"equivalenti", "2 3 12", ""},
+            {"equivalenti", "8 12 3", ""},
+            {"equivalenti", "18 24 -", ""},
+            {"equivalenti", "3 4 -",
+             "La frazione 3/4 è già ai minimi termini: scrivi un denominatore da cercare, o una "
+             "frazione che si semplifica."},
+            {"equivalenti", "8 12 5",
+             "8/12 non si può scrivere con il denominatore 5: i due termini vanno moltiplicati o "
+             "divisi per lo stesso numero intero."},
+            {"equivalenti", "9 12 3",
+             "9/12 non si può scrivere con il denominatore 3: i due termini vanno moltiplicati o "
+             "divisi per lo stesso numero intero."}};
         for (const auto &[screen, typed, problem] : rows)
             QTest::newRow(typed) << QString::fromLatin1(screen) << QString::fromLatin1(typed)
                                  << QString::fromUtf8(problem);
@@ -554,6 +700,10 @@ private slots:
                          boxes);
         } else if (screen == QLatin1String("complementare")) {
             expect(checkComplement(boxes));
+        } else if (screen == QLatin1String("tipi")) {
+            expect(checkType(boxes));
+        } else if (screen == QLatin1String("equivalenti")) {
+            expect(checkEquivalent(boxes));
         } else if (screen == QLatin1String("simbolo")) {
             expect(checkSymbol(boxes));
         } else if (screen == QLatin1String("max")) {

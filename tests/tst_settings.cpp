@@ -9,11 +9,15 @@
 #include "settingsfile.h"
 #include "testing.h"
 
+#include <QApplication>
 #include <QDir>
+#include <QGroupBox>
+#include <QMessageBox>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTimer>
 
 class SettingsTest : public ExerciseTest
 {
@@ -32,11 +36,13 @@ class SettingsTest : public ExerciseTest
         return path;
     }
 
-    // Opens the teacher's window from the menu.
-    frmimpostazioni *openWindow()
+    // Opens the teacher's window from the menu, the program started with --voce if asked.
+    frmimpostazioni *openWindow(bool voiceOption = false)
     {
         freshScript();
         registry->settingsFile().load();
+        if (voiceOption)
+            registry->settingsFile().setOption(QStringLiteral("aiuti/voce"), QStringLiteral("si"));
         registry->start();
         QWidget *menu = registry->screen(QStringLiteral("frminizio"));
         if (!QTest::qWaitForWindowActive(menu))
@@ -110,7 +116,11 @@ private slots:
         QTest::newRow("not INI") << QByteArray("; commento\nvoce sì\n[aiuti]\n")
                                  << "riga 2: «voce sì» non è chiave = valore";
         QTest::newRow("damaged") << QByteArray("\x01rotto\0\n", 8) << "riga 1: «\uFFFDrotto\uFFFD»";
-        QTest::newRow("unreadable") << QByteArray() << "il file non si può leggere";
+        QTest::newRow("wrong capitals")
+            << QByteArray("[Esercizi]\nordine = crescente\n")
+            << "[Esercizi] ordine = «crescente»: si scrive [esercizi] ordine, in minuscolo";
+        QTest::newRow("unreadable")
+            << QByteArray() << "il file non si può leggere (è una cartella, non un file)";
     }
     void badFilesGiveTheDefaultAndOneLine()
     {
@@ -161,16 +171,26 @@ private slots:
         QCOMPARE(order->task().direction, Direction::Descending);
     }
 
-    // A home that cannot be written: the window says so, nothing is left
-    // half-written and what was in force stays.
+    // A home that cannot be written: the window says so in words that fit
+    // at every zoom, nothing is left half-written and what was in force stays.
     void aReadOnlyHomeKeepsWhatWasInForce()
     {
+        write(QStringLiteral("lab1"), "[aiuti]\ncolore = blu\n");
         write(QStringLiteral("blocked"), "");
         qputenv("XDG_CONFIG_HOME",
                 m_dir.filePath(QStringLiteral("blocked/quotelle/quotelle.conf/x")).toUtf8());
         frmimpostazioni *window = saveChoosing({QStringLiteral("optdenominatore_massimo_10")});
-        QVERIFY(
-            window->lblmess->text().startsWith(QStringLiteral("Non è stato possibile salvare")));
+        QCOMPARE(window->lblmess->text(),
+                 "Non salvate su questo computer (nel percorso c’è un file al posto di una "
+                 "cartella): restano quelle di prima.");
+        QVERIFY(window->cmdrighe->isVisible());
+        for (const int percent : {100, 125, 150, 175, 200, 250, 300}) {
+            window->setZoom(percent / 100.0);
+            QVERIFY2(window->lblmess->heightForWidth(window->lblmess->width())
+                             <= window->lblmess->height()
+                         && window->cmdrighe->sizeHint().width() <= window->cmdrighe->width(),
+                     qPrintable(QString::number(percent)));
+        }
         QCOMPARE(registry->settings().maxDenominator(), 99);
         QVERIFY(control<QRadioButton>(window, "optdenominatore_massimo_99")->isChecked());
         QCOMPARE(QDir(m_dir.filePath(QStringLiteral("blocked/quotelle"))).entryList(QDir::Files),
@@ -186,6 +206,76 @@ private slots:
         QTest::keyClick(window->focusWidget(), Qt::Key_Tab);
         QTest::keyClick(window->focusWidget(), Qt::Key_Tab);
         QTRY_COMPARE(window->focusWidget()->objectName(), "optvoce_no");
+        QCOMPARE(window->focusWidget()->accessibleDescription(), "in uso: no (predefinito)");
+    }
+
+    // Fine (Esc) or the close box with a choice not saved asks first; an
+    // option of this start (--voce) is never written unless its row changed.
+    void choicesNotSavedAreAskedFor_data()
+    {
+        QTest::addColumn<int>("answer");
+        QTest::addColumn<bool>("closeBox");
+        QTest::addColumn<int>("written");
+        QTest::addColumn<bool>("stays");
+        QTest::newRow("Salva") << int(QMessageBox::Save) << false << 1 << false;
+        QTest::newRow("Non salvare") << int(QMessageBox::Discard) << true << 0 << false;
+        QTest::newRow("Annulla") << int(QMessageBox::Cancel) << true << 0 << true;
+    }
+    void choicesNotSavedAreAskedFor()
+    {
+        QFETCH(int, answer);
+        QFETCH(bool, closeBox);
+        frmimpostazioni *window = openWindow(true);
+        QTest::mouseClick(control<QRadioButton>(window, "optdenominatore_massimo_10"),
+                          Qt::LeftButton, {}, QPoint(4, 4));
+        QString asked;
+        QTimer::singleShot(0, [&asked, answer] {
+            if (auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget())) {
+                asked = box->text();
+                box->button(QMessageBox::StandardButton(answer))->click();
+            }
+        });
+        if (closeBox)
+            window->close();
+        else
+            QTest::keyClick(window, Qt::Key_Escape);
+        QCOMPARE(asked, QStringLiteral("Salvo le modifiche?"));
+        QTEST(registry->screen(teacherScreen()) != nullptr, "stays");
+        // Only the row changed: voce = si would make two.
+        QTEST(int(readSettingsFile(registry->settingsFile().userPath()).values.size()), "written");
+    }
+
+    // A locked lab's file is all that counts: the user's file is passed
+    // over, and the window only shows, saying why.
+    void aLockedLabDecides()
+    {
+        write(QStringLiteral("lab1"),
+              "[laboratorio]\nblocca = si\n[esercizi]\nordine = crescente\n");
+        write(QStringLiteral("home"),
+              "[esercizi]\nordine = decrescente\ndenominatore_massimo = 20\n[laboratorio]\n"
+              "blocca = no\n");
+        frmimpostazioni *window = openWindow();
+        const SettingsFile &file = registry->settingsFile();
+        QCOMPARE(file.settings().fixedOrder(), std::optional(Direction::Ascending));
+        QCOMPARE(file.settings().maxDenominator(), 99);
+        QCOMPARE(file.source(QStringLiteral("esercizi/ordine")), SettingSource::Lab);
+        QCOMPARE(file.problems().size(), 1);
+        QVERIFY(file.problems()[0].contains(
+            QStringLiteral("[laboratorio] blocca = «no»: vale solo nel file del laboratorio")));
+        QCOMPARE(window->Label2->text(), "Queste impostazioni le decide il laboratorio.");
+        QVERIFY(!window->cmdsalva->isEnabled() && !window->rows[0].frame->isEnabled());
+        QVERIFY(window->cmdrighe->isVisible());
+    }
+
+    // A window the lab hides is refused on the menu with a sentence.
+    void aHiddenWindowIsRefused()
+    {
+        write(QStringLiteral("lab2"), "[laboratorio]\nfinestra_insegnante = no\n");
+        QVERIFY(!openWindow());
+        const auto *notice =
+            control<QLabel>(registry->screen(QStringLiteral("frminizio")), "avviso");
+        QCOMPARE(notice ? notice->text() : QString(),
+                 "Le impostazioni per l’insegnante non si aprono: le ha chiuse il laboratorio.");
     }
 };
 

@@ -18,9 +18,8 @@ using Draws = QList<std::pair<int, int>>; // each draw(n) = k as {k, n}
 
 void switchTopicsOn(Registry &registry)
 {
-    for (const char *key : {"decimali", "intero", "percentuale"})
-        registry.settingsFile().setOption(QStringLiteral("argomenti/") + QLatin1String(key),
-                                          QStringLiteral("si"));
+    for (const QString &key : topicKeys())
+        registry.settingsFile().setOption(key, QStringLiteral("si"));
 }
 
 void type(Screen *screen, const QStringList &boxes, const QStringList &typed)
@@ -49,7 +48,7 @@ private:
     }
 
 private slots:
-    // With the three on, each screen is two clicks from the menu, and Esc
+    // With every topic on, each screen is two clicks from the menu, and Esc
     // goes back to it.
     void eachIsTwoClicksFromTheMenu()
     {

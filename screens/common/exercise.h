@@ -7,6 +7,7 @@
 #include "settings.h"
 
 #include <QElapsedTimer>
+#include <QPointer>
 #include <QStringList>
 
 class HelpPanel;
@@ -139,9 +140,9 @@ private:
     int m_wrong = 0;
     int m_helpLevel = 0;
     Judgement m_last;
-    HelpPanel *m_help = nullptr;
-    TimesTable *m_table = nullptr;
-    QWidget *m_pad = nullptr;
+    QPointer<HelpPanel> m_help;
+    QPointer<TimesTable> m_table;
+    QPointer<QWidget> m_pad;
     // The digits, as a telephone's keypad has them.
     QStringList m_padKeys {QStringLiteral("7"), QStringLiteral("8"), QStringLiteral("9"),
                            QStringLiteral("4"), QStringLiteral("5"), QStringLiteral("6"),

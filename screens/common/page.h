@@ -14,7 +14,8 @@ public:
 
 protected:
     QPushButton *fineButton(int tabIndex);
-    void cmdfine_Click();
+    // A page with something to lose may ask first.
+    virtual void cmdfine_Click();
 
     QPushButton *cmdfine = nullptr;
 };

@@ -51,7 +51,7 @@ private:
     void close();
 
     Screen *m_screen;
-    Announcer *m_announcer;
+    QPointer<Announcer> m_announcer;
     QLabel *m_problem;
     std::vector<QLineEdit *> m_boxes;
     Check m_check;
@@ -59,3 +59,9 @@ private:
     std::vector<QPointer<QWidget>> m_disabled;
     QPointer<QWidget> m_focus;
 };
+
+// F3 on a screen builds the teacher's form the first time (build lays out
+// its boxes and sets its check), then opens it; before, when given, readies
+// it at every opening.
+void addTaskForm(Screen &screen, Voice &voice, std::function<void(TaskForm &)> build,
+                 std::function<void(TaskForm &)> before = {});

@@ -8,51 +8,16 @@
 #include "frmordine.h"
 #include "frmpercentuale.h"
 #include "frmsimbolo.h"
-#include "picture.h"
 #include "taskform.h"
 #include "teachertask.h"
 
 #include <QPointer>
 #include <QRadioButton>
-#include <QShortcut>
 
 #include <array>
 #include <memory>
 
 namespace {
-
-// The form lies over the task, beside the illustration, where the number
-// pad goes, so that the pad stays usable with it.
-QRect formPlace(const Screen &screen)
-{
-    QRect illustration;
-    for (const Picture *picture : screen.findChildren<Picture *>(Qt::FindDirectChildrenOnly)) {
-        const QRect designed = screen.designedRect(picture);
-        if (designed.height() > illustration.height())
-            illustration = designed;
-    }
-    if (illustration.left() > screen.designedSize().width() / 2)
-        return {240, 1320, illustration.left() - 360, 5640};
-    return {illustration.right() + 120, 1320,
-            screen.designedSize().width() - illustration.right() - 360, 5640};
-}
-
-// F3 builds the form the first time, then opens it.
-void onF3(Screen &screen, Voice &voice, std::function<void(TaskForm &)> build,
-          std::function<void(TaskForm &)> before = {})
-{
-    auto *shortcut = new QShortcut(QKeySequence(Qt::Key_F3), &screen);
-    QObject::connect(shortcut, &QShortcut::activated, &screen,
-                     [&screen, &voice, build, before, form = QPointer<TaskForm>()]() mutable {
-                         if (!form) {
-                             form = new TaskForm(&screen, formPlace(screen), voice);
-                             build(*form);
-                         }
-                         if (before)
-                             before(*form);
-                         form->open();
-                     });
-}
 
 // Shows a checked task on its screen, or gives its problem.
 template<typename Screen, typename Task>
@@ -85,7 +50,7 @@ QString ordinal(int k)
 
 void addTeacherTask(frmcalcolo &screen, const frmcalcolo::Range &range, Voice &voice)
 {
-    onF3(screen, voice, [&screen, &range](TaskForm &form) {
+    addTaskForm(screen, voice, [&screen, &range](TaskForm &form) {
         form.fraction(QString(), 1200, 900);
         form.text(QStringLiteral("di"), 1980, 1215, 495);
         form.box(QStringLiteral("numero intero"), 2580, 1215, 975);
@@ -97,7 +62,7 @@ void addTeacherTask(frmcalcolo &screen, const frmcalcolo::Range &range, Voice &v
 
 void addTeacherTask(frmcomplementare &screen, Voice &voice)
 {
-    onF3(screen, voice, [&screen](TaskForm &form) {
+    addTaskForm(screen, voice, [&screen](TaskForm &form) {
         form.fraction(QString(), 1200, 900);
         form.setCheck(
             [&screen](const QStringList &typed) { return shown(screen, checkComplement(typed)); });
@@ -106,7 +71,7 @@ void addTeacherTask(frmcomplementare &screen, Voice &voice)
 
 void addTeacherTask(frmsimbolo &screen, Voice &voice)
 {
-    onF3(screen, voice, [&screen](TaskForm &form) {
+    addTaskForm(screen, voice, [&screen](TaskForm &form) {
         for (int p = 0; p < 6; ++p) {
             const int left = 360 + p % 2 * 3300;
             const int top = 600 + p / 2 * 1180;
@@ -122,7 +87,7 @@ void addTeacherTask(frmsimbolo &screen, Voice &voice)
 
 void addTeacherTask(frmmax &screen, Voice &voice)
 {
-    onF3(screen, voice, [&screen](TaskForm &form) {
+    addTaskForm(screen, voice, [&screen](TaskForm &form) {
         for (int k = 0; k < 4; ++k)
             form.fraction(ordinal(k), 600 + k * 1200, 900);
         form.setCheck(
@@ -133,7 +98,7 @@ void addTeacherTask(frmmax &screen, Voice &voice)
 void addTeacherTask(frmordine &screen, Voice &voice)
 {
     auto options = std::make_shared<std::array<QPointer<QRadioButton>, 2>>();
-    onF3(
+    addTaskForm(
         screen, voice,
         [&screen, options](TaskForm &form) {
             for (int k = 0; k < 5; ++k)
@@ -154,7 +119,7 @@ void addTeacherTask(frmordine &screen, Voice &voice)
 
 void addTeacherTask(frmintero &screen, const frmintero::Range &range, Voice &voice)
 {
-    onF3(screen, voice, [&screen, &range](TaskForm &form) {
+    addTaskForm(screen, voice, [&screen, &range](TaskForm &form) {
         form.text(QStringLiteral("I"), 720, 1215, 375);
         form.fraction(QString(), 1200, 900);
         form.text(QStringLiteral("di un numero sono"), 1980, 1215, 2535);
@@ -168,7 +133,7 @@ void addTeacherTask(frmintero &screen, const frmintero::Range &range, Voice &voi
 void addTeacherTask(frmdecimali &screen, Voice &voice)
 {
     auto options = std::make_shared<std::array<QPointer<QRadioButton>, 2>>();
-    onF3(
+    addTaskForm(
         screen, voice,
         [&screen, options](TaskForm &form) {
             form.fraction(QStringLiteral(" della frazione decimale"), 1200, 900);
@@ -189,7 +154,7 @@ void addTeacherTask(frmdecimali &screen, Voice &voice)
 void addTeacherTask(frmpercentuale &screen, Voice &voice)
 {
     auto options = std::make_shared<std::array<QPointer<QRadioButton>, 2>>();
-    onF3(
+    addTaskForm(
         screen, voice,
         [&screen, options](TaskForm &form) {
             form.box(QStringLiteral("percentuale"), 1200, 1215, 855);

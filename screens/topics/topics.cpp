@@ -4,32 +4,36 @@
 
 #include "frmaltre.h"
 #include "frmdecimali.h"
+#include "frmequivalenti.h"
 #include "frmintero.h"
 #include "frmpercentuale.h"
+#include "frmtipi.h"
 #include "settings.h"
 #include "teachertasks.h"
 #include "topicrules.h"
+#include "topictasks.h"
 
 namespace {
 
-// A topic's exercise, with the teacher's own task on F3.
+// A topic's exercise draws with the registry's generator and takes the
+// teacher's own task with F3.
 template<typename T>
-Registry::Factory exercise()
+TopicScreen exercise(const char *name, const char *choice)
 {
-    return [](Registry &owner) {
-        auto screen = std::make_unique<T>(owner);
-        addTeacherTask(*screen, owner.voice());
-        return screen;
-    };
+    return {name, choice, [](Registry &owner) {
+                auto screen = std::make_unique<T>(owner);
+                addTeacherTask(*screen, owner.voice());
+                return screen;
+            }};
 }
 
-Registry::Factory exercise(const frmintero::Range &range)
+TopicScreen exercise(const frmintero::Range &range, const char *choice)
 {
-    return [&range](Registry &owner) {
-        auto screen = std::make_unique<frmintero>(owner, range);
-        addTeacherTask(*screen, range, owner.voice());
-        return screen;
-    };
+    return {range.name, choice, [&range](Registry &owner) {
+                auto screen = std::make_unique<frmintero>(owner, range);
+                addTeacherTask(*screen, range, owner.voice());
+                return screen;
+            }};
 }
 
 } // namespace
@@ -38,13 +42,13 @@ const std::vector<Topic> &topics()
 {
     static const std::vector<Topic> table {
         {"riconosco", {}},
-        {"tipi", {}},
-        {"equivalenti", {}},
-        {"decimali", {{"frmdecimali", "Frazioni e numeri\n&decimali", exercise<frmdecimali>()}}},
+        {"tipi", {exercise<frmtipi>("frmtipi", "Frazioni &proprie, improprie e apparenti")}},
+        {"equivalenti", {exercise<frmequivalenti>("frmequivalenti", "Frazioni &equivalenti")}},
+        {"decimali", {exercise<frmdecimali>("frmdecimali", "Frazioni e numeri\n&decimali")}},
         {"intero",
-         {{"frmintero99", "Dalla frazione\nall’&intero (100)", exercise(frmintero::Within100)},
-          {"frmintero", "Dalla frazione\nall’intero (&1000)", exercise(frmintero::Within1000)}}},
-        {"percentuale", {{"frmpercentuale", "La &percentuale", exercise<frmpercentuale>()}}},
+         {exercise(frmintero::Within100, "Dalla frazione\nall’&intero (100)"),
+          exercise(frmintero::Within1000, "Dalla frazione\nall’intero (&1000)")}},
+        {"percentuale", {exercise<frmpercentuale>("frmpercentuale", "La percen&tuale")}},
     };
     return table;
 }

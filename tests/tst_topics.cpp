@@ -1,0 +1,169 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+// The topics a teacher switches on: reached from the menu in two clicks, and
+// each driven as a child would, by the keys and the mouse.
+#include "frmaltre.h"
+#include "frmequivalenti.h"
+#include "frminizio.h"
+#include "frmtipi.h"
+#include "helppanel.h"
+#include "partsdrawing.h"
+#include "picture.h"
+#include "settingsfile.h"
+#include "testing.h"
+
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTest>
+
+namespace {
+
+// Queues the draw that gives this task.
+void queue(ScriptedRandom &random, const EquivalentTask &task)
+{
+    const std::vector<EquivalentTask> tasks = equivalentTasks(task.kind, 99);
+    for (std::size_t k = 0; k < tasks.size(); ++k) {
+        if (tasks[k].given == task.given && tasks[k].target == task.target) {
+            random.then(int(k) + 1, int(tasks.size()));
+            return;
+        }
+    }
+    QFAIL("no such task");
+}
+
+void queue(ScriptedRandom &random, const Fraction &fraction)
+{
+    const FractionType type = TypeTask {fraction}.type();
+    const std::vector<TypeTask> tasks = typeTasks(type);
+    random.then(int(type) + 1, 3);
+    for (std::size_t k = 0; k < tasks.size(); ++k) {
+        if (tasks[k].fraction == fraction)
+            random.then(int(k) + 1, int(tasks.size()));
+    }
+}
+
+void press(QWidget *screen, int key)
+{
+    QTest::keyClick(screen->focusWidget() ? screen->focusWidget() : screen, Qt::Key(key));
+}
+
+} // namespace
+
+class TopicsTest : public ExerciseTest
+{
+    Q_OBJECT
+
+private slots:
+    // Off, the menu is as it was; on, «Altre quotelle» lists what is on,
+    // one click to the list and one to the topic, and Esc comes back.
+    void theMenuLeadsToTheTopicsSwitchedOn()
+    {
+        freshScript();
+        registry->show(QStringLiteral("frminizio"));
+        QVERIFY(!loadedAs<frminizio>(*registry, QStringLiteral("frminizio"))->cmdaltre);
+        freshScript();
+        registry->settingsFile().setOption(QStringLiteral("argomenti/equivalenti"),
+                                           QStringLiteral("si"));
+        auto *menu = show<frminizio>(QStringLiteral("frminizio"));
+        QVERIFY(menu->cmdaltre && menu->cmdaltre->isVisible());
+        QTest::mouseClick(menu->cmdaltre, Qt::LeftButton);
+        auto *choice = loadedAs<frmaltre>(*registry, QStringLiteral("frmaltre"));
+        QVERIFY(choice);
+        QCOMPARE(int(choice->choices.size()), 1);
+        press(choice, Qt::Key_Escape);
+        QVERIFY(!registry->screen(QStringLiteral("frmaltre")));
+        QVERIFY(registry->screen(QStringLiteral("frminizio")));
+
+        QTest::mouseClick(menu->cmdaltre, Qt::LeftButton);
+        choice = loadedAs<frmaltre>(*registry, QStringLiteral("frmaltre"));
+        QTest::mouseClick(choice->choices.front(), Qt::LeftButton);
+        QVERIFY(loadedAs<frmequivalenti>(*registry, QStringLiteral("frmequivalenti")));
+    }
+
+    // The three kinds in turn; a wrong term is emptied, an equivalent answer
+    // not in lowest terms is kept and named; F1 brings the worked step.
+    void equivalentFractionsJudgeAndHelp()
+    {
+        ScriptedRandom &random = freshScript();
+        queue(random, {EquivalentKind::Amplify, {2, 3}, 12});
+        queue(random, {EquivalentKind::Simplify, {8, 12}, 3});
+        queue(random, {EquivalentKind::LowestTerms, {18, 24}, 0});
+        auto *screen = show<frmequivalenti>(QStringLiteral("frmequivalenti"));
+        QCOMPARE(screen->lbln->text() + '/' + screen->lbld->text() + '=' + screen->lbld2->text(),
+                 QStringLiteral("2/3=12"));
+        QTest::keyClicks(screen->txtn, QStringLiteral("6"));
+        press(screen, Qt::Key_F1);
+        press(screen, Qt::Key_F1);
+        const auto *help = screen->findChild<HelpPanel *>();
+        QVERIFY(help && help->isVisible());
+        QCOMPARE(help->help().lines.first(), QStringLiteral("3 x 4 = 12, quindi anche 2 x 4 = 8"));
+        QTest::mouseClick(screen->cmdconferma, Qt::LeftButton);
+        QCOMPARE(message(screen)->text(), QStringLiteral("Sbagliato, riprova!"));
+        QCOMPARE(screen->txtn->text(), QString());
+        QTest::keyClicks(screen->txtn, QStringLiteral("8"));
+        QTest::mouseClick(screen->cmdconferma, Qt::LeftButton);
+        QCOMPARE(message(screen)->text(), QStringLiteral("Esatto, complimenti!"));
+        QVERIFY(!help->isVisible());
+
+        QCOMPARE(screen->task().kind, EquivalentKind::Simplify);
+        QTest::keyClicks(screen->txtn, QStringLiteral("2"));
+        QTest::keyClick(screen->cmdconferma, Qt::Key_Space);
+        QCOMPARE(screen->task().kind, EquivalentKind::LowestTerms);
+        QVERIFY(screen->txtd->isVisibleTo(screen) && !screen->lbld2->isVisibleTo(screen));
+        QTest::keyClicks(screen->txtn, QStringLiteral("6"));
+        QTest::keyClicks(screen->txtd, QStringLiteral("8"));
+        QTest::mouseClick(screen->cmdconferma, Qt::LeftButton);
+        QCOMPARE(message(screen)->text(),
+                 QStringLiteral("Equivalente, ma si può ancora semplificare!"));
+        QCOMPARE(screen->txtn->text() + screen->txtd->text(), QStringLiteral("68"));
+    }
+
+    // One button judges at once; the picture shows every whole it needs.
+    void typesAreChosenWithOneButton()
+    {
+        ScriptedRandom &random = freshScript();
+        queue(random, {12, 4});
+        queue(random, {3, 4});
+        auto *screen = show<frmtipi>(QStringLiteral("frmtipi"));
+        QCOMPARE(screen->disegno->description(),
+                 QStringLiteral("3 interi, ognuno diviso in 4 parti uguali; 12 parti colorate"));
+        QTest::mouseClick(screen->cmdtipo[1], Qt::LeftButton);
+        QCOMPARE(message(screen)->text(), QStringLiteral("Sbagliato, riprova!"));
+        QCOMPARE(screen->task().fraction, (Fraction {12, 4}));
+        QTest::keyClick(screen->cmdtipo[2], Qt::Key_Space);
+        QCOMPARE(message(screen)->text(), QStringLiteral("Esatto, complimenti!"));
+        QCOMPARE(screen->task().fraction, (Fraction {3, 4}));
+    }
+
+    // F3: the teacher's task replaces the one shown; an impossible one is
+    // refused with its sentence.
+    void theTeachersTaskIsCheckedOnEachTopic()
+    {
+        freshScript();
+        auto *screen = show<frmequivalenti>(QStringLiteral("frmequivalenti"));
+        QVERIFY(QTest::qWaitForWindowActive(screen));
+        QTest::keyClick(screen->txtn, Qt::Key_F3);
+        auto *form = screen->findChild<QWidget *>(QStringLiteral("frmtask"));
+        QVERIFY(form && form->isVisible());
+        const QList<QLineEdit *> boxes = form->findChildren<QLineEdit *>();
+        for (const auto &[box, typed] : {std::pair {0, "2"}, {1, "3"}, {2, "5"}})
+            QTest::keyClicks(boxes.at(box), QString::fromLatin1(typed));
+        QTest::keyClick(boxes.at(2), Qt::Key_Return);
+        QVERIFY(form->isVisible());
+        QVERIFY(form->findChild<QLabel *>(QStringLiteral("lblproblem"))
+                    ->text()
+                    .startsWith(QStringLiteral("2/3 non si può scrivere con il denominatore 5")));
+        boxes.at(2)->clear();
+        QTest::keyClick(boxes.at(2), Qt::Key_Return);
+        QVERIFY(form->isVisible());
+        boxes.at(0)->setText(QStringLiteral("6"));
+        boxes.at(1)->setText(QStringLiteral("9"));
+        QTest::keyClick(boxes.at(2), Qt::Key_Return);
+        QVERIFY(!form->isVisible());
+        QCOMPARE(screen->task().kind, EquivalentKind::LowestTerms);
+        QCOMPARE(screen->lbln->text() + '/' + screen->lbld->text(), QStringLiteral("6/9"));
+    }
+};
+
+QTEST_MAIN(TopicsTest)
+#include "tst_topics.moc"
