@@ -261,8 +261,13 @@ private slots:
                     QCOMPARE(drawn.bars.size(), shown.bars.size());
                     for (const HelpDrawing::Text &text : drawn.texts)
                         QVERIFY2(QRectF(QPointF(), size).contains(text.rect), qPrintable(where));
-                    for (const HelpDrawing::BarShape &bar : drawn.bars) {
+                    for (std::size_t b = 0; b < drawn.bars.size(); ++b) {
+                        const HelpDrawing::BarShape &bar = drawn.bars[b];
                         QVERIFY2(bar.coloured.width() >= 4, qPrintable(where));
+                        // Parts too many to draw one by one are counted in words.
+                        QVERIFY2(bar.divisions.size() + 1 == std::size_t(shown.bars[b].parts)
+                                     || !bar.labels.empty(),
+                                 qPrintable(where));
                         std::vector<qreal> lines {bar.outline.left(), bar.outline.right()};
                         lines.insert(lines.end(), bar.divisions.begin(), bar.divisions.end());
                         std::sort(lines.begin(), lines.end());

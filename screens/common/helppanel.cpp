@@ -174,7 +174,8 @@ std::optional<Text> fitted(const QString &text, const QFont &font, const QColor 
 // The coloured and the white parts of a bar too finely cut to draw each
 // part: two lengths, each labelled with what it counts. A label that does
 // not fit its own length goes beside it, pointing at it.
-bool labelLengths(HelpDrawing::BarShape &shape, const Bar &bar, const QFont &font, qreal zoom)
+bool labelLengths(HelpDrawing::BarShape &shape, const Bar &bar, const QFont &font, qreal zoom,
+                  bool mayPoint)
 {
     QString colouredText = counted(bar.coloured, Counted::Part);
     if (!bar.partLabel.isEmpty() && bar.partLabel != QLatin1String("?"))
@@ -205,7 +206,7 @@ bool labelLengths(HelpDrawing::BarShape &shape, const Bar &bar, const QFont &fon
         }
         return true;
     }
-    if (!hasColoured || !hasWhite)
+    if (!mayPoint || !hasColoured || !hasWhite)
         return false;
     // Both in the white length, the coloured one's first, pointing left.
     if (!inColoured) {
@@ -436,9 +437,15 @@ void HelpPanel::layBars(HelpDrawing &drawn, const QRectF &room, const QFont &tex
             shape.coloured = QRectF(barLeft, shape.place.top(), length, shape.place.height());
             if (colouredParts > 0 && colouredParts < parts)
                 shape.divisions.push_back(barLeft + length);
+            // A label a little smaller in its own length reads better than
+            // one beside it.
+            bool labelled = false;
             QFont font = labelFont;
-            for (int step = 0; step < 8 && !labelLengths(shape, bar, font, m_zoom); ++step)
-                font = scaled(font, 0.9);
+            for (int step = 0; step < 3 && !labelled; ++step, font = scaled(font, 0.9))
+                labelled = labelLengths(shape, bar, font, m_zoom, false);
+            font = labelFont;
+            for (int step = 0; step < 8 && !labelled; ++step, font = scaled(font, 0.9))
+                labelled = labelLengths(shape, bar, font, m_zoom, true);
         }
         drawn.bars.push_back(shape);
     }
