@@ -133,32 +133,19 @@ QString question(Asked asked, const Sight &seen, bool ascending = true)
                 .arg(direction, shortFirst);
         }
     }
-    if (seen.sameNumerator) {
-        switch (asked) {
-        case Asked::Pair:
-            return QStringLiteral("Le parti sono quasi lunghe uguali: quale intero è diviso in "
-                                  "meno parti?");
-        case Asked::Largest:
-            return QStringLiteral("Le parti sono quasi lunghe uguali: quale intero è diviso in "
-                                  "meno parti?");
-        case Asked::Order:
-            return QStringLiteral("In ordine %1: dall’intero diviso in %2 parti a quello diviso "
-                                  "in %3.")
-                .arg(direction, ascending ? QStringLiteral("più") : QStringLiteral("meno"),
-                     ascending ? QStringLiteral("meno") : QStringLiteral("più"));
-        }
-    }
-    switch (asked) {
-    case Asked::Pair:
-        return QStringLiteral("Sono quasi lunghe uguali: quale ha più parti colorate?");
-    case Asked::Largest:
-        return QStringLiteral("Sono quasi lunghe uguali: quale ha più parti colorate?");
-    case Asked::Order:
+    // Lengths nearly the same: the numbers the labels show tell instead.
+    if (asked == Asked::Order && seen.sameNumerator)
+        return QStringLiteral("In ordine %1: dall’intero diviso in %2 parti a quello diviso in %3.")
+            .arg(direction, ascending ? QStringLiteral("più") : QStringLiteral("meno"),
+                 ascending ? QStringLiteral("meno") : QStringLiteral("più"));
+    if (asked == Asked::Order)
         return QStringLiteral("In ordine %1: da quella con %2 parti colorate a quella con %3.")
             .arg(direction, ascending ? QStringLiteral("meno") : QStringLiteral("più"),
                  ascending ? QStringLiteral("più") : QStringLiteral("meno"));
-    }
-    return {};
+    if (seen.sameNumerator)
+        return QStringLiteral("Le parti sono quasi della stessa lunghezza: quale intero è diviso "
+                              "in meno parti?");
+    return QStringLiteral("Sono quasi della stessa lunghezza: quale ha più parti colorate?");
 }
 
 // The rule of the comparisons, which says which fraction is the larger.
