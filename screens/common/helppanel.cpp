@@ -10,6 +10,7 @@
 
 #include <algorithm>
 #include <optional>
+#include <tuple>
 
 namespace {
 
@@ -173,16 +174,20 @@ std::optional<Text> fitted(const QString &text, const QFont &font, const QColor 
 
 // The coloured and the white parts of a bar too finely cut to draw each
 // part: two lengths, each labelled with what it counts. A label that does
-// not fit its own length goes beside it, pointing at it.
+// not fit its own length goes beside it, pointing at it; in a bar too
+// short for words, the numbers alone ("2 × 70", "2").
 bool labelLengths(HelpDrawing::BarShape &shape, const Bar &bar, const QFont &font, qreal zoom,
-                  bool mayPoint)
+                  bool mayPoint, bool brief)
 {
-    QString colouredText = counted(bar.coloured, Counted::Part);
-    if (!bar.partLabel.isEmpty() && bar.partLabel != QLatin1String("?"))
-        colouredText += QStringLiteral(" da ") + bar.partLabel;
-    const QString whiteText = bar.missingLabel.isEmpty()
-        ? counted(bar.parts - bar.coloured, Counted::Part)
-        : bar.missingLabel;
+    const bool valued = !bar.partLabel.isEmpty() && bar.partLabel != QLatin1String("?");
+    const int white = bar.parts - bar.coloured;
+    QString colouredText =
+        brief ? QString::number(bar.coloured) : counted(bar.coloured, Counted::Part);
+    if (valued)
+        colouredText += (brief ? QStringLiteral(" × ") : QStringLiteral(" da ")) + bar.partLabel;
+    const QString whiteText = !bar.missingLabel.isEmpty() ? bar.missingLabel
+        : brief                                           ? QString::number(white)
+                                                          : counted(white, Counted::Part);
     const QRectF &place = shape.outline;
     const QRectF colouredSpace = shape.coloured;
     const QRectF whiteSpace(shape.coloured.right(), place.top(),
@@ -369,16 +374,25 @@ void HelpPanel::layBars(HelpDrawing &drawn, const QRectF &room, const QFont &tex
     QFont labelFont = textFont;
     while (QFontMetricsF(labelFont).height() > row * 0.7 && labelFont.pointSizeF() > smallestPoints)
         labelFont = scaled(labelFont, 0.9);
-    const QFontMetricsF labels(labelFont);
 
     // Each part drawn when every bar's parts are far enough apart and each
-    // part holds its label; otherwise every bar alike in lengths.
-    bool eachPart = m_help.scale == BarScale::Whole;
-    for (const Bar &bar : m_help.bars) {
-        const qreal part = barWidth / std::max(1, bar.parts);
-        eachPart = eachPart && part >= closestLines * m_zoom
-            && (bar.partLabel.isEmpty()
-                || labels.horizontalAdvance(bar.partLabel) + 4 * m_zoom <= part);
+    // part holds its label, a little smaller if need be; otherwise every
+    // bar alike in lengths.
+    QFont partFont = labelFont;
+    const auto partsFit = [&](const QFont &font) {
+        bool fit = m_help.scale == BarScale::Whole;
+        for (const Bar &bar : m_help.bars) {
+            const qreal part = barWidth / std::max(1, bar.parts);
+            fit = fit && part >= closestLines * m_zoom
+                && (bar.partLabel.isEmpty()
+                    || QFontMetricsF(font).horizontalAdvance(bar.partLabel) + 4 * m_zoom <= part);
+        }
+        return fit;
+    };
+    bool eachPart = partsFit(partFont);
+    for (int step = 0; step < 3 && !eachPart; ++step) {
+        partFont = scaled(partFont, 0.9);
+        eachPart = partsFit(partFont);
     }
     qreal longestPart = 0;
     for (const Bar &bar : m_help.bars)
@@ -419,7 +433,7 @@ void HelpPanel::layBars(HelpDrawing &drawn, const QRectF &room, const QFont &tex
                 for (int p = 0; p < parts; ++p) {
                     const QRectF cell(barLeft + p * part, shape.place.top(), part,
                                       shape.place.height());
-                    if (const auto label = fitted(bar.partLabel, labelFont,
+                    if (const auto label = fitted(bar.partLabel, partFont,
                                                   p < colouredParts ? Qt::white : Qt::black, cell,
                                                   Qt::AlignCenter, m_zoom))
                         shape.labels.push_back(*label);
@@ -440,12 +454,13 @@ void HelpPanel::layBars(HelpDrawing &drawn, const QRectF &room, const QFont &tex
             // A label a little smaller in its own length reads better than
             // one beside it.
             bool labelled = false;
-            QFont font = labelFont;
-            for (int step = 0; step < 3 && !labelled; ++step, font = scaled(font, 0.9))
-                labelled = labelLengths(shape, bar, font, m_zoom, false);
-            font = labelFont;
-            for (int step = 0; step < 8 && !labelled; ++step, font = scaled(font, 0.9))
-                labelled = labelLengths(shape, bar, font, m_zoom, true);
+            for (const auto &[steps, mayPoint, brief] :
+                 {std::tuple {3, false, false}, std::tuple {8, true, false},
+                  std::tuple {8, true, true}}) {
+                QFont font = labelFont;
+                for (int step = 0; step < steps && !labelled; ++step, font = scaled(font, 0.9))
+                    labelled = labelLengths(shape, bar, font, m_zoom, mayPoint, brief);
+            }
         }
         drawn.bars.push_back(shape);
     }
