@@ -45,7 +45,8 @@ Registry::Registry()
                                        [](const Screen *screen) { return screen->noticePlace(); });
         showNotice(menu != open.end() ? **menu : *open.front(), *m_voice,
                    QStringLiteral("La voce non è disponibile: il perché è nel README, "
-                                  "«Per chi legge con fatica (DSA)»"));
+                                  "«Per chi legge con fatica (DSA)», in\n"
+                                  "/usr/share/doc/quotelle/README.md"));
     });
     if (QCoreApplication *application = QCoreApplication::instance())
         application->installEventFilter(this);

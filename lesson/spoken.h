@@ -28,6 +28,25 @@ QString spokenNumber(int number);
 // digit by digit. Nothing for an empty box or for text that is not digits.
 QString spokenTyped(const QString &typed);
 
+// The few words that change with the number they count, so that no help
+// and no voice says "1 parti".
+enum class Counted {
+    Part, // "1 parte", "3 parti"
+    ColouredPart, // "1 parte colorata", "3 parti colorate"
+    Coloured, // "1 colorata", "3 colorate"
+    IsWorth, // "vale", "valgono insieme": what so many parts are worth
+    Makes, // "fa", "fanno"
+};
+
+// The word for a count: "parte" for 1, "parti" for any other.
+QString countedWord(Counted word, int count);
+
+// The count and its word: "1 parte", "58 parti colorate".
+QString counted(int count, Counted word);
+
+// The ordinal of a pair or a row, from 1: "prima", "terza".
+QString ordinalFeminine(int position);
+
 // A decimal fraction in words, as its number is read: "trentasette
 // centesimi", "un decimo", "milleduecento millesimi"; any other as
 // spokenFraction says it.

@@ -27,7 +27,12 @@ Help make(int level, const Diagram &diagram, QStringList lines, Step step)
     }
     if (level < 2 && !check.isEmpty())
         lines << check;
-    return {level, {}, lines, spoken.join(QLatin1Char(' ')), diagram};
+    Help made;
+    made.level = level;
+    made.lines = lines;
+    made.spoken = spoken.join(QLatin1Char(' '));
+    made.diagram = diagram;
+    return made;
 }
 
 // «va una cifra», «vanno 2 cifre»: the one-word and the many-word form.

@@ -131,6 +131,19 @@ private slots:
         QCOMPARE(spokenTyped(typed), spoken);
     }
 
+    // One of a thing is singular, any other count plural; pairs have ordinals.
+    void countsAgree()
+    {
+        QCOMPARE(counted(1, Counted::Part), QStringLiteral("1 parte"));
+        QCOMPARE(counted(0, Counted::Part), QStringLiteral("0 parti"));
+        QCOMPARE(counted(58, Counted::ColouredPart), QStringLiteral("58 parti colorate"));
+        QCOMPARE(counted(1, Counted::Coloured), QStringLiteral("1 colorata"));
+        QCOMPARE(countedWord(Counted::IsWorth, 1) + countedWord(Counted::Makes, 3),
+                 QStringLiteral("valefanno"));
+        QCOMPARE(ordinalFeminine(3), QStringLiteral("terza"));
+        QCOMPARE(ordinalFeminine(6), QStringLiteral("sesta"));
+    }
+
     // Decimal numbers and decimal fractions in words, each task as a
     // teacher reads it, and the help's signs.
     void decimalsAndPercentsAreReadInWords()

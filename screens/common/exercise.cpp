@@ -115,6 +115,7 @@ void Exercise::showHelp(int level)
         addControl(m_help, helpPlace(false, false), Font::comic(13.5).boldFace());
         connect(m_help, &HelpPanel::tapped, this,
                 [this] { showHelp(std::min(m_helpLevel + 1, 2)); });
+        connect(m_help, &HelpPanel::aboutChanged, this, [this](int pair) { markHelped(pair); });
     }
     m_help->setHelp(help);
     placeAids();

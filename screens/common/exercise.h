@@ -87,6 +87,9 @@ protected:
     // The help at a level for the task on the screen, about what the last
     // judgement found wrong.
     virtual Help helpAt(int level, const Judgement &last) const = 0;
+    // Marks the pair the help is about while it shows; -1 takes the mark
+    // away. A screen whose help names no pair has nothing to mark.
+    virtual void markHelped(int /*pair*/) { }
     // Where the help lies, in twips: over the illustration, or clear of the
     // number pad and the times table when those show too. Neither covers a
     // box, a number, a sign, the verdict or a button.

@@ -5,6 +5,7 @@
 #include "fractionlabels.h"
 #include "line.h"
 #include "picture.h"
+#include "shape.h"
 
 #include <QLabel>
 #include <QLineEdit>
@@ -106,4 +107,22 @@ Help frmsimbolo::helpAt(int level, const Judgement &last) const
 QRect frmsimbolo::helpPlace(bool withPad, bool) const
 {
     return withPad ? QRect(240, 4230, 3840, 1470) : QRect(240, 1080, 3840, 4440);
+}
+
+// A frame around both fractions and the box between them, in the help's
+// blue, so that "la terza coppia" is found at a glance.
+void frmsimbolo::markHelped(int pair)
+{
+    if (pair < 0 || pair >= 6) {
+        if (helpedPair)
+            helpedPair->hide();
+        return;
+    }
+    const QRect around(columnLeft[pair % 2] - 180, rowTop[pair / 2] - 60, fractionStep + 960, 1335);
+    if (!helpedPair)
+        helpedPair = shape("helpedPair", around.left(), around.top(), around.width(),
+                           around.height(), QColor(30, 90, 200), 3);
+    else
+        moveControl(helpedPair, around);
+    helpedPair->show();
 }

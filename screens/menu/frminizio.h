@@ -26,7 +26,7 @@ public:
     // without it the menu is as it always was.
     void showTopics();
     // The band under the bottom row's names, between "&Esci" and the credit.
-    std::optional<QRect> noticePlace() const override { return QRect(1200, 6850, 7950, 320); }
+    std::optional<QRect> noticePlace() const override { return QRect(7100, 150, 3350, 1200); }
 
     PictureButton *cmdripassa;
     QPushButton *cmdesci;

@@ -36,7 +36,7 @@ frmintero::frmintero(Registry &registry, const Range &range)
     Picture2 = pictureBox("Picture2", QString::fromLatin1(range.banner), 240, 360, 10095, 855);
     Picture1 = pictureBox("Picture1", QString::fromLatin1(range.illustration), place.x(), place.y(),
                           place.width(), place.height());
-    Label4 = label("Label4", QStringLiteral("I"), 360, 1920, 615, 495, numbers, Qt::AlignRight);
+    Label4 = label("Label4", QStringLiteral("I"), 240, 1920, 615, 495, numbers, Qt::AlignRight);
     lblnum = label("lblnum", QString(), 1080, 1560, 615, 495, numbers, Qt::AlignHCenter);
     Line1 = line("Line1", 960, 2160, 1800, 2160, 3);
     lblden = label("lblden", QString(), 1080, 2280, 615, 495, numbers, Qt::AlignHCenter);

@@ -11,6 +11,7 @@ source "$here/session.sh"
 start_accessible_session 1024x768 "$@"
 python3 "$here/speechd.py" "$HOME/speech.sock" "$HOME/heard" &
 python3 "$here/speechd.py" "$HOME/mute.sock" "$HOME/mute" --mute &
+python3 "$here/speechd.py" "$HOME/dying.sock" "$HOME/dying" --die-after 3 &
 trap 'kill ${pid:-} $(jobs -p) $launcher_pid 2>/dev/null' EXIT
 export SPEECHD_ADDRESS=unix_socket:$HOME/speech.sock
 sleep 0.5
@@ -62,6 +63,16 @@ export SPEECHD_ADDRESS=unix_socket:$HOME/mute.sock
 open_exercise ctrl+l alt+c
 for _ in $(seq 150); do grep -q "non risponde" "$HOME/errors" && break; sleep 0.1; done
 [ "$(grep -c '^quotelle:' "$HOME/errors")" -eq 1 ] || fail "not told once: $(cat "$HOME/errors")"
+kill "$pid"
+wait_exit "$pid" || fail "the program did not end"
+
+# A service that ends while the program speaks: the program goes on, silent,
+# and says so once, however much the child then asks of it.
+export SPEECHD_ADDRESS=unix_socket:$HOME/dying.sock
+open_exercise alt+c ctrl+l ctrl+l alt+c ctrl+plus ctrl+minus F1 ctrl+l alt+f
+sleep 2
+kill -0 "$pid" 2>/dev/null || fail "the program ended with the service: $(cat "$HOME/errors")"
+[ "$(grep -c '^quotelle:' "$HOME/errors")" -eq 1 ] || fail "not told once: $(cat "$HOME/errors") / $(cat "$HOME/dying")"
 kill "$pid"
 wait_exit "$pid" || fail "the program did not end"
 echo "voice test passed"
