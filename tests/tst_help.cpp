@@ -362,7 +362,8 @@ private slots:
     }
 
     // At every zoom step, with and without the pad, the help lies clear of
-    // every box, number, sign, verdict, button, fraction and the pad.
+    // every box, number, sign, verdict, button, fraction and the pad, on
+    // the topics' screens too.
     void helpCoversNothing_data()
     {
         QTest::addColumn<QString>("name");
@@ -371,7 +372,10 @@ private slots:
         for (const auto &[name, draws] :
              {std::pair {"frmcalcolo99", fractionOf99}, std::pair {"frmcalcolo", fractionOf999},
               std::pair {"frmcomplementare", complement}, std::pair {"frmsimbolo", symbols()},
-              std::pair {"frmmax", largest}, std::pair {"frmordine", order}}) {
+              std::pair {"frmmax", largest}, std::pair {"frmordine", order},
+              std::pair {"frmintero99", fractionOf99}, std::pair {"frmintero", fractionOf999},
+              std::pair {"frmdecimali", Draws {{3, 3}, {2516, 9999}}},
+              std::pair {"frmpercentuale", Draws {{80, 1000}, {25, 99}}}}) {
             for (bool pad : {false, true})
                 QTest::addRow("%s%s", name, pad ? " with the pad" : "")
                     << QString::fromLatin1(name) << draws << pad;

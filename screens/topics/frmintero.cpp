@@ -56,7 +56,7 @@ frmintero::frmintero(Registry &registry, const Range &range)
     Label6 =
         label("Label6", QStringLiteral("Il numero è"), 1200, 4815, 2535, 435, words, Qt::AlignLeft);
     txtris = textBox("txtris", 3840, 4680, 975, 615, numbers, 6);
-    message(1200, 5460, 4815, 615, Font::comic(24), QColor(0, 0, 255));
+    message(1200, 5460, 3615, 615, Font::comic(24), QColor(0, 0, 255));
     confermaButton(2280, 6120, 1455, 495, Font {}, 7);
     fineButton(8);
 
