@@ -107,6 +107,12 @@ private slots:
             << Draws {{2, 2}, {50, 99}, {17, 99}, {3, 99}, {44, 99}, {20, 99}, {8, 99}}
             << "17 cinquantesimi, 3 cinquantesimi, 44 cinquantesimi, 20 cinquantesimi, "
                "8 cinquantesimi; in ordine crescente";
+        QTest::newRow("frmintero") << "frmintero" << Draws {{20, 999}, {8, 9}, {9, 9}}
+                                   << "Gli 8 noni di un numero sono 160.";
+        QTest::newRow("frmdecimali")
+            << "frmdecimali" << Draws {{2, 3}, {37, 999}} << "trentasette centesimi";
+        QTest::newRow("frmpercentuale")
+            << "frmpercentuale" << Draws {{80, 1000}, {25, 99}} << "25 per cento di 80";
     }
 
     void eachTaskIsSpokenAsItAppears()
