@@ -55,7 +55,12 @@ QString TopicRulesPage::reading() const
 {
     QStringList text {spokenTopicLine(Label2->text()),
                       QStringLiteral("Disegno: ") + Picture1->accessibleDescription() + '.'};
-    for (const QString &line : Label3->text().split(QLatin1Char('\n')))
-        text << spokenTopicLine(line) + QLatin1Char('.');
+    for (const QString &line : Label3->text().split(QLatin1Char('\n'))) {
+        // Each line a sentence, or a clause that the next line ends.
+        QString sentence = spokenTopicLine(line);
+        if (!sentence.back().isPunct())
+            sentence += QLatin1Char('.');
+        text << sentence;
+    }
     return text.join(QLatin1Char(' '));
 }
