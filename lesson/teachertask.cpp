@@ -244,3 +244,21 @@ TeacherTask<TypeTask> checkType(const QStringList &typed)
                     .arg(mostWholes)};
     return {TypeTask {{num, den}}, {}};
 }
+
+TeacherTask<RecogniseTask> checkRecognise(const QStringList &typed, RecogniseKind kind,
+                                          PartsShape shape)
+{
+    Reader reader(typed);
+    const int num = reader.next(QStringLiteral("il numeratore"), 1, 12);
+    const int den = reader.next(QStringLiteral("il denominatore"), 2, 12);
+    if (!reader.problem.isEmpty())
+        return {{}, reader.problem};
+    if (num > den)
+        return {{},
+                QStringLiteral("La figura ha %1 parti: se ne possono colorare al massimo %1.")
+                    .arg(den)};
+    // A grid that cannot be cut so becomes a circle.
+    if (shape == PartsShape::Grid && !gridCuts(den))
+        shape = PartsShape::Sectors;
+    return {RecogniseTask {kind, shape, {num, den}}, {}};
+}

@@ -7,6 +7,7 @@
 #include "equivalent.h"
 #include "fractionof.h"
 #include "fractiontype.h"
+#include "recognise.h"
 
 #include <QString>
 #include <QStringList>
@@ -38,3 +39,7 @@ TeacherTask<OrderTask> checkOrder(const QStringList &typed, Direction direction)
 TeacherTask<EquivalentTask> checkEquivalent(const QStringList &typed);
 // The numerator and the denominator of a fraction to tell the type of.
 TeacherTask<TypeTask> checkType(const QStringList &typed);
+// The numerator and the denominator of a fraction to read or colour in a
+// shape; a grid that cannot be cut into so many parts becomes a circle.
+TeacherTask<RecogniseTask> checkRecognise(const QStringList &typed, RecogniseKind kind,
+                                          PartsShape shape);

@@ -5,6 +5,7 @@
 #include "frmaltre.h"
 #include "frmequivalenti.h"
 #include "frminizio.h"
+#include "frmriconosco.h"
 #include "frmtipi.h"
 #include "helppanel.h"
 #include "partsdrawing.h"
@@ -38,6 +39,15 @@ void queue(ScriptedRandom &random, const Fraction &fraction)
     random.then(int(type) + 1, 3);
     for (std::size_t k = 0; k < tasks.size(); ++k) {
         if (tasks[k].fraction == fraction)
+            random.then(int(k) + 1, int(tasks.size()));
+    }
+}
+
+void queue(ScriptedRandom &random, const RecogniseTask &task)
+{
+    const std::vector<RecogniseTask> tasks = recogniseTasks(task.kind, 99);
+    for (std::size_t k = 0; k < tasks.size(); ++k) {
+        if (tasks[k].shape == task.shape && tasks[k].fraction == task.fraction)
             random.then(int(k) + 1, int(tasks.size()));
     }
 }
@@ -133,6 +143,38 @@ private slots:
         QTest::keyClick(screen->cmdtipo[2], Qt::Key_Space);
         QCOMPARE(message(screen)->text(), QStringLiteral("Esatto, complimenti!"));
         QCOMPARE(screen->task().fraction, (Fraction {3, 4}));
+    }
+
+    // Reading names the wrong term; colouring takes any parts, as many as
+    // the numerator, by the arrows and Space or by a click on a sector.
+    void recognisingReadsAndColours()
+    {
+        ScriptedRandom &random = freshScript();
+        queue(random, {RecogniseKind::Read, PartsShape::Grid, {3, 8}});
+        queue(random, {RecogniseKind::Colour, PartsShape::Sectors, {2, 8}});
+        auto *screen = show<frmriconosco>(QStringLiteral("frmriconosco"));
+        QVERIFY(QTest::qWaitForWindowActive(screen));
+        QTest::keyClicks(screen->txtn, QStringLiteral("3"));
+        QTest::keyClicks(screen->txtd, QStringLiteral("5"));
+        QTest::mouseClick(screen->cmdconferma, Qt::LeftButton);
+        QCOMPARE(screen->txtn->text() + '/' + screen->txtd->text(), QStringLiteral("3/"));
+        QTest::keyClicks(screen->txtd, QStringLiteral("8"));
+        QTest::mouseClick(screen->cmdconferma, Qt::LeftButton);
+        QCOMPARE(screen->task().kind, RecogniseKind::Colour);
+
+        const std::vector<QPushButton *> &parts = screen->disegno->toggles();
+        QCOMPARE(int(parts.size()), 8);
+        QVERIFY(parts.front()->hasFocus());
+        QTest::keyClick(parts.front(), Qt::Key_Right);
+        QTest::keyClick(parts.at(1), Qt::Key_Space);
+        QCOMPARE(parts.at(1)->accessibleName(), QStringLiteral("parte 2 di 8, colorata"));
+        // The sector from half past to twenty to, by a click near the rim.
+        const QRect drawing = screen->disegno->rect();
+        QTest::mouseClick(screen->disegno, Qt::LeftButton, {},
+                          drawing.center() + QPoint(-drawing.width() / 8, drawing.height() / 3));
+        QVERIFY(parts.at(4)->isChecked());
+        QTest::mouseClick(screen->cmdconferma, Qt::LeftButton);
+        QCOMPARE(message(screen)->text(), QStringLiteral("Esatto, complimenti!"));
     }
 
     // F3: the teacher's task replaces the one shown; an impossible one is

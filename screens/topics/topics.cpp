@@ -4,6 +4,7 @@
 
 #include "frmaltre.h"
 #include "frmequivalenti.h"
+#include "frmriconosco.h"
 #include "frmtipi.h"
 #include "settings.h"
 #include "topictasks.h"
@@ -27,7 +28,7 @@ TopicScreen exercise(const char *name, const char *choice)
 const std::vector<Topic> &topics()
 {
     static const std::vector<Topic> table {
-        {"riconosco", {}},
+        {"riconosco", {exercise<frmriconosco>("frmriconosco", "&Riconosco le frazioni")}},
         {"tipi", {exercise<frmtipi>("frmtipi", "Frazioni &proprie, improprie e apparenti")}},
         {"equivalenti", {exercise<frmequivalenti>("frmequivalenti", "Frazioni &equivalenti")}},
         {"decimali", {}},
