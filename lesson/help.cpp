@@ -18,22 +18,6 @@ Bar bar(const Fraction &f)
     return {f.denominator, f.numerator, {}, text(f)};
 }
 
-// A written line read aloud: fractions as a teacher says them, then the
-// signs as words.
-QString spokenLine(QString line)
-{
-    static const QRegularExpression fraction(QStringLiteral("\\b(\\d+)/(\\d+)\\b"));
-    QRegularExpressionMatch match;
-    while ((match = fraction.match(line)).hasMatch()) {
-        line.replace(match.capturedStart(), match.capturedLength(),
-                     spokenFraction(match.captured(1).toInt(), match.captured(2).toInt()));
-    }
-    line.replace(QStringLiteral(" − "), QStringLiteral(" meno "));
-    line.replace(QStringLiteral(" < "), QStringLiteral(" è minore di "));
-    line.replace(QStringLiteral(" > "), QStringLiteral(" è maggiore di "));
-    return spokenSigns(line);
-}
-
 // The rule of the comparisons, in one short line.
 QString rule(const Fraction &a, const Fraction &b)
 {
@@ -58,6 +42,20 @@ QString reason(const Fraction &a, const Fraction &b)
 }
 
 } // namespace
+
+QString spokenLine(QString line)
+{
+    static const QRegularExpression fraction(QStringLiteral("\\b(\\d+)/(\\d+)\\b"));
+    QRegularExpressionMatch match;
+    while ((match = fraction.match(line)).hasMatch()) {
+        line.replace(match.capturedStart(), match.capturedLength(),
+                     spokenFraction(match.captured(1).toInt(), match.captured(2).toInt()));
+    }
+    line.replace(QStringLiteral(" − "), QStringLiteral(" meno "));
+    line.replace(QStringLiteral(" < "), QStringLiteral(" è minore di "));
+    line.replace(QStringLiteral(" > "), QStringLiteral(" è maggiore di "));
+    return spokenSigns(line);
+}
 
 Help makeHelp(int level, std::vector<Bar> bars, const QStringList &lines, const QString &unspoken)
 {

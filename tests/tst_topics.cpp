@@ -84,7 +84,14 @@ private slots:
         QVERIFY(!registry->screen(QStringLiteral("frmaltre")));
         QVERIFY(registry->screen(QStringLiteral("frminizio")));
 
+        // The rules page goes back to the choice, not to the menu.
         QTest::mouseClick(menu->cmdaltre, Qt::LeftButton);
+        choice = loadedAs<frmaltre>(*registry, QStringLiteral("frmaltre"));
+        QTest::mouseClick(choice->cmdregole, Qt::LeftButton);
+        Screen *rules = registry->screen(QStringLiteral("frmregolefrazioni"));
+        QVERIFY(rules && rules->reading().contains(QStringLiteral("2 terzi uguale a 4 sesti")));
+        press(rules, Qt::Key_Escape);
+        QVERIFY(!registry->screen(QStringLiteral("frmregolefrazioni")));
         choice = loadedAs<frmaltre>(*registry, QStringLiteral("frmaltre"));
         QTest::mouseClick(choice->choices.front(), Qt::LeftButton);
         QVERIFY(loadedAs<frmequivalenti>(*registry, QStringLiteral("frmequivalenti")));

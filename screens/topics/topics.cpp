@@ -4,6 +4,7 @@
 
 #include "frmaltre.h"
 #include "frmequivalenti.h"
+#include "frmregolefrazioni.h"
 #include "frmriconosco.h"
 #include "frmtipi.h"
 #include "settings.h"
@@ -64,8 +65,7 @@ QString topicsChoice()
 
 QString topicsRules()
 {
-    // None yet.
-    return {};
+    return QStringLiteral("frmregolefrazioni");
 }
 
 void addTopicScreens(Registry &registry)
@@ -74,6 +74,7 @@ void addTopicScreens(Registry &registry)
         for (const TopicScreen &screen : topic.screens)
             registry.add(QLatin1String(screen.name), screen.make);
     }
+    registry.add(topicsRules(), [](Registry &) { return std::make_unique<frmregolefrazioni>(); });
     // Built at every showing from the settings in force, so that it lists
     // what the teacher switched on last.
     registry.add(topicsChoice(), [](Registry &owner) {
