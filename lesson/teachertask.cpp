@@ -60,12 +60,17 @@ private:
     qsizetype m_at = 0;
 };
 
+// A fraction that is a whole number (8/8, 12/4) is apparent, as a teacher
+// calls it, and not merely "not proper"; these exercises still need a
+// proper one.
 QString notProper(const Fraction &fraction)
 {
-    return QStringLiteral("La frazione %1/%2 non è propria: il numeratore deve essere minore del "
+    return QStringLiteral("La frazione %1/%2 %3: il numeratore deve essere minore del "
                           "denominatore.")
         .arg(fraction.numerator)
-        .arg(fraction.denominator);
+        .arg(fraction.denominator)
+        .arg(fraction.numerator % fraction.denominator == 0 ? QStringLiteral("è apparente")
+                                                            : QStringLiteral("non è propria"));
 }
 
 // Fractions that the comparisons draw: proper, terms up to 99, all

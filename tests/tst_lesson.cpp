@@ -484,7 +484,7 @@ private slots:
             {"complementare", "3 8", ""},
             {"complementare", "98 99", ""},
             {"complementare", "8 8",
-             "La frazione 8/8 non è propria: il numeratore deve essere "
+             "La frazione 8/8 è apparente: il numeratore deve essere "
              "minore del denominatore."},
             {"complementare", "3 100", "Il denominatore va da 2 a 99."},
             {"simbolo", "3 4 3 5 1 2 1 2 2 9 7 9 4 99 4 98 5 7 6 7 9 10 9 11", ""},
