@@ -9,13 +9,19 @@
 #include "clickarea.h"
 #include "frmcalcolo.h"
 #include "frmcomplementare.h"
+#include "frmequivalenti.h"
 #include "frmmax.h"
 #include "frmordine.h"
+#include "frmriconosco.h"
 #include "frmsimbolo.h"
+#include "frmtipi.h"
 #include "line.h"
+#include "partsdrawing.h"
 #include "screens.h"
+#include "settingsfile.h"
 #include "shape.h"
 #include "testing.h"
+#include "topics.h"
 
 #include <QAbstractEventDispatcher>
 #include <QApplication>
@@ -66,7 +72,9 @@ constexpr std::uint32_t defaultSeed = 20261208;
 // that the paths that draw a new task run too.
 constexpr int answerEvery = 250;
 
-const QStringList allScreens = screenNames();
+// The twelve screens, then the topics, every one switched on.
+const QStringList allScreens =
+    screenNames() + QStringList {topicsChoice(), topicsRules()} + topicScreenNames();
 
 using Loaded = std::uint32_t; // one bit a screen, in the order above
 
@@ -124,8 +132,16 @@ std::vector<Move> navigation()
     };
     for (const char *page :
          {"frmcalcolo99", "frmcalcolo", "frmcomplementare", "frmsimbolo", "frmmax", "frmordine",
-          "frmregolecalcola", "frmregolecomplementare", "frmregoleconfronto"})
+          "frmregolecalcola", "frmregolecomplementare", "frmregoleconfronto", "frmaltre",
+          "frmriconosco", "frmtipi", "frmequivalenti"})
         moves.push_back({page, "cmdfine", "frminizio", {page}});
+    moves.push_back({"frminizio", "cmdaltre", "frmaltre", {}});
+    moves.push_back({"frmaltre", "cmdregole", "frmregolefrazioni", {"frmaltre", "frminizio"}});
+    moves.push_back({"frmregolefrazioni", "cmdfine", "frmaltre", {"frmregolefrazioni"}});
+    for (const auto &[control, topic] :
+         {std::pair {"cmdriconosco", "frmriconosco"}, std::pair {"cmdtipi", "frmtipi"},
+          std::pair {"cmdequivalenti", "frmequivalenti"}})
+        moves.push_back({"frmaltre", control, topic, {"frmaltre", "frminizio"}});
     return moves;
 }
 
@@ -254,6 +270,28 @@ void checkComplementare(frmcomplementare *screen, QStringList &errors)
     if (f && (f->num < 1 || f->num >= f->den || f->den > 99))
         errors << QStringLiteral("frmcomplementare: %1 is not a proper fraction within 99")
                       .arg(show(*f));
+}
+
+// A topic's screen shows a verdict it can give and a fraction its draw allows.
+void checkTopic(Exercise *screen, QStringList &errors)
+{
+    checkMessage(screen->name(), screen->findChild<QLabel *>(QStringLiteral("lblmess")),
+                 {QStringLiteral("Sbagliato, riprova!"), QStringLiteral("Esatto, complimenti!"),
+                  QStringLiteral("Equivalente, ma si può ancora semplificare!")},
+                 errors);
+    ::Fraction f;
+    if (auto *eq = qobject_cast<frmequivalenti *>(screen))
+        f = eq->task().given;
+    else if (auto *types = qobject_cast<frmtipi *>(screen))
+        f = types->task().fraction;
+    else if (auto *recognise = qobject_cast<frmriconosco *>(screen))
+        f = recognise->task().fraction;
+    if (f.numerator < 1 || f.denominator < 2 || f.denominator > 99
+        || f.numerator > 3 * f.denominator)
+        errors << QStringLiteral("%1 shows %2/%3")
+                      .arg(screen->name())
+                      .arg(f.numerator)
+                      .arg(f.denominator);
 }
 
 void checkSimbolo(frmsimbolo *screen, QStringList &errors)
@@ -806,6 +844,40 @@ private:
             }
             praise = QStringLiteral("Esatto, complimenti!");
             clickAt(screen, centreOf(screen, ordine->cmdconferma));
+        } else if (auto *eq = qobject_cast<frmequivalenti *>(screen)) {
+            const ::Fraction e = eq->task().expected();
+            task = QStringLiteral("%1/%2 = %3/%4")
+                       .arg(eq->task().given.numerator)
+                       .arg(eq->task().given.denominator)
+                       .arg(e.numerator)
+                       .arg(e.denominator);
+            typeAnswer(screen, eq->txtn, e.numerator);
+            if (eq->txtd->isVisible())
+                typeAnswer(screen, eq->txtd, e.denominator);
+            praise = QStringLiteral("Esatto, complimenti!");
+            clickAt(screen, centreOf(screen, eq->cmdconferma));
+        } else if (auto *types = qobject_cast<frmtipi *>(screen)) {
+            const FractionType type = types->task().type();
+            task = typeName(type);
+            praise = QStringLiteral("Esatto, complimenti!");
+            clickAt(screen, centreOf(screen, types->cmdtipo[int(type)]));
+        } else if (auto *recognise = qobject_cast<frmriconosco *>(screen)) {
+            const ::Fraction f = recognise->task().fraction;
+            task = QStringLiteral("%1/%2").arg(f.numerator).arg(f.denominator);
+            if (recognise->txtn->isVisible()) {
+                typeAnswer(screen, recognise->txtn, f.numerator);
+                typeAnswer(screen, recognise->txtd, f.denominator);
+            } else {
+                // The last parts, by the keys: Space on each that is not as it should be.
+                const std::vector<QPushButton *> &parts = recognise->disegno->toggles();
+                for (std::size_t k = 0; k < parts.size(); ++k) {
+                    const bool wanted = int(parts.size() - k) <= f.numerator;
+                    if (parts[k]->isChecked() != wanted)
+                        parts[k]->toggle();
+                }
+            }
+            praise = QStringLiteral("Esatto, complimenti!");
+            clickAt(screen, centreOf(screen, recognise->cmdconferma));
         } else {
             return;
         }
@@ -860,6 +932,8 @@ private:
                 checkMax(max, errors);
             else if (auto *ordine = qobject_cast<frmordine *>(screen))
                 checkOrdine(ordine, errors);
+            else if (topicScreenNames().contains(screen->name()))
+                checkTopic(static_cast<Exercise *>(screen.data()), errors);
         }
     }
 
@@ -884,6 +958,9 @@ private slots:
         rng.seed(seed);
         registry = makeRegistry();
         registry->setRandom(std::make_unique<ReplayRandom>(seed));
+        for (const char *topic : {"riconosco", "tipi", "equivalenti"})
+            registry->settingsFile().setOption(QStringLiteral("argomenti/") + QLatin1String(topic),
+                                               QStringLiteral("si"));
         registry->start();
         settle();
         for (index = 0; index < eventCount; ++index) {
@@ -937,8 +1014,9 @@ private slots:
             return;
         for (const QString &name : allScreens)
             QVERIFY2(eventsOn[name] >= eventCount / 200, qPrintable(name));
-        for (const char *name : {"frmcalcolo99", "frmcalcolo", "frmcomplementare", "frmsimbolo",
-                                 "frmmax", "frmordine"})
+        for (const char *name :
+             {"frmcalcolo99", "frmcalcolo", "frmcomplementare", "frmsimbolo", "frmmax", "frmordine",
+              "frmriconosco", "frmtipi", "frmequivalenti"})
             QVERIFY2(answersOn[name] > 0, name);
     }
 
