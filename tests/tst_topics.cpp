@@ -95,6 +95,15 @@ private slots:
         choice = loadedAs<frmaltre>(*registry, QStringLiteral("frmaltre"));
         QTest::mouseClick(choice->choices.front(), Qt::LeftButton);
         QVERIFY(loadedAs<frmequivalenti>(*registry, QStringLiteral("frmequivalenti")));
+
+        // Switched off in the teacher's window, over the menu: back at the
+        // menu, the entry is gone.
+        registry->show(QStringLiteral("frminizio"));
+        registry->show(teacherScreen());
+        registry->settingsFile().setOption(QStringLiteral("argomenti/equivalenti"),
+                                           QStringLiteral("no"));
+        registry->show(QStringLiteral("frminizio"));
+        QVERIFY(!loadedAs<frminizio>(*registry, QStringLiteral("frminizio"))->cmdaltre);
     }
 
     // The three kinds in turn; a wrong term is emptied, an equivalent answer
