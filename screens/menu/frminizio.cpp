@@ -68,7 +68,7 @@ void frminizio::showTopics()
     QPalette palette = name->palette();
     palette.setColor(QPalette::WindowText, QColor(0, 0, 128));
     name->setPalette(palette);
-    addControl(name, QRect(360, 6045, 2535, 440), Font::comic(14).boldFace());
+    addControl(name, QRect(60, 6045, 2295, 440), Font::comic(14).boldFace());
     connect(cmdaltre, &QPushButton::clicked, this,
             [this] { emit showWanted(QStringLiteral("frmaltre")); });
 }
