@@ -36,8 +36,7 @@ void addTeacherTask(frmequivalenti &screen, Voice &voice)
         form.text(QStringLiteral("="), 1980, 1215, 375);
         form.text(QStringLiteral("?"), 2520, 900, 615);
         form.box(QStringLiteral("denominatore da cercare; vuoto per i minimi termini"), 2520, 1530);
-        form.text(QStringLiteral("Senza il secondo denominatore: ai minimi termini."), 360, 2400,
-                  4200);
+        form.text(QStringLiteral("Vuoto: ai minimi termini"), 360, 2400, 6000);
         form.setCheck(
             [&screen](const QStringList &typed) { return shown(screen, checkEquivalent(typed)); });
     });
