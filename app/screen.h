@@ -65,7 +65,8 @@ public:
     // The client area as designed, in twips.
     QSize designedSize() const { return m_designed; }
     // Lays every control out again at a zoom, keeping what the screen shows.
-    void setZoom(qreal factor);
+    virtual void setZoom(qreal factor);
+    qreal zoom() const { return m_controls.zoom(); }
     // The same, then centres the window again on its display.
     void applyZoom(qreal factor);
     // Where a control built from the table lies, in twips.

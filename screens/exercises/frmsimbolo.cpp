@@ -100,10 +100,3 @@ Help frmsimbolo::helpAt(int level, const Judgement &last) const
 {
     return help(coppie, last, level);
 }
-
-// Over the illustration; below the pad, which lies across its middle, when
-// that shows too.
-QRect frmsimbolo::helpPlace(bool withPad, bool) const
-{
-    return withPad ? QRect(240, 4230, 3840, 1470) : QRect(240, 1080, 3840, 4440);
-}

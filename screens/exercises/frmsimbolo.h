@@ -34,11 +34,13 @@ public:
     std::array<Line *, 12> bars;
     std::array<QLineEdit *, 6> txtsim;
 
+    // The illustration's column, left of the pairs, above Conferma.
+    QRect aidArea() const override { return {240, 1080, 3840, 4440}; }
+
 private:
     Verdict judge() override;
     QString spokenTask() const override;
     Help helpAt(int level, const Judgement &last) const override;
-    QRect helpPlace(bool withPad, bool withTable) const override;
 
     // The six pairs on the screen.
     SymbolTask coppie;
