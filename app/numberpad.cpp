@@ -10,7 +10,6 @@
 #include <QMouseEvent>
 #include <QPointingDevice>
 #include <QPushButton>
-#include <QShortcut>
 
 #include <algorithm>
 #include <vector>
@@ -156,8 +155,6 @@ void NumberPad::setShown(bool shown)
 
 void NumberPad::attach(Screen *screen)
 {
-    auto *shortcut = new QShortcut(QKeySequence(Qt::CTRL | Qt::Key_T), screen);
-    connect(shortcut, &QShortcut::activated, this, &NumberPad::toggle);
     if (screen->padKeys().isEmpty())
         return;
     for (QLineEdit *box : screen->findChildren<QLineEdit *>())

@@ -66,8 +66,8 @@ public:
     void setShown(bool shown);
     void toggle() { setShown(!m_shown); }
 
-    // Gives a screen that has just loaded Ctrl+T and, when it takes a pad
-    // and has answer boxes, its pad.
+    // Gives a screen that has just loaded, when it takes a pad and has
+    // answer boxes, its pad.
     void attach(Screen *screen);
 
 protected:

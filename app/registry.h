@@ -3,6 +3,7 @@
 #pragma once
 
 #include "placement.h"
+#include "programkeys.h"
 #include "random.h"
 #include "settings.h"
 
@@ -88,6 +89,8 @@ signals:
 
 private:
     void wire(Screen *screen);
+    // The one place the program's own keys are answered (programkeys.h).
+    bool programKey(KeyAction action, QWidget *window, bool run);
     void releaseLeaving();
     // Turns the aids on or off where the settings changed them.
     void applySettings();

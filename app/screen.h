@@ -5,6 +5,7 @@
 #include "controltable.h"
 #include "font.h"
 #include "placement.h"
+#include "programkeys.h"
 
 #include <QColor>
 #include <QPointer>
@@ -52,6 +53,10 @@ public:
 
     // The keys of the number pad this screen takes; none takes no pad.
     virtual QStringList padKeys() const { return {}; }
+
+    // Whether this screen takes one of the program's keys that is its own
+    // to answer (programkeys.h), and when run is set, what it does.
+    virtual bool programKey(KeyAction /*action*/, bool /*run*/) { return false; }
 
     // Every screen begins its Load by centring itself on the display.
     virtual void Form_Load();

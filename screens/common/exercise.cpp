@@ -215,17 +215,28 @@ void Exercise::arrangeAids()
     }
 }
 
-void Exercise::keyPressEvent(QKeyEvent *event)
+bool Exercise::programKey(KeyAction action, bool run)
 {
-    if (event->key() == Qt::Key_F1 && event->modifiers() == Qt::NoModifier) {
-        showHelp(std::min(m_helpLevel + 1, 2));
-        return;
+    switch (action) {
+    case KeyAction::Help:
+        if (run)
+            showHelp(std::min(m_helpLevel + 1, 2));
+        return true;
+    case KeyAction::TimesTable:
+        if (!timesTableAllowed())
+            return false;
+        if (run)
+            toggleTimesTable();
+        return true;
+    case KeyAction::TeacherTask:
+        if (!m_teacherTask)
+            return false;
+        if (run)
+            m_teacherTask();
+        return true;
+    default:
+        return false;
     }
-    if (event->key() == Qt::Key_F2 && event->modifiers() == Qt::NoModifier && timesTableAllowed()) {
-        toggleTimesTable();
-        return;
-    }
-    Page::keyPressEvent(event);
 }
 
 void Exercise::childEvent(QChildEvent *event)

@@ -10,6 +10,8 @@
 #include <QPointer>
 #include <QStringList>
 
+#include <functional>
+
 class HelpPanel;
 class PadKeys;
 class QLabel;
@@ -59,6 +61,12 @@ public:
 
     void setZoom(qreal factor) override;
 
+    // F1, and the pad's "?", show the next level of help; F2 and "×" the
+    // times table, where the teacher allowed it; F3 the teacher's form.
+    bool programKey(KeyAction action, bool run) override;
+    // What F3 opens: the teacher's form, where the screen has one.
+    void setTeacherTask(std::function<void()> open) { m_teacherTask = std::move(open); }
+
     // What the number pad types into the answer boxes, besides "Cancella".
     // "?" asks for help, as F1 does; "×" shows the times table, as F2 does.
     QStringList padKeys() const override;
@@ -100,9 +108,6 @@ protected:
     // table gives row 0.
     virtual int timesTableRow() const { return 0; }
 
-    // F1, and the pad's "?", show the next level of help; F2 and "×" the
-    // times table, where the teacher allowed it.
-    void keyPressEvent(QKeyEvent *event) override;
     void childEvent(QChildEvent *event) override;
     bool eventFilter(QObject *watched, QEvent *event) override;
 
@@ -153,6 +158,7 @@ private:
     bool m_tableWanted = false;
     bool m_tableInFront = false;
     bool m_turns = false;
+    std::function<void()> m_teacherTask;
     // The digits, as a telephone's keypad has them.
     QStringList m_padKeys {QStringLiteral("7"), QStringLiteral("8"), QStringLiteral("9"),
                            QStringLiteral("4"), QStringLiteral("5"), QStringLiteral("6"),

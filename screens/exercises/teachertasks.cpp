@@ -12,7 +12,6 @@
 
 #include <QPointer>
 #include <QRadioButton>
-#include <QShortcut>
 
 #include <array>
 #include <memory>
@@ -23,19 +22,15 @@ namespace {
 void onF3(Exercise &screen, Voice &voice, std::function<void(TaskForm &)> build,
           std::function<void(TaskForm &)> before = {})
 {
-    auto *shortcut = new QShortcut(QKeySequence(Qt::Key_F3), &screen);
-    QObject::connect(shortcut, &QShortcut::activated, &screen,
-                     [&screen, &voice, build, before, form = QPointer<TaskForm>()]() mutable {
-                         if (!form) {
-                             form = new TaskForm(&screen,
-                                                 formPlace(screen.aidArea(), screen.designedSize()),
-                                                 voice);
-                             build(*form);
-                         }
-                         if (before)
-                             before(*form);
-                         form->open();
-                     });
+    screen.setTeacherTask([&screen, &voice, build, before, form = QPointer<TaskForm>()]() mutable {
+        if (!form) {
+            form = new TaskForm(&screen, formPlace(screen.aidArea(), screen.designedSize()), voice);
+            build(*form);
+        }
+        if (before)
+            before(*form);
+        form->open();
+    });
 }
 
 // Shows a checked task on its screen, or gives its problem.

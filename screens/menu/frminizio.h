@@ -22,6 +22,8 @@ public:
     void showNames();
     // The band under the bottom row's names, between "&Esci" and the credit.
     std::optional<QRect> noticePlace() const override { return QRect(1200, 6850, 7950, 320); }
+    // Ctrl+Alt+I opens the teacher's window.
+    bool programKey(KeyAction action, bool run) override;
 
     PictureButton *cmdripassa;
     QPushButton *cmdesci;
