@@ -66,8 +66,9 @@ void Exercise::cmdconferma_Click()
         speak(spokenTask());
         return;
     }
-    // Heard, not seen: which boxes were emptied.
-    const QString check = checkPhrase(verdict.judgement.step);
+    // Heard, not seen: which boxes were emptied; in a test in class, with
+    // no help, the verdict alone, as written.
+    const QString check = settings().help() ? checkPhrase(verdict.judgement.step) : QString();
     speak(check.isEmpty() ? verdict.text : verdict.text + QLatin1Char(' ') + check);
     m_last = verdict.judgement;
     const int level = std::max(m_helpLevel, helpLevel(++m_wrong));

@@ -8,6 +8,7 @@
 
 #include <QLabel>
 #include <QLineEdit>
+#include <QStringList>
 
 namespace {
 
@@ -57,10 +58,13 @@ frmsimbolo::frmsimbolo(Registry &registry)
     setPadKeys({QStringLiteral("<"), QStringLiteral("="), QStringLiteral(">")});
 }
 
-// The first pair: each box says its own pair when it takes the focus.
+// All six pairs, in the order Tab reaches their boxes.
 QString frmsimbolo::spokenTask() const
 {
-    return spoken(coppie[0].first) + QStringLiteral(" e ") + spoken(coppie[0].second);
+    QStringList pairs;
+    for (const auto &[first, second] : coppie)
+        pairs << spoken(first) + QStringLiteral(" e ") + spoken(second);
+    return pairs.join(QStringLiteral("; "));
 }
 
 void frmsimbolo::estrai()
