@@ -157,6 +157,9 @@ private slots:
                 continue;
             times->click();
             QVERIFY(table->isHidden());
+            // Hidden, no cell of it is left for a screen reader to find.
+            QCOMPARE(QAccessible::queryAccessibleInterface(table)->tableInterface()->cellAt(6, 3),
+                     nullptr);
             times->click();
             QCOMPARE(screen->focusWidget(), screen->txtiniz);
             for (int row = 0; row < 10; ++row)
