@@ -95,8 +95,9 @@ Help help(const EquivalentTask &task, Step step, int level)
     const Bar asked {expected.denominator,
                      expected.numerator,
                      {},
-                     level < 2 ? QStringLiteral("?/%1").arg(expected.denominator) : text(expected)};
-    std::vector<Bar> bars {{from.denominator, from.numerator, {}, text(from)}};
+                     level < 2 ? QStringLiteral("?/%1").arg(expected.denominator) : text(expected),
+                     {}};
+    std::vector<Bar> bars {{from.denominator, from.numerator, {}, text(from), {}}};
     if (task.kind != EquivalentKind::LowestTerms || level >= 2)
         bars.push_back(asked);
     const QString check = checkPhrase(step);

@@ -58,7 +58,7 @@ Help help(const TypeTask &task, int level)
     const int d = task.fraction.denominator;
     std::vector<Bar> bars;
     for (int whole = 0; whole < task.wholes(); ++whole)
-        bars.push_back({d, std::min(d, n - whole * d), {}, {}});
+        bars.push_back({d, std::min(d, n - whole * d), {}, {}, {}});
     if (level < 2)
         return makeHelp(
             1, bars,

@@ -21,7 +21,16 @@ struct Bar
     QString partLabel;
     // What the whole stands for: "80", or the fraction "3/7".
     QString caption;
+    // What the white parts are called when a drawing counts them, as when
+    // they are too many to draw: their number unless the help asks it ("?").
+    QString missingLabel;
 };
+
+// How the help draws its bars: each whole with its parts, or, for fractions
+// that share their numerator and whose coloured lengths would look the
+// same, one part of each, the longest as long as a bar, so that the
+// difference shows.
+enum class BarScale { Whole, OnePart };
 
 // The help for a child who is stuck. Level 1 is a picture of the task and a
 // question that guides without giving the result; level 2 the worked step.
@@ -29,10 +38,18 @@ struct Help
 {
     int level = 0;
     std::vector<Bar> bars;
+    BarScale scale = BarScale::Whole;
     QStringList lines;
     // The lines as they are read aloud, with fractions and signs in words.
     QString spoken;
+    // The pair the help is about (from 0), for the screen to mark while the
+    // help shows; -1 for none.
+    int about = -1;
 };
+
+// Two lengths a child tells apart at a glance differ by at least this share
+// of a bar: the help's bars are never shorter than 120 px, so this is 6 px.
+constexpr double visibleShare = 0.05;
 
 // The level the help reaches after so many wrong answers to one task: none
 // after the first, the picture after the second, the worked step after the

@@ -67,7 +67,45 @@ QString tensInWords(int n)
     return joined(QString::fromLatin1(tens[n / 10]), QStringLiteral("tre"));
 }
 
+struct Forms
+{
+    Counted word;
+    const char *one;
+    const char *many;
+};
+// The whole table: a new sentence that counts something adds its word here.
+constexpr Forms countedForms[] = {
+    {Counted::Part, "parte", "parti"},
+    {Counted::ColouredPart, "parte colorata", "parti colorate"},
+    {Counted::Coloured, "colorata", "colorate"},
+    {Counted::IsWorth, "vale", "valgono insieme"},
+    {Counted::Makes, "fa", "fanno"},
+};
+
 } // namespace
+
+QString countedWord(Counted word, int count)
+{
+    for (const Forms &forms : countedForms) {
+        if (forms.word == word)
+            return QString::fromUtf8(count == 1 ? forms.one : forms.many);
+    }
+    return {};
+}
+
+QString counted(int count, Counted word)
+{
+    return QString::number(count) + QLatin1Char(' ') + countedWord(word, count);
+}
+
+QString ordinalFeminine(int position)
+{
+    static const std::array<const char *, 7> ordinals {"",       "prima",  "seconda", "terza",
+                                                       "quarta", "quinta", "sesta"};
+    if (position < 1 || position >= int(ordinals.size()))
+        return QString::number(position) + QStringLiteral("ª");
+    return QString::fromLatin1(ordinals[position]);
+}
 
 QString spokenNumber(int number)
 {
@@ -91,6 +129,12 @@ QString spokenNumber(int number)
 
 QString spokenTyped(const QString &typed)
 {
+    if (typed == QLatin1String("<"))
+        return QStringLiteral("minore di");
+    if (typed == QLatin1String(">"))
+        return QStringLiteral("maggiore di");
+    if (typed == QLatin1String("="))
+        return QStringLiteral("uguale a");
     if (typed.isEmpty()
         || !std::all_of(typed.begin(), typed.end(), [](QChar c) { return c >= u'0' && c <= u'9'; }))
         return {};

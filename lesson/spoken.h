@@ -25,8 +25,28 @@ QString spokenNumber(int number);
 
 // What a child typed into an answer box, read back: a number in words, the
 // zeros it starts with one by one ("zero sette"), a number above 9999
-// digit by digit. Nothing for an empty box or for text that is not digits.
+// digit by digit, a sign between two fractions as a teacher reads it
+// ("minore di"). Nothing for an empty box or for other text.
 QString spokenTyped(const QString &typed);
+
+// The few words that change with the number they count, so that no help
+// and no voice says "1 parti".
+enum class Counted {
+    Part, // "1 parte", "3 parti"
+    ColouredPart, // "1 parte colorata", "3 parti colorate"
+    Coloured, // "1 colorata", "3 colorate"
+    IsWorth, // "vale", "valgono insieme": what so many parts are worth
+    Makes, // "fa", "fanno"
+};
+
+// The word for a count: "parte" for 1, "parti" for any other.
+QString countedWord(Counted word, int count);
+
+// The count and its word: "1 parte", "58 parti colorate".
+QString counted(int count, Counted word);
+
+// The ordinal of a pair or a row, from 1: "prima", "terza".
+QString ordinalFeminine(int position);
 
 // A fraction of a number: "3 quarti di 80".
 QString spokenFractionOf(int numerator, int denominator, int whole);

@@ -5,6 +5,7 @@
 // it, and it never covers what the child reads or presses.
 #include "clickarea.h"
 #include "exercise.h"
+#include "font.h"
 #include "helppanel.h"
 #include "line.h"
 #include "numberpad.h"
@@ -19,6 +20,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QRegularExpression>
 #include <QTest>
 
 namespace {
@@ -51,6 +53,44 @@ Draws symbols()
 const Answer calculation {{"txtiniz", "80"},  {"txtden", "4"}, {"txtsris", "20"},
                           {"txtsris2", "20"}, {"txtnum", "3"}, {"txtris2", "60"},
                           {"txtris", "60"}};
+
+// Every exercise's help, at both levels and after each wrong step, for tasks
+// whose fractions have the denominator d or one next to it, with
+// numerator 1 among them.
+std::vector<Help> everyHelpAt(int d)
+{
+    std::vector<Help> helps;
+    const int below = std::max(1, d - 1);
+    // Another denominator next to d, within the screens' 2 to 99.
+    const int next = d == 2 ? 3 : d - 1;
+    const int shared = std::max(1, std::min(below, next - 1));
+    const auto sharing = [&](int count, int tipo) {
+        const int term = tipo == 1 ? 1 : std::max(d, count + 1);
+        SharedTermTask task {tipo, term, {}};
+        for (int k = 0; k < count; ++k)
+            task.varying.push_back(tipo == 1 ? (d >= 10 ? d - k : d + k) : term - 1 - k);
+        return task;
+    };
+    for (int level : {1, 2}) {
+        for (int num : {1, below}) {
+            for (Step step : {Step::Division, Step::Multiplication, Step::Result})
+                helps.push_back(help(FractionOfTask {num, d, 99}, step, level));
+            helps.push_back(help(ComplementTask {num, d}, Step::Numerator, level));
+        }
+        for (const auto &[a, b] : {std::pair {Fraction {1, d}, Fraction {1, next}},
+                                   std::pair {Fraction {1, d}, Fraction {below, d}},
+                                   std::pair {Fraction {shared, d}, Fraction {shared, next}}}) {
+            SymbolTask task;
+            task.fill({a, b});
+            helps.push_back(help(task, Judgement {}, level));
+        }
+        for (int tipo : {1, 2}) {
+            helps.push_back(help(LargestTask {sharing(4, tipo)}, level));
+            helps.push_back(help(OrderTask {sharing(5, tipo), Direction::Descending}, level));
+        }
+    }
+    return helps;
+}
 
 } // namespace
 
@@ -111,7 +151,7 @@ private slots:
         for (int p = 1; p <= 6; ++p)
             allSymbols << QPair {QStringLiteral("txtsim%1").arg(p), QStringLiteral(">")};
         QTest::newRow("symbols") << "frmsimbolo" << symbols() << Answer {{"txtsim1", "<"}}
-                                 << "Stesso numeratore"
+                                 << "La prima coppia"
                                  << "3/7 > 3/45" << allSymbols;
         QTest::newRow("largest") << "frmmax" << largest << Answer {{"sel1", {}}}
                                  << "parte colorata più lunga"
@@ -156,6 +196,130 @@ private slots:
         QVERIFY(!control<HelpPanel>(screen, "aiuto")->isVisible());
     }
 
+    // No help, written, drawn or spoken, counts one thing in the plural.
+    void oneIsSingular()
+    {
+        static const QRegularExpression plural(
+            QStringLiteral("\\b1 (parti|colorate|valgono|fanno)\\b|\\bparti da \\d+ fa\\b"));
+        for (int d : {2, 3, 10, 66, 99}) {
+            for (const Help &shown : everyHelpAt(d)) {
+                QStringList said {shown.lines.join(' '), shown.spoken};
+                for (const Bar &bar : shown.bars)
+                    said << describe(bar);
+                HelpPanel panel(nullptr);
+                panel.setHelp(shown);
+                for (const HelpDrawing::BarShape &bar : panel.drawing(QSizeF(260, 280)).bars) {
+                    for (const HelpDrawing::Text &label : bar.labels)
+                        said << label.text;
+                }
+                QVERIFY2(!said.join(' ').contains(plural), qPrintable(said.join(' ')));
+            }
+        }
+    }
+
+    // Every comparison's worked step says which fraction is the larger.
+    void theLargerIsNamed()
+    {
+        for (int n = 1; n <= 9; ++n) {
+            for (int d1 = n; d1 <= 99; ++d1) {
+                for (int d2 = d1 + 1; d2 <= 99; ++d2) {
+                    for (const auto &[a, b] : {std::pair {Fraction {n, d1}, Fraction {n, d2}},
+                                               std::pair {Fraction {n, d2}, Fraction {d1, d2}}}) {
+                        SymbolTask task;
+                        task.fill({b, a});
+                        const QString said = help(task, Judgement {}, 2).lines.join(' ');
+                        const QString expected = QStringLiteral("Quindi %1/%2 è maggiore di %3/%4.")
+                                                     .arg(std::max(a, b).numerator)
+                                                     .arg(std::max(a, b).denominator)
+                                                     .arg(std::min(a, b).numerator)
+                                                     .arg(std::min(a, b).denominator);
+                        QVERIFY2(a == b || said.contains(expected), qPrintable(said));
+                    }
+                }
+            }
+        }
+    }
+
+    // However finely a whole is cut, the drawing shows it: no two lines
+    // closer than 4 px, and every label within its bar, clear of the lines
+    // and of the other labels; at the sizes the exercises give the help.
+    void drawingsShowWhatTheyAsk()
+    {
+        HelpPanel panel(nullptr);
+        panel.setFont(Font::comic(13.5).boldFace().toQFont());
+        for (int d : {2, 10, 66, 99}) {
+            for (const Help &shown : everyHelpAt(d)) {
+                panel.setHelp(shown);
+                for (const QSizeF size : {QSizeF(240, 280), QSizeF(268, 248), QSizeF(281, 170),
+                                          QSizeF(521, 129), QSizeF(600, 460)}) {
+                    const HelpDrawing drawn = panel.drawing(size);
+                    const QString where = QStringLiteral("%1 at %2×%3: %4")
+                                              .arg(d)
+                                              .arg(size.width())
+                                              .arg(size.height())
+                                              .arg(shown.lines.join(' '));
+                    QCOMPARE(drawn.bars.size(), shown.bars.size());
+                    // A question about lengths is asked only of lengths that differ
+                    // to the eye: the longest by 4 px at least from every shorter one.
+                    if (shown.lines.join(' ').contains(QStringLiteral("più lunga"))) {
+                        qreal longest = 0;
+                        for (const HelpDrawing::BarShape &bar : drawn.bars)
+                            longest = std::max(longest, bar.coloured.width());
+                        for (const HelpDrawing::BarShape &bar : drawn.bars)
+                            QVERIFY2(qFuzzyCompare(bar.coloured.width(), longest)
+                                         || longest - bar.coloured.width() >= 4,
+                                     qPrintable(where));
+                    }
+                    for (const HelpDrawing::Text &text : drawn.texts)
+                        QVERIFY2(QRectF(QPointF(), size).contains(text.rect), qPrintable(where));
+                    for (std::size_t b = 0; b < drawn.bars.size(); ++b) {
+                        const HelpDrawing::BarShape &bar = drawn.bars[b];
+                        QVERIFY2(bar.coloured.width() >= 4, qPrintable(where));
+                        // Parts too many to draw one by one are counted in words.
+                        QVERIFY2(bar.divisions.size() + 1 == std::size_t(shown.bars[b].parts)
+                                     || !bar.labels.empty(),
+                                 qPrintable(where));
+                        std::vector<qreal> lines {bar.outline.left(), bar.outline.right()};
+                        lines.insert(lines.end(), bar.divisions.begin(), bar.divisions.end());
+                        std::sort(lines.begin(), lines.end());
+                        for (std::size_t k = 1; k < lines.size(); ++k)
+                            QVERIFY2(lines[k] - lines[k - 1] >= 4, qPrintable(where));
+                        for (const HelpDrawing::Text &label : bar.labels) {
+                            const QString fault = where + QStringLiteral(" / ") + label.text;
+                            QVERIFY2(bar.place.contains(label.rect), qPrintable(fault));
+                            QVERIFY2(QFontMetricsF(label.font).horizontalAdvance(label.text)
+                                         <= label.rect.width(),
+                                     qPrintable(fault));
+                            for (qreal x : lines)
+                                QVERIFY2(x <= label.rect.left() || x >= label.rect.right(),
+                                         qPrintable(fault));
+                            for (const HelpDrawing::Text &other : bar.labels)
+                                QVERIFY2(&other == &label || !other.rect.intersects(label.rect),
+                                         qPrintable(fault));
+                        }
+                    }
+                }
+            }
+        }
+    }
+
+    // The symbol help names its pair and rings it while it shows.
+    void theSymbolHelpMarksItsPair()
+    {
+        Exercise *screen = open(QStringLiteral("frmsimbolo"), symbols());
+        control<QLineEdit>(screen, "txtsim1")->setText(QStringLiteral(">"));
+        QTest::mouseClick(screen->cmdconferma, Qt::LeftButton);
+        QTest::keyClick(screen, Qt::Key_F1);
+        QVERIFY(screen->shownHelp().lines.first().startsWith(QStringLiteral("La seconda coppia:")));
+        auto *ring = control<Shape>(screen, "helpedPair");
+        QVERIFY(ring->isVisible());
+        QVERIFY(ring->geometry().contains(control<QLineEdit>(screen, "txtsim2")->geometry()));
+        QVERIFY(ring->geometry().contains(control<QLabel>(screen, "lbln22")->geometry()));
+        QVERIFY(!ring->geometry().intersects(control<QLineEdit>(screen, "txtsim1")->geometry()));
+        screen->taskChanged();
+        QVERIFY(!ring->isVisible());
+    }
+
     // F1 climbs at once, and the pad's "?" as well; the first wrong answer
     // after that keeps the level reached.
     void f1AndThePadStepTheLadder()
@@ -197,20 +361,26 @@ private slots:
         QVERIFY(!screen->padKeys().contains(QStringLiteral("?")));
     }
 
-    // At every zoom step, with and without the pad, the help lies clear of
-    // every box, number, sign, verdict, button, fraction and the pad.
+    // At every zoom step, with and without the pad and the times table, the
+    // help, the table and the pad's keys lie clear of each other and of
+    // every box, number, sign, verdict, button and fraction; where the help
+    // and the table take turns, one of them shows.
     void helpCoversNothing_data()
     {
         QTest::addColumn<QString>("name");
         QTest::addColumn<Draws>("draws");
         QTest::addColumn<bool>("pad");
+        QTest::addColumn<bool>("table");
         for (const auto &[name, draws] :
              {std::pair {"frmcalcolo99", fractionOf99}, std::pair {"frmcalcolo", fractionOf999},
               std::pair {"frmcomplementare", complement}, std::pair {"frmsimbolo", symbols()},
               std::pair {"frmmax", largest}, std::pair {"frmordine", order}}) {
             for (bool pad : {false, true})
-                QTest::addRow("%s%s", name, pad ? " with the pad" : "")
-                    << QString::fromLatin1(name) << draws << pad;
+                for (bool table : {false, true})
+                    if (!table || QByteArray(name).startsWith("frmcalcolo"))
+                        QTest::addRow("%s%s%s", name, pad ? " with the pad" : "",
+                                      table ? " with the table" : "")
+                            << QString::fromLatin1(name) << draws << pad << table;
         }
     }
     void helpCoversNothing()
@@ -218,32 +388,57 @@ private slots:
         QFETCH(QString, name);
         QFETCH(Draws, draws);
         QFETCH(bool, pad);
+        QFETCH(bool, table);
         for (int percent : {100, 125, 150, 175, 200, 250, 300}) {
             ScriptedRandom &random = freshScript();
             for (const auto &[k, n] : draws)
                 random.then(k, n);
             zoomTo(*registry, percent);
+            registry->setTimesTableAllowed(table);
             registry->pad().setShown(pad);
             auto *screen = show<Exercise>(name);
+            if (table)
+                QTest::keyClick(screen, Qt::Key_F2);
             QTest::keyClick(screen, Qt::Key_F1);
             auto *help = control<HelpPanel>(screen, "aiuto");
             QVERIFY(help->isVisibleTo(screen));
-            QVERIFY(screen->rect().contains(help->geometry()));
-            // The pad's keys count, not the blank the pad lays over the
-            // illustration.
-            for (QWidget *other : screen->findChildren<QWidget *>()) {
-                const QRect place(other->mapTo(screen, QPoint()), other->size());
-                const bool clear = !other->isVisibleTo(screen) || other == help
-                    || help->isAncestorOf(other) || qobject_cast<Picture *>(other)
-                    || qobject_cast<PadKeys *>(other)
-                    || !(qobject_cast<QLabel *>(other) || qobject_cast<QLineEdit *>(other)
-                         || qobject_cast<QAbstractButton *>(other) || qobject_cast<Line *>(other)
-                         || qobject_cast<ClickArea *>(other) || qobject_cast<Shape *>(other))
-                    || !help->geometry().intersects(place);
-                QVERIFY2(
-                    clear,
-                    qPrintable(
-                        QStringLiteral("%1 % covers %2").arg(percent).arg(other->objectName())));
+            QWidget *tavola = screen->findChild<QWidget *>(QStringLiteral("tavola"));
+            QCOMPARE(tavola != nullptr, table);
+            // Taking turns, F2 brings the table in front and F1 the help again.
+            if (table && tavola->isHidden()) {
+                QTest::keyClick(screen, Qt::Key_F2);
+                QVERIFY(tavola->isVisibleTo(screen) && help->isHidden());
+                QTest::keyClick(screen, Qt::Key_F1);
+                QVERIFY(help->isVisibleTo(screen) && tavola->isHidden());
+            }
+            std::vector<QWidget *> aids {help};
+            if (tavola)
+                aids.push_back(tavola);
+            if (auto *keys = screen->findChild<PadKeys *>())
+                for (QWidget *key : keys->findChildren<QPushButton *>())
+                    aids.push_back(key);
+            QCOMPARE(!screen->findChildren<QPushButton *>(QStringLiteral("Cancella")).isEmpty(),
+                     pad && name != QLatin1String("frmmax") && name != QLatin1String("frmordine"));
+            for (const QWidget *aid : aids) {
+                if (!aid->isVisibleTo(screen))
+                    continue;
+                const QRect covered(aid->mapTo(screen, QPoint()), aid->size());
+                QVERIFY(screen->rect().contains(covered));
+                for (QWidget *other : screen->findChildren<QWidget *>()) {
+                    const QRect place(other->mapTo(screen, QPoint()), other->size());
+                    const bool clear = !other->isVisibleTo(screen) || other == aid
+                        || aid->isAncestorOf(other) || qobject_cast<Picture *>(other)
+                        || qobject_cast<PadKeys *>(other)
+                        || !(qobject_cast<QLabel *>(other) || qobject_cast<QLineEdit *>(other)
+                             || qobject_cast<QAbstractButton *>(other)
+                             || qobject_cast<Line *>(other) || qobject_cast<ClickArea *>(other)
+                             || qobject_cast<Shape *>(other) || other == help || other == tavola)
+                        || !covered.intersects(place);
+                    QVERIFY2(clear,
+                             qPrintable(QStringLiteral("%1 % %2 covers %3")
+                                            .arg(percent)
+                                            .arg(aid->objectName(), other->objectName())));
+                }
             }
         }
     }

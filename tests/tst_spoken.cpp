@@ -118,7 +118,10 @@ private slots:
                                  {"12345", "uno due tre quattro cinque"},
                                  {"", ""},
                                  {"7a", ""},
-                                 {"<", ""}};
+                                 {"<", "minore di"},
+                                 {">", "maggiore di"},
+                                 {"=", "uguale a"},
+                                 {"<=", ""}};
         for (const auto &[typed, spoken] : rows)
             QTest::newRow(typed) << QString::fromUtf8(typed) << QString::fromUtf8(spoken);
     }
@@ -128,6 +131,19 @@ private slots:
         QFETCH(QString, typed);
         QFETCH(QString, spoken);
         QCOMPARE(spokenTyped(typed), spoken);
+    }
+
+    // One of a thing is singular, any other count plural; pairs have ordinals.
+    void countsAgree()
+    {
+        QCOMPARE(counted(1, Counted::Part), QStringLiteral("1 parte"));
+        QCOMPARE(counted(0, Counted::Part), QStringLiteral("0 parti"));
+        QCOMPARE(counted(58, Counted::ColouredPart), QStringLiteral("58 parti colorate"));
+        QCOMPARE(counted(1, Counted::Coloured), QStringLiteral("1 colorata"));
+        QCOMPARE(countedWord(Counted::IsWorth, 1) + countedWord(Counted::Makes, 3),
+                 QStringLiteral("valefanno"));
+        QCOMPARE(ordinalFeminine(3), QStringLiteral("terza"));
+        QCOMPARE(ordinalFeminine(6), QStringLiteral("sesta"));
     }
 };
 

@@ -14,7 +14,13 @@
 // --screenshots it renders the screens the AppStream metadata shows, under
 // the names it lists them by:
 //   QT_QPA_PLATFORM=offscreen build/tools/snapshot --screenshots packaging/screenshots
+// With --aiuti it renders the help of every exercise, both levels, at the
+// smallest and the largest denominators, to OUTDIR/aiuto-2.png and
+// OUTDIR/aiuto-99.png.
 #include "application.h"
+#include "font.h"
+#include "help.h"
+#include "helppanel.h"
 #include "numberpad.h"
 #include "random.h"
 #include "registry.h"
@@ -28,6 +34,7 @@
 #include <QApplication>
 #include <QDir>
 #include <QKeyEvent>
+#include <QPainter>
 #include <QPixmap>
 #include <QPushButton>
 
@@ -47,6 +54,53 @@ const std::pair<const char *, const char *> screenshots[] = {
     {"frminizio", "menu"},
 };
 
+// The helps at denominator d: a row of four panels each for the fraction of
+// a number and the complement, two pairs to compare, the largest and the
+// order, each at its two levels.
+QImage helpSheet(int d)
+{
+    const int next = d == 2 ? 3 : d - 1;
+    const int most = std::max(1, d - 1);
+    const auto sharing = [d](int count, int tipo) {
+        const int term = tipo == 1 ? 1 : std::max(d, count + 1);
+        SharedTermTask task {tipo, term, {}};
+        for (int k = 0; k < count; ++k)
+            task.varying.push_back(tipo == 1 ? (d >= 10 ? d - k : d + k) : term - 1 - k);
+        return task;
+    };
+    const auto pair = [](const Fraction &a, const Fraction &b) {
+        SymbolTask task;
+        task.fill({a, b});
+        return task;
+    };
+    std::vector<Help> helps;
+    for (int level : {1, 2})
+        helps.push_back(help(FractionOfTask {most, d, 9}, Step::Multiplication, level));
+    for (int level : {1, 2})
+        helps.push_back(help(ComplementTask {most, d}, Step::Numerator, level));
+    for (const SymbolTask &task : {pair({1, d}, {1, next}), pair({1, d}, {most, d})}) {
+        for (int level : {1, 2})
+            helps.push_back(help(task, Judgement {}, level));
+    }
+    for (int level : {1, 2})
+        helps.push_back(help(LargestTask {sharing(4, 1)}, level));
+    for (int level : {1, 2})
+        helps.push_back(help(OrderTask {sharing(5, 2), Direction::Ascending}, level));
+    const QSize size(268, 280);
+    QImage sheet(4 * size.width(), 3 * size.height(), QImage::Format_RGB32);
+    sheet.fill(Qt::lightGray);
+    QPainter painter(&sheet);
+    for (std::size_t k = 0; k < helps.size(); ++k) {
+        HelpPanel panel(nullptr);
+        panel.setFont(Font::comic(13.5).boldFace().toQFont());
+        panel.resize(size - QSize(4, 4));
+        panel.setHelp(helps[k]);
+        painter.drawPixmap(int(k % 4) * size.width() + 2, int(k / 4) * size.height() + 2,
+                           panel.grab());
+    }
+    return sheet;
+}
+
 } // namespace
 
 int main(int argc, char *argv[])
@@ -65,6 +119,16 @@ int main(int argc, char *argv[])
         arguments.remove(at, 2);
     }
     const bool settings = arguments.removeAll(QStringLiteral("--settings")) > 0;
+    if (arguments.size() == 3 && arguments.at(1) == QLatin1String("--aiuti")) {
+        const QDir out(arguments.at(2));
+        for (int d : {2, 99}) {
+            const QString file = out.filePath(QStringLiteral("aiuto-%1.png").arg(d));
+            if (!out.mkpath(QStringLiteral(".")) || !helpSheet(d).save(file))
+                return 1;
+            std::printf("%s\n", qPrintable(file));
+        }
+        return 0;
+    }
     const bool forMetadata =
         arguments.size() == 3 && arguments.at(1) == QLatin1String("--screenshots");
     const int percent = arguments.size() == 3 && !forMetadata ? arguments.at(2).toInt() : 100;
@@ -72,7 +136,8 @@ int main(int argc, char *argv[])
         std::fprintf(stderr,
                      "usage: snapshot OUTDIR [PERCENT] [--pad] [--lim] [--muta] [--tavola]\n"
                      "                [--aiuto N] [--settings]\n"
-                     "       snapshot --screenshots OUTDIR\n");
+                     "       snapshot --screenshots OUTDIR\n"
+                     "       snapshot --aiuti OUTDIR\n");
         return 2;
     }
     const QDir out(forMetadata ? arguments.at(2) : arguments.at(1));

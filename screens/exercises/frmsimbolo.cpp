@@ -5,9 +5,11 @@
 #include "fractionlabels.h"
 #include "line.h"
 #include "picture.h"
+#include "shape.h"
 
 #include <QLabel>
 #include <QLineEdit>
+#include <QStringList>
 
 namespace {
 
@@ -57,10 +59,13 @@ frmsimbolo::frmsimbolo(Registry &registry)
     setPadKeys({QStringLiteral("<"), QStringLiteral("="), QStringLiteral(">")});
 }
 
-// The first pair: each box says its own pair when it takes the focus.
+// All six pairs, in the order Tab reaches their boxes.
 QString frmsimbolo::spokenTask() const
 {
-    return spoken(coppie[0].first) + QStringLiteral(" e ") + spoken(coppie[0].second);
+    QStringList pairs;
+    for (const auto &[first, second] : coppie)
+        pairs << spoken(first) + QStringLiteral(" e ") + spoken(second);
+    return pairs.join(QStringLiteral("; "));
 }
 
 void frmsimbolo::estrai()
@@ -101,9 +106,20 @@ Help frmsimbolo::helpAt(int level, const Judgement &last) const
     return help(coppie, last, level);
 }
 
-// Over the illustration; below the pad, which lies across its middle, when
-// that shows too.
-QRect frmsimbolo::helpPlace(bool withPad, bool) const
+// A frame around both fractions and the box between them, in the help's
+// blue, so that "la terza coppia" is found at a glance.
+void frmsimbolo::markHelped(int pair)
 {
-    return withPad ? QRect(240, 4230, 3840, 1470) : QRect(240, 1080, 3840, 4440);
+    if (pair < 0 || pair >= 6) {
+        if (helpedPair)
+            helpedPair->hide();
+        return;
+    }
+    const QRect around(columnLeft[pair % 2] - 180, rowTop[pair / 2] - 60, fractionStep + 960, 1335);
+    if (!helpedPair)
+        helpedPair = shape("helpedPair", around.left(), around.top(), around.width(),
+                           around.height(), QColor(30, 90, 200), 3);
+    else
+        moveControl(helpedPair, around);
+    helpedPair->show();
 }

@@ -11,6 +11,7 @@ class Line;
 class Picture;
 class QLabel;
 class QLineEdit;
+class Shape;
 
 // Six pairs of fractions and the symbol that belongs between them.
 class frmsimbolo : public Exercise
@@ -33,12 +34,17 @@ public:
     std::array<std::array<QLabel *, 2>, 6> lbld;
     std::array<Line *, 12> bars;
     std::array<QLineEdit *, 6> txtsim;
+    // The ring around the pair the help is about, made when first needed.
+    Shape *helpedPair = nullptr;
+
+    // The illustration's column, left of the pairs, above Conferma.
+    QRect aidArea() const override { return {240, 1080, 3840, 4440}; }
 
 private:
     Verdict judge() override;
     QString spokenTask() const override;
     Help helpAt(int level, const Judgement &last) const override;
-    QRect helpPlace(bool withPad, bool withTable) const override;
+    void markHelped(int pair) override;
 
     // The six pairs on the screen.
     SymbolTask coppie;

@@ -97,9 +97,3 @@ Help frmriconosco::helpAt(int level, const Judgement &last) const
 {
     return help(m_task, last.step, level, disegno->coloured());
 }
-
-// Over the illustration; over the banner when the pad covers the illustration.
-QRect frmriconosco::helpPlace(bool withPad, bool) const
-{
-    return withPad ? QRect(240, 120, 7200, 1800) : QRect(6360, 1440, 4020, 4200);
-}

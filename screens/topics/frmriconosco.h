@@ -21,6 +21,8 @@ public:
     explicit frmriconosco(Registry &registry);
 
     void estrai() override;
+    // Right of the fraction: the illustration's place and the room before it.
+    QRect aidArea() const override { return QRect(QPoint(6360, 1440), QPoint(10380, 6900)); }
     // Shows a task given by the teacher, as a drawn one; the turn goes on
     // from its kind.
     void showTask(const RecogniseTask &given);
@@ -40,7 +42,6 @@ private:
     Verdict judge() override;
     QString spokenTask() const override;
     Help helpAt(int level, const Judgement &last) const override;
-    QRect helpPlace(bool withPad, bool withTable) const override;
 
     RecogniseTask m_task;
     int m_turn = 0;
