@@ -10,20 +10,6 @@
 #include <array>
 #include <cmath>
 
-namespace {
-
-QString text(const Fraction &f)
-{
-    return QStringLiteral("%1/%2").arg(f.numerator).arg(f.denominator);
-}
-
-Bar bar(const Fraction &f)
-{
-    return {f.denominator, f.numerator, {}, text(f), {}};
-}
-
-// A written line read aloud: fractions as a teacher says them, then the
-// signs as words.
 QString spokenLine(QString line)
 {
     static const QRegularExpression fraction(QStringLiteral("\\b(\\d+)/(\\d+)\\b"));
@@ -36,6 +22,18 @@ QString spokenLine(QString line)
     line.replace(QStringLiteral(" < "), QStringLiteral(" è minore di "));
     line.replace(QStringLiteral(" > "), QStringLiteral(" è maggiore di "));
     return spokenSigns(line);
+}
+
+namespace {
+
+QString text(const Fraction &f)
+{
+    return QStringLiteral("%1/%2").arg(f.numerator).arg(f.denominator);
+}
+
+Bar bar(const Fraction &f)
+{
+    return {f.denominator, f.numerator, {}, text(f), {}};
 }
 
 Help make(int level, std::vector<Bar> bars, const QStringList &lines, const QString &unspoken = {})

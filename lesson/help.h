@@ -59,6 +59,10 @@ constexpr double visibleShare = 0.05;
 // third.
 int helpLevel(int wrongAnswers);
 
+// A written line read aloud: fractions as a teacher says them ("2/3" is
+// "2 terzi"), then the signs as words.
+QString spokenLine(QString line);
+
 // A help from its written lines, each read aloud as a sentence with its
 // fractions and signs in words; unspoken is a line not to read, as the
 // check that the verdict says already.

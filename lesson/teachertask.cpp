@@ -60,12 +60,17 @@ private:
     qsizetype m_at = 0;
 };
 
+// A fraction that is a whole number (8/8, 12/4) is apparent, as a teacher
+// calls it, and not merely "not proper"; these exercises still need a
+// proper one.
 QString notProper(const Fraction &fraction)
 {
-    return QStringLiteral("La frazione %1/%2 non è propria: il numeratore deve essere minore del "
+    return QStringLiteral("La frazione %1/%2 %3: il numeratore deve essere minore del "
                           "denominatore.")
         .arg(fraction.numerator)
-        .arg(fraction.denominator);
+        .arg(fraction.denominator)
+        .arg(fraction.numerator % fraction.denominator == 0 ? QStringLiteral("è apparente")
+                                                            : QStringLiteral("non è propria"));
 }
 
 // Fractions that the comparisons draw: proper, terms up to 99, all
@@ -243,6 +248,24 @@ TeacherTask<TypeTask> checkType(const QStringList &typed)
                     .arg(mostWholes * den)
                     .arg(mostWholes)};
     return {TypeTask {{num, den}}, {}};
+}
+
+TeacherTask<RecogniseTask> checkRecognise(const QStringList &typed, RecogniseKind kind,
+                                          PartsShape shape)
+{
+    Reader reader(typed);
+    const int num = reader.next(QStringLiteral("il numeratore"), 1, 12);
+    const int den = reader.next(QStringLiteral("il denominatore"), 2, 12);
+    if (!reader.problem.isEmpty())
+        return {{}, reader.problem};
+    if (num > den)
+        return {{},
+                QStringLiteral("La figura ha %1 parti: se ne possono colorare al massimo %1.")
+                    .arg(den)};
+    // A grid that cannot be cut so becomes a circle.
+    if (shape == PartsShape::Grid && !gridCuts(den))
+        shape = PartsShape::Sectors;
+    return {RecogniseTask {kind, shape, {num, den}}, {}};
 }
 
 TeacherTask<FractionToWholeTask> checkFractionToWhole(const QStringList &typed,

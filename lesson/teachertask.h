@@ -10,6 +10,7 @@
 #include "fractiontowhole.h"
 #include "fractiontype.h"
 #include "percent.h"
+#include "recognise.h"
 
 #include <QString>
 #include <QStringList>
@@ -48,3 +49,7 @@ TeacherTask<PercentTask> checkPercent(const QStringList &typed, PercentKind kind
 TeacherTask<EquivalentTask> checkEquivalent(const QStringList &typed);
 // The numerator and the denominator of a fraction to tell the type of.
 TeacherTask<TypeTask> checkType(const QStringList &typed);
+// The numerator and the denominator of a fraction to read or colour in a
+// shape; a grid that cannot be cut into so many parts becomes a circle.
+TeacherTask<RecogniseTask> checkRecognise(const QStringList &typed, RecogniseKind kind,
+                                          PartsShape shape);

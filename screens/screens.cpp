@@ -15,6 +15,7 @@
 #include "rules/frmregolecalcola.h"
 #include "rules/frmregolecomplementare.h"
 #include "rules/frmregoleconfronto.h"
+#include "settingsfile.h"
 #include "teacher/frmimpostazioni.h"
 #include "topics/topics.h"
 
@@ -72,6 +73,15 @@ const std::vector<Entry> &table()
                  menu->showNames();
              if (anyTopicOn(owner.settings()))
                  menu->showTopics();
+             // The teacher switches topics on and off in her window, over
+             // the menu: the menu is built again when she goes back to it.
+             QObject::connect(&owner.settingsFile(), &SettingsFile::changed, menu.get(),
+                              [&owner, self = menu.get(), shown = anyTopicOn(owner.settings())] {
+                                  const QString name = self->name();
+                                  if (anyTopicOn(owner.settings()) != shown
+                                      && owner.screen(name) == self && owner.loaded().size() > 1)
+                                      owner.unload(name);
+                              });
              return menu;
          }},
         entry<frmscelta>("frmscelta", Kind::Choice),

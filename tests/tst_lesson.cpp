@@ -8,6 +8,7 @@
 #include "fractionof.h"
 #include "fractiontype.h"
 #include "random.h"
+#include "recognise.h"
 #include "settings.h"
 #include "statistics.h"
 #include "teachertask.h"
@@ -37,6 +38,13 @@ QString drawn(const QString &exercise, Random &random, int most = Settings().max
             const EquivalentTask t = drawEquivalent(random, kind, most);
             parts << text(t.given)
                     + (t.target ? QStringLiteral(" = ?/%1").arg(t.target) : QString());
+        }
+        return parts.join(QStringLiteral(", "));
+    }
+    if (exercise == QLatin1String("frmriconosco")) {
+        for (const auto kind : {RecogniseKind::Read, RecogniseKind::Colour}) {
+            const RecogniseTask t = drawRecognise(random, kind, most);
+            parts << QStringLiteral("%1 %2").arg(int(t.shape)).arg(text(t.fraction));
         }
         return parts.join(QStringLiteral(", "));
     }
@@ -161,6 +169,7 @@ private slots:
              "13/52 18/52 2/52 40/52 3/52"});
         row(20261209, "frmequivalenti",
             {"28/49 = ?/98, 32/44 = ?/11, 10/25", "5/11 = ?/33, 28/90 = ?/45, 8/92"});
+        row(20261209, "frmriconosco", {"2 11/12, 0 8/10", "0 2/5, 0 6/10"});
         row(20261209, "frmtipi", {"4/4", "1/6", "18/9"});
         row(20261209, "frmordine",
             {"33/64 56/64 27/64 2/64 21/64", "33/89 59/89 51/89 7/89 12/89",
@@ -348,6 +357,37 @@ private slots:
         QCOMPARE(help(TypeTask {{12, 4}}, 2).lines.last(),
                  QStringLiteral("12/4 = 3 interi: è apparente."));
         QCOMPARE(help(TypeTask {{12, 4}}, 1).bars.size(), std::size_t(3));
+    }
+
+    // A shape, its parts and those coloured, to 10 parts: 54 strips, 54
+    // sectors and 37 grids; reading names the wrong term, colouring takes
+    // any parts as many as the numerator.
+    void recogniseDrawsEveryShapeAndJudgesEitherWay()
+    {
+        Random random(20261209);
+        random.reseed();
+        constexpr int valid = 145;
+        std::map<QString, int> counts;
+        for (int d = 0; d < 100 * valid; ++d) {
+            const RecogniseTask t = drawRecognise(random, RecogniseKind::Colour, 10);
+            QVERIFY(t.fraction.denominator <= 10 && t.fraction.numerator >= 1
+                    && t.fraction.numerator <= t.fraction.denominator);
+            QVERIFY(t.shape != PartsShape::Grid || gridCuts(t.fraction.denominator));
+            ++counts[QStringLiteral("%1 %2").arg(int(t.shape)).arg(text(t.fraction))];
+        }
+        QCOMPARE(int(counts.size()), valid);
+        QVERIFY(chiSquare(counts, valid, 100 * valid) < chiSquareLimit(valid));
+        QCOMPARE(recogniseTasks(RecogniseKind::Read, 99).size(), std::size_t(77 + 77 + 49));
+
+        const RecogniseTask read {RecogniseKind::Read, PartsShape::Sectors, {3, 8}};
+        QCOMPARE(judge(read, {"3", "8"}).step, Step::None);
+        QCOMPARE(judge(read, {"8", "3"}).step, Step::Numerator);
+        QCOMPARE(flags(judge(read, {"3", "9"})), Flags({true, false}));
+        const RecogniseTask colour {RecogniseKind::Colour, PartsShape::Grid, {3, 8}};
+        QVERIFY(judgeColoured(colour, 3).allRight());
+        QCOMPARE(judgeColoured(colour, 5).step, Step::Numerator);
+        QCOMPARE(help(colour, Step::Numerator, 2, 5).lines.last(),
+                 QStringLiteral("Togli il colore a 2 parti."));
     }
 
     // Equivalent fractions: the wrong term, and in lowest terms an answer of
@@ -610,7 +650,7 @@ private slots:
             {"complementare", "3 8", ""},
             {"complementare", "98 99", ""},
             {"complementare", "8 8",
-             "La frazione 8/8 non è propria: il numeratore deve essere "
+             "La frazione 8/8 è apparente: il numeratore deve essere "
              "minore del denominatore."},
             {"complementare", "3 100", "Il denominatore va da 2 a 99."},
             {"simbolo", "3 4 3 5 1 2 1 2 2 9 7 9 4 99 4 98 5 7 6 7 9 10 9 11", ""},
@@ -636,7 +676,7 @@ private slots:
             {"intero", "7 8 60", "60 non si divide esattamente per 7."},
             {"intero99", "3 4 90", "Il numero da trovare sarebbe 120: deve essere minore di 100."},
             {"intero", "4 4 60",
-             "La frazione 4/4 non è propria: il numeratore deve essere minore del denominatore."},
+             "La frazione 4/4 è apparente: il numeratore deve essere minore del denominatore."},
             {"decimali", "37 100", ""},
             {"decimali", "9999 1000", ""},
             {"decimali", "37 50", "Il denominatore deve essere 10, 100 o 1000."},
@@ -659,6 +699,9 @@ private slots:
              "Con il denominatore 4 il numeratore va da 1 a 12: il disegno mostra al massimo 3 "
              "interi."},
             {"tipi", "3 11", "Il denominatore va da 2 a 10."},
+            {"riconosco", "3 8", ""},
+            {"riconosco", "9 8", "La figura ha 8 parti: se ne possono colorare al massimo 8."},
+            {"riconosco", "3 13", "Il denominatore va da 2 a 12."},
             {"equivalenti", "2 3 12", ""},
             {"equivalenti", "8 12 3", ""},
             {"equivalenti", "18 24 -", ""},
@@ -700,6 +743,8 @@ private slots:
                          boxes);
         } else if (screen == QLatin1String("complementare")) {
             expect(checkComplement(boxes));
+        } else if (screen == QLatin1String("riconosco")) {
+            expect(checkRecognise(boxes, RecogniseKind::Read, PartsShape::Grid));
         } else if (screen == QLatin1String("tipi")) {
             expect(checkType(boxes));
         } else if (screen == QLatin1String("equivalenti")) {

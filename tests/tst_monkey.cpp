@@ -10,12 +10,16 @@
 #include "frmcalcolo.h"
 #include "frmcomplementare.h"
 #include "frmdecimali.h"
+#include "frmequivalenti.h"
 #include "frmintero.h"
 #include "frmmax.h"
 #include "frmordine.h"
 #include "frmpercentuale.h"
+#include "frmriconosco.h"
 #include "frmsimbolo.h"
+#include "frmtipi.h"
 #include "line.h"
+#include "partsdrawing.h"
 #include "screens.h"
 #include "settingsfile.h"
 #include "shape.h"
@@ -57,10 +61,10 @@ namespace {
 #endif
 
 #ifdef QUOTELLE_UNDER_ASAN
-// The address sanitizer makes every event several times slower: half the
-// stream keeps the run within a few minutes on a small, busy machine (and
-// within the five minutes Qt Test gives a test function).
-constexpr int defaultEvents = 100000;
+// The address sanitizer makes every event several times slower: a fifth of
+// the stream still reaches every screen and control many times over, and
+// keeps the sanitizer build's run short on a small, busy machine.
+constexpr int defaultEvents = 40000;
 #else
 constexpr int defaultEvents = 200000;
 #endif
@@ -69,15 +73,12 @@ constexpr int defaultEvents = 200000;
 constexpr int paintEvery = 64;
 constexpr std::uint32_t defaultSeed = 20261208;
 // Every this many events on an exercise, the stream answers it right, so
-// that the paths that draw a new task run too; more often on the topics'
-// screens, which are one screen further from the menu.
+// that the paths that draw a new task run too.
 constexpr int answerEvery = 250;
-constexpr int topicAnswerEvery = 50;
 
-// The twelve, then the topics' choice screen and the topics' screens, which
-// only a stream with the topics switched on reaches.
-const QStringList allScreens =
-    screenNames() + QStringList {topicsChoice()} + topicScreenNames() + topicsRulesPages();
+// The twelve screens, then the topics, every one switched on.
+const QStringList allScreens = screenNames() + QStringList {topicsChoice(), topicsRules()}
+    + topicScreenNames() + topicsRulesPages();
 
 using Loaded = std::uint32_t; // one bit a screen, in the order above
 
@@ -135,40 +136,36 @@ std::vector<Move> navigation()
     };
     for (const char *page :
          {"frmcalcolo99", "frmcalcolo", "frmcomplementare", "frmsimbolo", "frmmax", "frmordine",
-          "frmregolecalcola", "frmregolecomplementare", "frmregoleconfronto"})
+          "frmregolecalcola", "frmregolecomplementare", "frmregoleconfronto", "frmaltre",
+          "frmriconosco", "frmtipi", "frmequivalenti"})
         moves.push_back({page, "cmdfine", "frminizio", {page}});
-    static const QList<QByteArray> topics = [] {
-        QList<QByteArray> names;
-        for (const QString &name : topicScreenNames())
-            names << name.toLatin1();
-        return names;
-    }();
-    static const QByteArray choice = topicsChoice().toLatin1();
-    moves.push_back({"frminizio", "cmdaltre", choice.constData(), {}});
-    moves.push_back({choice.constData(), "cmdfine", "frminizio", {choice.constData()}});
+    moves.push_back({"frminizio", "cmdaltre", "frmaltre", {}});
+    moves.push_back({"frmaltre", "cmdregole", "frmregolefrazioni", {"frmaltre", "frminizio"}});
+    moves.push_back({"frmregolefrazioni", "cmdfine", "frmaltre", {"frmregolefrazioni"}});
+    for (const auto &[control, topic] :
+         {std::pair {"cmdriconosco", "frmriconosco"}, std::pair {"cmdtipi", "frmtipi"},
+          std::pair {"cmdequivalenti", "frmequivalenti"}})
+        moves.push_back({"frmaltre", control, topic, {"frmaltre", "frminizio"}});
+    for (const auto &[control, topic] :
+         {std::pair {"cmddecimali", "frmdecimali"}, std::pair {"cmdintero99", "frmintero99"},
+          std::pair {"cmdintero", "frmintero"}, std::pair {"cmdpercentuale", "frmpercentuale"}}) {
+        moves.push_back({topic, "cmdfine", "frminizio", {topic}});
+        moves.push_back({"frmaltre", control, topic, {"frmaltre", "frminizio"}});
+    }
     static const QList<QByteArray> rules = [] {
         QList<QByteArray> names;
         for (const QString &name : topicsRulesPages())
             names << name.toLatin1();
         return names;
     }();
-    moves.push_back({choice.constData(),
-                     "cmdregole",
-                     rules.front().constData(),
-                     {choice.constData(), "frminizio"}});
+    moves.push_back(
+        {"frmaltre", "cmdregoledecimali", rules.front().constData(), {"frmaltre", "frminizio"}});
     for (const QByteArray &page : rules) {
-        moves.push_back({page.constData(), "cmdfine", choice.constData(), {page.constData()}});
+        moves.push_back({page.constData(), "cmdfine", "frmaltre", {page.constData()}});
         const char *const buttons[] = {"cmdregola1", "cmdregola2", "cmdregola3"};
         for (qsizetype k = 0; k < rules.size() && k < 3; ++k)
             moves.push_back(
                 {page.constData(), buttons[k], rules[k].constData(), {page.constData()}});
-    }
-    for (const QByteArray &topic : topics) {
-        moves.push_back({choice.constData(),
-                         topic.constData(),
-                         topic.constData(),
-                         {choice.constData(), "frminizio"}});
-        moves.push_back({topic.constData(), "cmdfine", "frminizio", {topic.constData()}});
     }
     return moves;
 }
@@ -300,6 +297,61 @@ void checkComplementare(frmcomplementare *screen, QStringList &errors)
                       .arg(show(*f));
 }
 
+// A topic's screen shows a verdict it can give and a fraction its draw allows.
+void checkTopic(Exercise *screen, QStringList &errors)
+{
+    checkMessage(screen->name(), screen->findChild<QLabel *>(QStringLiteral("lblmess")),
+                 {QStringLiteral("Sbagliato, riprova!"), QStringLiteral("Esatto, complimenti!"),
+                  QStringLiteral("Equivalente, ma si può ancora semplificare!")},
+                 errors);
+    ::Fraction f;
+    if (auto *eq = qobject_cast<frmequivalenti *>(screen))
+        f = eq->task().given;
+    else if (auto *types = qobject_cast<frmtipi *>(screen))
+        f = types->task().fraction;
+    else if (auto *recognise = qobject_cast<frmriconosco *>(screen))
+        f = recognise->task().fraction;
+    if (f.numerator < 1 || f.denominator < 2 || f.denominator > 99
+        || f.numerator > 3 * f.denominator)
+        errors << QStringLiteral("%1 shows %2/%3")
+                      .arg(screen->name())
+                      .arg(f.numerator)
+                      .arg(f.denominator);
+}
+
+// A topic's task is one its teacher's check takes, and its verdict one of
+// its own.
+void checkDecimalWholePercent(Exercise *screen, QStringList &errors)
+{
+    const auto number = [](int n) { return QString::number(n); };
+    QString problem;
+    QStringList verdicts {QStringLiteral("Sbagliato!"), QStringLiteral("Bravissimo!")};
+    if (auto *intero = qobject_cast<frmintero *>(screen)) {
+        const FractionOfRange range = screen->name().endsWith(QLatin1String("99"))
+            ? FractionOfRange {99, 100}
+            : FractionOfRange {999, 1000};
+        problem =
+            checkFractionToWhole(
+                {intero->lblnum->text(), intero->lblden->text(), intero->lblnoto->text()}, range)
+                .problem;
+    } else if (auto *decimali = qobject_cast<frmdecimali *>(screen)) {
+        const DecimalTask &t = decimali->task();
+        problem = checkDecimal({number(t.numerator), number(t.denominator)}, t.kind).problem;
+        verdicts = {QStringLiteral("Sbagliato, riprova!"), QStringLiteral("Esatto!"),
+                    QStringLiteral("Esatto! ") + decimalRemark(t, t.number() + QLatin1Char('0'))};
+    } else if (auto *percentuale = qobject_cast<frmpercentuale *>(screen)) {
+        const PercentTask &t = percentuale->task();
+        problem = checkPercent({number(t.percent), number(t.whole)}, t.kind).problem;
+        verdicts = {QStringLiteral("Sbagliato, riprova!"), QStringLiteral("Esatto, complimenti!")};
+    } else {
+        return;
+    }
+    if (!problem.isEmpty())
+        errors << screen->name() + QStringLiteral(": ") + problem;
+    checkMessage(screen->name(), screen->findChild<QLabel *>(QStringLiteral("lblmess")), verdicts,
+                 errors);
+}
+
 void checkSimbolo(frmsimbolo *screen, QStringList &errors)
 {
     checkMessage(screen->name(), screen->findChild<QLabel *>(QStringLiteral("lblmess")),
@@ -388,39 +440,6 @@ void checkOrdine(frmordine *screen, QStringList &errors)
         errors << QStringLiteral("frmordine: taken from the top [%1] but placed [%2]")
                       .arg(a.join(QLatin1Char(' ')), b.join(QLatin1Char(' ')));
     }
-}
-
-// A topic's task is one its teacher's check takes, and its verdict one of
-// its own.
-void checkTopic(Exercise *screen, QStringList &errors)
-{
-    const auto number = [](int n) { return QString::number(n); };
-    QString problem;
-    QStringList verdicts {QStringLiteral("Sbagliato!"), QStringLiteral("Bravissimo!")};
-    if (auto *intero = qobject_cast<frmintero *>(screen)) {
-        const FractionOfRange range = screen->name().endsWith(QLatin1String("99"))
-            ? FractionOfRange {99, 100}
-            : FractionOfRange {999, 1000};
-        problem =
-            checkFractionToWhole(
-                {intero->lblnum->text(), intero->lblden->text(), intero->lblnoto->text()}, range)
-                .problem;
-    } else if (auto *decimali = qobject_cast<frmdecimali *>(screen)) {
-        const DecimalTask &t = decimali->task();
-        problem = checkDecimal({number(t.numerator), number(t.denominator)}, t.kind).problem;
-        verdicts = {QStringLiteral("Sbagliato, riprova!"), QStringLiteral("Esatto!"),
-                    QStringLiteral("Esatto! ") + decimalRemark(t, t.number() + QLatin1Char('0'))};
-    } else if (auto *percentuale = qobject_cast<frmpercentuale *>(screen)) {
-        const PercentTask &t = percentuale->task();
-        problem = checkPercent({number(t.percent), number(t.whole)}, t.kind).problem;
-        verdicts = {QStringLiteral("Sbagliato, riprova!"), QStringLiteral("Esatto, complimenti!")};
-    } else {
-        return;
-    }
-    if (!problem.isEmpty())
-        errors << screen->name() + QStringLiteral(": ") + problem;
-    checkMessage(screen->name(), screen->findChild<QLabel *>(QStringLiteral("lblmess")), verdicts,
-                 errors);
 }
 
 // The program's own generator, seeded from the test's stream instead of the
@@ -883,6 +902,40 @@ private:
             }
             praise = QStringLiteral("Esatto, complimenti!");
             clickAt(screen, centreOf(screen, ordine->cmdconferma));
+        } else if (auto *eq = qobject_cast<frmequivalenti *>(screen)) {
+            const ::Fraction e = eq->task().expected();
+            task = QStringLiteral("%1/%2 = %3/%4")
+                       .arg(eq->task().given.numerator)
+                       .arg(eq->task().given.denominator)
+                       .arg(e.numerator)
+                       .arg(e.denominator);
+            typeAnswer(screen, eq->txtn, e.numerator);
+            if (eq->txtd->isVisible())
+                typeAnswer(screen, eq->txtd, e.denominator);
+            praise = QStringLiteral("Esatto, complimenti!");
+            clickAt(screen, centreOf(screen, eq->cmdconferma));
+        } else if (auto *types = qobject_cast<frmtipi *>(screen)) {
+            const FractionType type = types->task().type();
+            task = typeName(type);
+            praise = QStringLiteral("Esatto, complimenti!");
+            clickAt(screen, centreOf(screen, types->cmdtipo[int(type)]));
+        } else if (auto *recognise = qobject_cast<frmriconosco *>(screen)) {
+            const ::Fraction f = recognise->task().fraction;
+            task = QStringLiteral("%1/%2").arg(f.numerator).arg(f.denominator);
+            if (recognise->txtn->isVisible()) {
+                typeAnswer(screen, recognise->txtn, f.numerator);
+                typeAnswer(screen, recognise->txtd, f.denominator);
+            } else {
+                // The last parts, by the keys: Space on each that is not as it should be.
+                const std::vector<QPushButton *> &parts = recognise->disegno->toggles();
+                for (std::size_t k = 0; k < parts.size(); ++k) {
+                    const bool wanted = int(parts.size() - k) <= f.numerator;
+                    if (parts[k]->isChecked() != wanted)
+                        parts[k]->toggle();
+                }
+            }
+            praise = QStringLiteral("Esatto, complimenti!");
+            clickAt(screen, centreOf(screen, recognise->cmdconferma));
         } else if (auto *intero = qobject_cast<frmintero *>(screen)) {
             const FractionToWholeTask &t = intero->task();
             task = QStringLiteral("%1/%2 are %3").arg(t.num).arg(t.den).arg(t.known());
@@ -970,27 +1023,42 @@ private:
                 checkMax(max, errors);
             else if (auto *ordine = qobject_cast<frmordine *>(screen))
                 checkOrdine(ordine, errors);
-            else if (auto *exercise = qobject_cast<Exercise *>(screen))
-                checkTopic(exercise, errors);
+            else if (qobject_cast<frmintero *>(screen) || qobject_cast<frmdecimali *>(screen)
+                     || qobject_cast<frmpercentuale *>(screen))
+                checkDecimalWholePercent(static_cast<Exercise *>(screen.data()), errors);
+            else if (topicScreenNames().contains(screen->name()))
+                checkTopic(static_cast<Exercise *>(screen.data()), errors);
         }
     }
 
     bool isExercise(Screen *screen) const { return qobject_cast<Exercise *>(screen) != nullptr; }
 
-    void play(bool topicsOn, int events)
+private slots:
+    void initTestCase()
+    {
+        prepareApplication();
+        // The stream presses faster than any child and judges every press;
+        // what a double click on Conferma does is tested on its own.
+        QGuiApplication::styleHints()->setMouseDoubleClickInterval(0);
+        passOn = qInstallMessageHandler(quietAboutToolkitNotes);
+        if (const QByteArray given = qgetenv("QUOTELLE_MONKEY_SEED"); !given.isEmpty())
+            seed = given.toUInt();
+        if (const QByteArray given = qgetenv("QUOTELLE_MONKEY_EVENTS"); !given.isEmpty())
+            eventCount = given.toInt();
+    }
+
+    void childPlaysForAWhile()
     {
         rng.seed(seed);
-        eventsOn.clear();
-        answersOn.clear();
-        restarts = 0;
         registry = makeRegistry();
         registry->setRandom(std::make_unique<ReplayRandom>(seed));
-        for (const QString &key : topicKeys())
-            registry->settingsFile().setOption(
-                key, topicsOn ? QStringLiteral("si") : QStringLiteral("no"));
+        for (const char *topic :
+             {"riconosco", "tipi", "equivalenti", "decimali", "intero", "percentuale"})
+            registry->settingsFile().setOption(QStringLiteral("argomenti/") + QLatin1String(topic),
+                                               QStringLiteral("si"));
         registry->start();
         settle();
-        for (index = 0; index < events; ++index) {
+        for (index = 0; index < eventCount; ++index) {
             if (registry->hasEnded()) {
                 note(QStringLiteral("the program ended; start it again"));
                 ++restarts;
@@ -1002,8 +1070,7 @@ private:
             Screen *screen = activeScreen();
             eventsOn[screen->name()] += 1;
             const int kind = roll(1, 100);
-            if (isExercise(screen)
-                && eventsOn[screen->name()] % (topicsOn ? topicAnswerEvery : answerEvery) == 0) {
+            if (isExercise(screen) && eventsOn[screen->name()] % answerEvery == 0) {
                 answer(screen, errors);
             } else if (kind <= 34) {
                 randomClick(screen);
@@ -1034,42 +1101,22 @@ private:
         QStringList visits;
         for (const QString &name : allScreens)
             visits << QStringLiteral("%1 %2").arg(name).arg(eventsOn[name]);
-        qInfo("seed %u, %d events, %d restarts; events by screen: %s", seed, events, restarts,
+        qInfo("seed %u, %d events, %d restarts; events by screen: %s", seed, eventCount, restarts,
               qPrintable(visits.join(QLatin1String(", "))));
         // A full-length stream gives every screen its share of the abuse and
         // answers every exercise right now and then; a short replay need not.
-        if (events < defaultEvents / (topicsOn ? 4 : 1))
+        if (eventCount < defaultEvents)
             return;
-        for (const QString &name : topicsOn ? topicScreenNames() : screenNames())
-            QVERIFY2(eventsOn[name] >= events / (topicsOn ? 1000 : 200), qPrintable(name));
-        // The topics' screens that answer() knows how to answer.
-        QStringList exercises {QStringLiteral("frmdecimali"), QStringLiteral("frmintero99"),
-                               QStringLiteral("frmintero"), QStringLiteral("frmpercentuale")};
-        if (!topicsOn)
-            exercises = screenNames(Kind::Exercise);
-        for (const QString &name : exercises)
-            QVERIFY2(answersOn[name] > 0, qPrintable(name));
+        // The topics' screens lie one screen further from the menu, and share
+        // the choice screen among ten: a smaller share each.
+        for (const QString &name : allScreens)
+            QVERIFY2(eventsOn[name] >= eventCount / (screenNames().contains(name) ? 200 : 2000),
+                     qPrintable(name));
+        for (const char *name : {"frmcalcolo99", "frmcalcolo", "frmcomplementare", "frmsimbolo",
+                                 "frmmax", "frmordine", "frmriconosco", "frmtipi", "frmequivalenti",
+                                 "frmdecimali", "frmintero99", "frmintero", "frmpercentuale"})
+            QVERIFY2(answersOn[name] > 0, name);
     }
-
-private slots:
-    void initTestCase()
-    {
-        prepareApplication();
-        // The stream presses faster than any child and judges every press;
-        // what a double click on Conferma does is tested on its own.
-        QGuiApplication::styleHints()->setMouseDoubleClickInterval(0);
-        passOn = qInstallMessageHandler(quietAboutToolkitNotes);
-        if (const QByteArray given = qgetenv("QUOTELLE_MONKEY_SEED"); !given.isEmpty())
-            seed = given.toUInt();
-        if (const QByteArray given = qgetenv("QUOTELLE_MONKEY_EVENTS"); !given.isEmpty())
-            eventCount = given.toInt();
-    }
-
-    // A stream on the program as it starts with no settings file.
-    void childPlaysForAWhile() { play(false, eventCount); }
-
-    // A shorter stream with every topic switched on.
-    void childPlaysWithEveryTopicOn() { play(true, eventCount / 4); }
 
     void cleanupTestCase()
     {

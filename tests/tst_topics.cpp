@@ -5,6 +5,7 @@
 #include "frmaltre.h"
 #include "frmequivalenti.h"
 #include "frminizio.h"
+#include "frmriconosco.h"
 #include "frmtipi.h"
 #include "helppanel.h"
 #include "partsdrawing.h"
@@ -42,6 +43,15 @@ void queue(ScriptedRandom &random, const Fraction &fraction)
     }
 }
 
+void queue(ScriptedRandom &random, const RecogniseTask &task)
+{
+    const std::vector<RecogniseTask> tasks = recogniseTasks(task.kind, 99);
+    for (std::size_t k = 0; k < tasks.size(); ++k) {
+        if (tasks[k].shape == task.shape && tasks[k].fraction == task.fraction)
+            random.then(int(k) + 1, int(tasks.size()));
+    }
+}
+
 void press(QWidget *screen, int key)
 {
     QTest::keyClick(screen->focusWidget() ? screen->focusWidget() : screen, Qt::Key(key));
@@ -74,10 +84,26 @@ private slots:
         QVERIFY(!registry->screen(QStringLiteral("frmaltre")));
         QVERIFY(registry->screen(QStringLiteral("frminizio")));
 
+        // The rules page goes back to the choice, not to the menu.
         QTest::mouseClick(menu->cmdaltre, Qt::LeftButton);
+        choice = loadedAs<frmaltre>(*registry, QStringLiteral("frmaltre"));
+        QTest::mouseClick(choice->cmdregole, Qt::LeftButton);
+        Screen *rules = registry->screen(QStringLiteral("frmregolefrazioni"));
+        QVERIFY(rules && rules->reading().contains(QStringLiteral("2 terzi uguale a 4 sesti")));
+        press(rules, Qt::Key_Escape);
+        QVERIFY(!registry->screen(QStringLiteral("frmregolefrazioni")));
         choice = loadedAs<frmaltre>(*registry, QStringLiteral("frmaltre"));
         QTest::mouseClick(choice->choices.front(), Qt::LeftButton);
         QVERIFY(loadedAs<frmequivalenti>(*registry, QStringLiteral("frmequivalenti")));
+
+        // Switched off in the teacher's window, over the menu: back at the
+        // menu, the entry is gone.
+        registry->show(QStringLiteral("frminizio"));
+        registry->show(teacherScreen());
+        registry->settingsFile().setOption(QStringLiteral("argomenti/equivalenti"),
+                                           QStringLiteral("no"));
+        registry->show(QStringLiteral("frminizio"));
+        QVERIFY(!loadedAs<frminizio>(*registry, QStringLiteral("frminizio"))->cmdaltre);
     }
 
     // The three kinds in turn; a wrong term is emptied, an equivalent answer
@@ -133,6 +159,38 @@ private slots:
         QTest::keyClick(screen->cmdtipo[2], Qt::Key_Space);
         QCOMPARE(message(screen)->text(), QStringLiteral("Esatto, complimenti!"));
         QCOMPARE(screen->task().fraction, (Fraction {3, 4}));
+    }
+
+    // Reading names the wrong term; colouring takes any parts, as many as
+    // the numerator, by the arrows and Space or by a click on a sector.
+    void recognisingReadsAndColours()
+    {
+        ScriptedRandom &random = freshScript();
+        queue(random, {RecogniseKind::Read, PartsShape::Grid, {3, 8}});
+        queue(random, {RecogniseKind::Colour, PartsShape::Sectors, {2, 8}});
+        auto *screen = show<frmriconosco>(QStringLiteral("frmriconosco"));
+        QVERIFY(QTest::qWaitForWindowActive(screen));
+        QTest::keyClicks(screen->txtn, QStringLiteral("3"));
+        QTest::keyClicks(screen->txtd, QStringLiteral("5"));
+        QTest::mouseClick(screen->cmdconferma, Qt::LeftButton);
+        QCOMPARE(screen->txtn->text() + '/' + screen->txtd->text(), QStringLiteral("3/"));
+        QTest::keyClicks(screen->txtd, QStringLiteral("8"));
+        QTest::mouseClick(screen->cmdconferma, Qt::LeftButton);
+        QCOMPARE(screen->task().kind, RecogniseKind::Colour);
+
+        const std::vector<QPushButton *> &parts = screen->disegno->toggles();
+        QCOMPARE(int(parts.size()), 8);
+        QVERIFY(parts.front()->hasFocus());
+        QTest::keyClick(parts.front(), Qt::Key_Right);
+        QTest::keyClick(parts.at(1), Qt::Key_Space);
+        QCOMPARE(parts.at(1)->accessibleName(), QStringLiteral("parte 2 di 8, colorata"));
+        // The sector from half past to twenty to, by a click near the rim.
+        const QRect drawing = screen->disegno->rect();
+        QTest::mouseClick(screen->disegno, Qt::LeftButton, {},
+                          drawing.center() + QPoint(-drawing.width() / 8, drawing.height() / 3));
+        QVERIFY(parts.at(4)->isChecked());
+        QTest::mouseClick(screen->cmdconferma, Qt::LeftButton);
+        QCOMPARE(message(screen)->text(), QStringLiteral("Esatto, complimenti!"));
     }
 
     // F3: the teacher's task replaces the one shown; an impossible one is

@@ -60,7 +60,7 @@ private slots:
             control<QPushButton>(menu, "cmdaltre")->click();
             Screen *choice = registry->screen(topicsChoice());
             QVERIFY(choice);
-            control<QPushButton>(choice, qPrintable(name))->click();
+            control<QPushButton>(choice, qPrintable(QStringLiteral("cmd") + name.mid(3)))->click();
             flushUnloaded();
             QCOMPARE(registry->loaded(), QStringList {name});
             QTest::keyClick(registry->screen(name), Qt::Key_Escape);
@@ -76,8 +76,8 @@ private slots:
         freshScript();
         switchTopicsOn(*registry);
         registry->show(topicsChoice());
-        control<QPushButton>(registry->screen(topicsChoice()), "cmdregole")->click();
-        Screen *page = registry->screen(topicsRules());
+        control<QPushButton>(registry->screen(topicsChoice()), "cmdregoledecimali")->click();
+        Screen *page = registry->screen(topicsRulesPages().front());
         QVERIFY(page->reading().contains(
             QStringLiteral("centoventicinque centesimi uguale a uno virgola venticinque.")));
         control<QPushButton>(page, "cmdregola3")->click();

@@ -3,7 +3,9 @@
 // The program's own voice, heard through a stand-in speaker.
 #include "accessibility.h"
 #include "frmcomplementare.h"
+#include "frmsimbolo.h"
 #include "readback.h"
+#include "settingsfile.h"
 #include "testing.h"
 #include "voice.h"
 
@@ -134,6 +136,37 @@ private slots:
         QTest::mouseClick(screen->cmdconferma, Qt::LeftButton);
         QCoreApplication::processEvents();
         QCOMPARE(heard, expected);
+    }
+
+    // In «Inserisci il simbolo giusto» the six pairs are heard at the start
+    // and on Ctrl+L, a sign is read back as a teacher reads it; for a test
+    // in class, with no help, the verdict is heard exactly as written.
+    void theSixPairsAndTheSignsAreHeard()
+    {
+        heard.clear();
+        ScriptedRandom &random = freshScript();
+        for (int p = 0; p < 6; ++p)
+            random.then(1, 2).then(3, 9).then(7, 99).then(p + 1, 9).then(12, 99);
+        registry->voice().setSpeakerFactory([this](auto) { return std::make_unique<Ear>(heard); });
+        registry->voice().setOn(true);
+        registry->settingsFile().setOption(QStringLiteral("aiuti/aiuto"), QStringLiteral("no"));
+        auto *screen = show<frmsimbolo>(QStringLiteral("frmsimbolo"));
+        QVERIFY(QTest::qWaitForWindowActive(screen));
+        const QString pairs = QStringLiteral(
+            "3 settimi e 3 dodicesimi; 3 settimi e 3 dodicesimi; 3 settimi e 3 dodicesimi; "
+            "3 settimi e 3 dodicesimi; 3 settimi e 3 dodicesimi; 3 settimi e 3 dodicesimi");
+        for (const char *sign : {"<", ">", "="}) {
+            QTest::keyClicks(screen->txtsim[0], QString::fromLatin1(sign));
+            QTest::keyClick(screen->txtsim[0], Qt::Key_Tab);
+            QTest::mouseClick(screen->txtsim[0], Qt::LeftButton);
+            screen->txtsim[0]->clear();
+        }
+        QTest::keyClick(screen->txtsim[0], Qt::Key_L, Qt::ControlModifier);
+        screen->cmdconferma->click();
+        QCoreApplication::processEvents();
+        QCOMPARE(heard,
+                 (QStringList {pairs, "minore di", "maggiore di", "uguale a", pairs,
+                               "Sbagliato, riprova!"}));
     }
 
     // A speech service that fails on its own thread, asked for by --voce or

@@ -3,8 +3,9 @@
 #include "taskform.h"
 
 #include "accessibility.h"
+#include "aidarea.h"
+#include "exercise.h"
 #include "numberpad.h"
-#include "picture.h"
 #include "screen.h"
 
 #include <QFrame>
@@ -13,7 +14,6 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
-#include <QShortcut>
 
 TaskForm::TaskForm(Screen *screen, const QRect &place, Voice &voice)
     : QWidget(screen), m_screen(screen), m_announcer(new Announcer(screen, voice))
@@ -150,38 +150,16 @@ void TaskForm::keyPressEvent(QKeyEvent *event)
         QWidget::keyPressEvent(event);
 }
 
-namespace {
-
-// The form lies over the task, beside the illustration, where the number
-// pad goes, so that the pad stays usable with it.
-QRect formPlace(const Screen &screen)
-{
-    QRect illustration;
-    for (const Picture *picture : screen.findChildren<Picture *>(Qt::FindDirectChildrenOnly)) {
-        const QRect designed = screen.designedRect(picture);
-        if (designed.height() > illustration.height())
-            illustration = designed;
-    }
-    if (illustration.left() > screen.designedSize().width() / 2)
-        return {240, 1320, illustration.left() - 360, 5640};
-    return {illustration.right() + 120, 1320,
-            screen.designedSize().width() - illustration.right() - 360, 5640};
-}
-
-} // namespace
-
-void addTaskForm(Screen &screen, Voice &voice, std::function<void(TaskForm &)> build,
+void addTaskForm(Exercise &screen, Voice &voice, std::function<void(TaskForm &)> build,
                  std::function<void(TaskForm &)> before)
 {
-    auto *shortcut = new QShortcut(QKeySequence(Qt::Key_F3), &screen);
-    QObject::connect(shortcut, &QShortcut::activated, &screen,
-                     [&screen, &voice, build, before, form = QPointer<TaskForm>()]() mutable {
-                         if (!form) {
-                             form = new TaskForm(&screen, formPlace(screen), voice);
-                             build(*form);
-                         }
-                         if (before)
-                             before(*form);
-                         form->open();
-                     });
+    screen.setTeacherTask([&screen, &voice, build, before, form = QPointer<TaskForm>()]() mutable {
+        if (!form) {
+            form = new TaskForm(&screen, formPlace(screen.aidArea(), screen.designedSize()), voice);
+            build(*form);
+        }
+        if (before)
+            before(*form);
+        form->open();
+    });
 }

@@ -9,6 +9,7 @@
 #include <vector>
 
 class Announcer;
+class Exercise;
 class QLabel;
 class QLineEdit;
 class QRadioButton;
@@ -63,5 +64,5 @@ private:
 // F3 on a screen builds the teacher's form the first time (build lays out
 // its boxes and sets its check), then opens it; before, when given, readies
 // it at every opening.
-void addTaskForm(Screen &screen, Voice &voice, std::function<void(TaskForm &)> build,
+void addTaskForm(Exercise &screen, Voice &voice, std::function<void(TaskForm &)> build,
                  std::function<void(TaskForm &)> before = {});

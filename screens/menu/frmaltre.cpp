@@ -40,7 +40,9 @@ frmaltre::frmaltre(const std::vector<Choice> &topics, const QString &rules)
         return button;
     };
     for (const Choice &topic : topics) {
-        QPushButton *button = place(topic.screen.toLatin1().constData(), topic.caption);
+        // "cmdequivalenti" opens frmequivalenti.
+        const QByteArray name = "cmd" + topic.screen.mid(3).toLatin1();
+        QPushButton *button = place(name.constData(), topic.caption);
         connect(button, &QPushButton::clicked, this, [this, topic] { choose(topic.screen); });
         choices.push_back(button);
     }

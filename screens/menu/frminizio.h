@@ -25,8 +25,10 @@ public:
     // the screen is finished, so that it takes its place in the Tab order;
     // without it the menu is as it always was.
     void showTopics();
-    // The band under the bottom row's names, between "&Esci" and the credit.
+    // Right of the title's lettering, clear of the names shown at the whiteboard.
     std::optional<QRect> noticePlace() const override { return QRect(7100, 150, 3350, 1200); }
+    // Ctrl+Alt+I opens the teacher's window.
+    bool programKey(KeyAction action, bool run) override;
 
     PictureButton *cmdripassa;
     QPushButton *cmdesci;

@@ -105,10 +105,3 @@ Help frmdecimali::helpAt(int level, const Judgement &last) const
 {
     return help(m_task, last.step, level);
 }
-
-// Beside the task, over the illustration; under the task, beside the pad,
-// when the pad covers the illustration.
-QRect frmdecimali::helpPlace(bool withPad, bool) const
-{
-    return withPad ? QRect(1320, 5640, 5760, 1440) : QRect(5400, 1440, 4935, 5460);
-}

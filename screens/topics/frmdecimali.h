@@ -44,7 +44,8 @@ private:
     Verdict judge() override;
     QString spokenTask() const override;
     Help helpAt(int level, const Judgement &last) const override;
-    QRect helpPlace(bool withPad, bool withTable) const override;
+    // Beside the task, over the illustration.
+    QRect aidArea() const override { return QRect(QPoint(5400, 1440), QPoint(10335, 6900)); }
     // The box the task asks for.
     QLineEdit *answerBox() const;
 

@@ -80,15 +80,6 @@ Help frmequivalenti::helpAt(int level, const Judgement &last) const
     return help(m_task, last.step, level);
 }
 
-// Over the illustration, with the times table under it; over the banner
-// and the instruction when the pad covers the illustration.
-QRect frmequivalenti::helpPlace(bool withPad, bool withTable) const
-{
-    if (withPad)
-        return withTable ? QRect(240, 120, 3600, 2520) : QRect(240, 120, 6960, 2520);
-    return {7200, 1320, 3180, withTable ? 2520 : 4560};
-}
-
 // The row of the denominator that is multiplied; none in lowest terms,
 // where the table would give the answer away no better than the help.
 int frmequivalenti::timesTableRow() const
@@ -102,9 +93,4 @@ int frmequivalenti::timesTableRow() const
         break;
     }
     return 0;
-}
-
-QRect frmequivalenti::timesTablePlace(bool withPad) const
-{
-    return withPad ? QRect(3960, 120, 3240, 2520) : QRect(7200, 3960, 3180, 2940);
 }

@@ -20,6 +20,8 @@ public:
     explicit frmequivalenti(Registry &registry);
 
     void estrai() override;
+    // The illustration's place, down to the foot of the window.
+    QRect aidArea() const override { return QRect(QPoint(7200, 1320), QPoint(10380, 6900)); }
     // Shows a task given by the teacher, as a drawn one, with empty boxes;
     // the turn goes on from its kind.
     void showTask(const EquivalentTask &given);
@@ -41,9 +43,7 @@ private:
     Verdict judge() override;
     QString spokenTask() const override;
     Help helpAt(int level, const Judgement &last) const override;
-    QRect helpPlace(bool withPad, bool withTable) const override;
     int timesTableRow() const override;
-    QRect timesTablePlace(bool withPad) const override;
 
     EquivalentTask m_task;
     // The kind of the next task drawn: the three take turns.

@@ -110,20 +110,3 @@ Help frmintero::helpAt(int level, const Judgement &last) const
 {
     return help(m_task, last.step, level);
 }
-
-// Beside the boxes, over the illustration; beside the pad when it shows,
-// above the times table when that shows too.
-QRect frmintero::helpPlace(bool withPad, bool withTable) const
-{
-    return {5040, 2640, withPad ? padLeft() - 5040 - 90 : 10335 - 5040,
-            withTable ? timesTablePlace(withPad).top() - 90 - 2640 : 4260};
-}
-
-// Under the help's place, as far as the screen's edge; beside the pad,
-// below the boxes, when the pad shows.
-QRect frmintero::timesTablePlace(bool withPad) const
-{
-    if (withPad)
-        return QRect(QPoint(4905, 4785), QPoint(padLeft() - 90, 6900));
-    return QRect(QPoint(5520, 4680), QPoint(10335, 6900));
-}

@@ -65,11 +65,9 @@ private:
     Verdict judge() override;
     QString spokenTask() const override;
     Help helpAt(int level, const Judgement &last) const override;
-    QRect helpPlace(bool withPad, bool withTable) const override;
     int timesTableRow() const override { return m_task.num; }
-    QRect timesTablePlace(bool withPad) const override;
-    // Where the pad starts, in twips, centred on the illustration.
-    int padLeft() const { return m_range.illustrationPlace.center().x() - 1260; }
+    // Beside the boxes, under the task's row, as far as the screen's edge.
+    QRect aidArea() const override { return QRect(QPoint(5040, 2640), QPoint(10335, 6900)); }
 
     const Range &m_range;
     FractionToWholeTask m_task;

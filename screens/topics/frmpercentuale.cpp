@@ -89,10 +89,3 @@ Help frmpercentuale::helpAt(int level, const Judgement &last) const
 {
     return help(m_task, last.step, level);
 }
-
-// Beside the task, over the illustration; under the task, beside the pad,
-// when the pad covers the illustration.
-QRect frmpercentuale::helpPlace(bool withPad, bool) const
-{
-    return withPad ? QRect(1320, 5640, 5760, 1440) : QRect(5760, 1440, 4575, 5460);
-}

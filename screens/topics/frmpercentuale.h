@@ -47,7 +47,8 @@ private:
     Verdict judge() override;
     QString spokenTask() const override;
     Help helpAt(int level, const Judgement &last) const override;
-    QRect helpPlace(bool withPad, bool withTable) const override;
+    // Beside the task, over the illustration.
+    QRect aidArea() const override { return QRect(QPoint(5880, 1440), QPoint(10335, 6900)); }
 
     PercentTask m_task;
     int m_turn = 0;

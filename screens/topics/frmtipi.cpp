@@ -74,11 +74,3 @@ Help frmtipi::helpAt(int level, const Judgement &) const
 {
     return help(m_task, level);
 }
-
-// Over the illustration; over the banner and the question when the pad
-// covers the illustration (no key of it answers here, but a child may have
-// it shown everywhere).
-QRect frmtipi::helpPlace(bool withPad, bool) const
-{
-    return withPad ? QRect(240, 120, 6840, 1800) : QRect(7080, 1440, 3300, 4560);
-}

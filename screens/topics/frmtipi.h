@@ -22,6 +22,8 @@ public:
     explicit frmtipi(Registry &registry);
 
     void estrai() override;
+    // The illustration's place, down to the foot of the window.
+    QRect aidArea() const override { return QRect(QPoint(7080, 1440), QPoint(10380, 6900)); }
     // Shows a task given by the teacher, as a drawn one.
     void showTask(const TypeTask &given);
     const TypeTask &task() const { return m_task; }
@@ -40,7 +42,6 @@ private:
     Verdict judge() override;
     QString spokenTask() const override;
     Help helpAt(int level, const Judgement &last) const override;
-    QRect helpPlace(bool withPad, bool withTable) const override;
 
     TypeTask m_task;
     FractionType m_chosen = FractionType::Proper;

@@ -7,6 +7,8 @@
 #include "frmequivalenti.h"
 #include "frmintero.h"
 #include "frmpercentuale.h"
+#include "frmregolefrazioni.h"
+#include "frmriconosco.h"
 #include "frmtipi.h"
 #include "settings.h"
 #include "teachertasks.h"
@@ -41,7 +43,7 @@ TopicScreen exercise(const frmintero::Range &range, const char *choice)
 const std::vector<Topic> &topics()
 {
     static const std::vector<Topic> table {
-        {"riconosco", {}},
+        {"riconosco", {exercise<frmriconosco>("frmriconosco", "&Riconosco le frazioni")}},
         {"tipi", {exercise<frmtipi>("frmtipi", "Frazioni &proprie, improprie e apparenti")}},
         {"equivalenti", {exercise<frmequivalenti>("frmequivalenti", "Frazioni &equivalenti")}},
         {"decimali", {exercise<frmdecimali>("frmdecimali", "Frazioni e numeri\n&decimali")}},
@@ -93,7 +95,7 @@ const std::vector<const TopicRulesPage::Content *> &rulesPages()
 
 QString topicsRules()
 {
-    return QString::fromLatin1(rulesPages().front()->name);
+    return QStringLiteral("frmregolefrazioni");
 }
 
 QStringList topicsRulesPages()
@@ -110,6 +112,7 @@ void addTopicScreens(Registry &registry)
         for (const TopicScreen &screen : topic.screens)
             registry.add(QLatin1String(screen.name), screen.make);
     }
+    registry.add(topicsRules(), [](Registry &) { return std::make_unique<frmregolefrazioni>(); });
     for (const TopicRulesPage::Content *page : rulesPages())
         registry.add(QString::fromLatin1(page->name), [page](Registry &) {
             return std::make_unique<TopicRulesPage>(*page, topicsRulesPages(), topicsChoice());
@@ -123,6 +126,16 @@ void addTopicScreens(Registry &registry)
                 continue;
             for (const TopicScreen &screen : topic.screens)
                 choices.push_back({QLatin1String(screen.name), QString::fromUtf8(screen.choice)});
+        }
+        // The rules of the decimals, the whole and percentages open like a
+        // topic, when one of the three is on.
+        for (const char *key : {"decimali", "intero", "percentuale"}) {
+            if (owner.settings().topic(QLatin1String(key))) {
+                choices.push_back(
+                    {topicsRulesPages().front(),
+                     QStringLiteral("Regole: &numeri decimali,\nintero, percentuale")});
+                break;
+            }
         }
         return std::make_unique<frmaltre>(choices, topicsRules());
     });

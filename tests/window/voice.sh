@@ -75,4 +75,29 @@ kill -0 "$pid" 2>/dev/null || fail "the program ended with the service: $(cat "$
 [ "$(grep -c '^quotelle:' "$HOME/errors")" -eq 1 ] || fail "not told once: $(cat "$HOME/errors") / $(cat "$HOME/dying")"
 kill "$pid"
 wait_exit "$pid" || fail "the program did not end"
+# No speech service at all, and no --voce: Ctrl+L asks for the voice, the
+# menu says for a while that it is missing; once that notice has gone, the
+# keys that reach every control (Ctrl+L, the zoom), an exercise, its help
+# and Fine leave the program running.
+export SPEECHD_ADDRESS=unix_socket:$HOME/nobody.sock
+"$program" 2>"$HOME/errors" &
+pid=$!
+menu=$(wait_window "Le quotelle") || fail "the menu did not appear"
+xdotool key --window "$menu" ctrl+l
+sleep 9.5
+for key in ctrl+l ctrl+plus ctrl+minus Tab space; do
+    xdotool key --window "$menu" "$key"
+    sleep 0.3
+done
+exercise=$(wait_window "Trovo la frazione complementare") || fail "the exercise did not open"
+for key in F1 F1 ctrl+l ctrl+plus alt+f; do
+    xdotool key --window "$exercise" "$key"
+    sleep 0.3
+done
+sleep 1
+kill -0 "$pid" 2>/dev/null || fail "the program ended after the notice: $(cat "$HOME/errors")"
+[ "$(grep -c '^quotelle: la voce non è disponibile' "$HOME/errors")" -eq 1 ] \
+    || fail "the missing service was not told once: $(cat "$HOME/errors")"
+kill "$pid"
+wait_exit "$pid" || fail "the program did not end"
 echo "voice test passed"
