@@ -374,7 +374,11 @@ private slots:
         for (const auto &[name, draws] :
              {std::pair {"frmcalcolo99", fractionOf99}, std::pair {"frmcalcolo", fractionOf999},
               std::pair {"frmcomplementare", complement}, std::pair {"frmsimbolo", symbols()},
-              std::pair {"frmmax", largest}, std::pair {"frmordine", order}}) {
+              std::pair {"frmmax", largest}, std::pair {"frmordine", order},
+              // The topics: 12/12 in strips, 1/2, and the last to amplify, 48/49 = ?/98.
+              std::pair {"frmriconosco", Draws {{77, 203}}},
+              std::pair {"frmtipi", Draws {{1, 3}, {1, 45}}},
+              std::pair {"frmequivalenti", Draws {{2758, 2758}}}}) {
             for (bool pad : {false, true})
                 for (bool table : {false, true})
                     if (!table || QByteArray(name).startsWith("frmcalcolo"))
@@ -418,7 +422,8 @@ private slots:
                 for (QWidget *key : keys->findChildren<QPushButton *>())
                     aids.push_back(key);
             QCOMPARE(!screen->findChildren<QPushButton *>(QStringLiteral("Cancella")).isEmpty(),
-                     pad && name != QLatin1String("frmmax") && name != QLatin1String("frmordine"));
+                     pad && name != QLatin1String("frmmax") && name != QLatin1String("frmordine")
+                         && name != QLatin1String("frmtipi"));
             for (const QWidget *aid : aids) {
                 if (!aid->isVisibleTo(screen))
                     continue;
