@@ -17,7 +17,7 @@ frmriconosco::frmriconosco(Registry &registry)
     const Font numbers = Font::sans(24);
     Picture1 = pictureBox("Picture1", QStringLiteral("banner-riconosco.svg"), 1890, 240, 6840, 855);
     Picture2 = pictureBox("Picture2", QStringLiteral("boy-smiling.svg"), 7800, 1560, 2415, 3975);
-    Label1 = label("Label1", QString(), 360, 1320, 7095, 495, Font::comic(15.75).boldFace());
+    Label1 = label("Label1", QString(), 360, 1320, 5880, 495, Font::comic(15.75).boldFace());
     disegno = new PartsDrawing(this);
     disegno->setObjectName(QStringLiteral("disegno"));
     addControl(disegno, QRect(720, 1980, 3000, 3000));
