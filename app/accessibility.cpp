@@ -113,6 +113,12 @@ void Announcer::say(const QString &text)
     sayWhenActive();
 }
 
+void Announcer::sayToScreenReader(const QString &text)
+{
+    m_toSay << text;
+    sayWhenActive();
+}
+
 bool Announcer::eventFilter(QObject *watched, QEvent *event)
 {
     if (event->type() == QEvent::WindowActivate && watched == parent())

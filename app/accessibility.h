@@ -30,6 +30,9 @@ public:
     // active, so that it comes after the screen reader has named the
     // window.
     void say(const QString &text);
+    // The same for a screen reader alone: what the child asked for
+    // (Ctrl+L), which the program's own voice reads its own way.
+    void sayToScreenReader(const QString &text);
 
     // The last announcement made.
     QString text() const { return m_text; }

@@ -36,6 +36,12 @@ Registry::Registry()
         }
         return std::nullopt;
     });
+    connect(m_voice, &Voice::readingAsked, this, [this](QWidget *window, const QString &reading) {
+        for (Screen *screen : screens()) {
+            if (screen == window)
+                screen->speakToScreenReader(reading);
+        }
+    });
     // The class learns why the child hears nothing, on the menu if it is open.
     connect(m_voice, &Voice::unavailable, this, [this] {
         const std::vector<Screen *> open = screens();

@@ -154,7 +154,9 @@ bool Voice::eventFilter(QObject *watched, QEvent *event)
         event->accept();
         return true;
     }
-    if (!key->isAutoRepeat())
+    if (!key->isAutoRepeat()) {
         read(*reading, control->window());
+        emit readingAsked(control->window(), *reading);
+    }
     return true;
 }

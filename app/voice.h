@@ -61,6 +61,9 @@ signals:
     // The speech service is missing or does not answer: on the GUI thread,
     // whichever thread found it out.
     void unavailable();
+    // Ctrl+L on a window: a screen reader, which the voice leaves the
+    // speaking to, is to hear the reading too.
+    void readingAsked(QWidget *window, const QString &reading);
 
 protected:
     // Ctrl+L, wherever the focus is on one of the screens.
