@@ -13,6 +13,9 @@ class Voice;
 // Both labels keep their number as their name and get the whole fraction as
 // their description; an empty label clears it.
 void describeFraction(QLabel *numerator, QLabel *denominator);
+// A number of a fraction that has an object of its own is no line of its
+// own to a screen reader: it keeps its name, but is not shown to it.
+void keepInFraction(QLabel *number);
 
 // What is said without being asked, as a task appears or a verdict is
 // given: to a screen reader, and through the program's own voice when it

@@ -53,6 +53,7 @@ void Exercise::cmdconferma_Click()
     if (m_newTaskByConferma.isValid()
         && m_newTaskByConferma.elapsed() < QApplication::doubleClickInterval())
         return;
+    const QWidget *focused = focusWidget();
     const Verdict verdict = judge();
     lblmess->setText(verdict.text);
     tmrtempo->start();
@@ -67,6 +68,12 @@ void Exercise::cmdconferma_Click()
     // Heard, not seen: which boxes were emptied.
     const QString check = checkPhrase(verdict.judgement.step);
     speak(check.isEmpty() ? verdict.text : verdict.text + QLatin1Char(' ') + check);
+    // A screen reader reads a box the program moved to by its first digit
+    // only: the box and what is left in it are said here instead.
+    if (const auto *box = qobject_cast<const QLineEdit *>(focusWidget()); box && box != focused)
+        speak(QStringLiteral("Ora in %1: %2.")
+                  .arg(box->accessibleName(),
+                       box->text().isEmpty() ? QStringLiteral("vuota") : box->text()));
     m_last = verdict.judgement;
     const int level = std::max(m_helpLevel, helpLevel(++m_wrong));
     if (level > 0)
@@ -176,6 +183,11 @@ void Exercise::placeAids()
 void Exercise::keyPressEvent(QKeyEvent *event)
 {
     if (event->key() == Qt::Key_F1 && event->modifiers() == Qt::NoModifier) {
+        // Asking again at the last level is answered too, not met with silence.
+        if (m_helpLevel >= 2 && shownHelp().level > 0) {
+            speak(QStringLiteral("Questo è tutto l’aiuto."));
+            return;
+        }
         showHelp(std::min(m_helpLevel + 1, 2));
         return;
     }

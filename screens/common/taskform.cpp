@@ -5,6 +5,7 @@
 #include "accessibility.h"
 #include "numberpad.h"
 #include "screen.h"
+#include "spoken.h"
 
 #include <QFrame>
 #include <QKeyEvent>
@@ -118,7 +119,7 @@ void TaskForm::accept()
     const QString problem = m_check(typed);
     m_problem->setText(problem);
     if (!problem.isEmpty()) {
-        m_announcer->say(problem);
+        m_announcer->say(spokenFractions(problem));
         return;
     }
     m_focus.clear();
