@@ -126,7 +126,7 @@ QAccessibleInterface *accessibleFor(const QString &, QObject *object)
 
 } // namespace
 
-void describeFraction(QLabel *numerator, QLabel *denominator)
+void describeFraction(QLabel *numerator, QLabel *denominator, QWidget *bar)
 {
     bool numeratorRead = false;
     bool denominatorRead = false;
@@ -135,6 +135,11 @@ void describeFraction(QLabel *numerator, QLabel *denominator)
     const QString fraction = numeratorRead && denominatorRead ? spokenFraction(n, d) : QString();
     numerator->setAccessibleDescription(fraction);
     denominator->setAccessibleDescription(fraction);
+    if (bar) {
+        bar->setAccessibleName(fraction);
+        keepInFraction(numerator);
+        keepInFraction(denominator);
+    }
 }
 
 void keepInFraction(QLabel *number)

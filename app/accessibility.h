@@ -11,8 +11,9 @@ class Voice;
 
 // Only the layout says that a number stands over a bar over another number.
 // Both labels keep their number as their name and get the whole fraction as
-// their description; an empty label clears it.
-void describeFraction(QLabel *numerator, QLabel *denominator);
+// their description; an empty label clears it. The bar, when given, is the
+// one object a screen reader reads the fraction by.
+void describeFraction(QLabel *numerator, QLabel *denominator, QWidget *bar = nullptr);
 // A number of a fraction that has an object of its own is no line of its
 // own to a screen reader: it keeps its name, but is not shown to it.
 void keepInFraction(QLabel *number);
