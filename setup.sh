@@ -46,8 +46,18 @@ run)
     exec build/quotelle
     ;;
 test)
-    install_missing "${packages[@]}" "${test_packages[@]}"
-    build build
+    install_missing "${packages[@]}"
+    # The build needs only the first list: it compiles while the test tools
+    # are fetched and unpacked, then looks for them again.
+    log=$(mktemp)
+    build build >"$log" 2>&1 &
+    building=$!
+    install_missing "${test_packages[@]}"
+    wait "$building" || { cat "$log"; exit 1; }
+    cat "$log"
+    rm -f "$log"
+    cmake build >/dev/null
+    cmake --build build
     ctest --test-dir build --output-on-failure -j 2
     # The same suite again with AddressSanitizer and UndefinedBehaviorSanitizer.
     build build-asan -DQUOTELLE_SANITIZE=ON

@@ -24,6 +24,7 @@ void showNotice(Screen &screen, Voice &voice, const QString &text)
     auto *notice = new QLabel(text, &screen);
     notice->setObjectName(QStringLiteral("avviso"));
     notice->setAlignment(Qt::AlignCenter);
+    notice->setWordWrap(true);
     QPalette palette = notice->palette();
     palette.setColor(QPalette::WindowText, QColor(128, 0, 0));
     notice->setPalette(palette);

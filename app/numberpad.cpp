@@ -2,7 +2,6 @@
 
 #include "numberpad.h"
 
-#include "picture.h"
 #include "screen.h"
 
 #include <QCoreApplication>
@@ -11,7 +10,6 @@
 #include <QMouseEvent>
 #include <QPointingDevice>
 #include <QPushButton>
-#include <QShortcut>
 
 #include <algorithm>
 #include <vector>
@@ -23,78 +21,96 @@ const QString cancel = QStringLiteral("Cancella");
 // In twips: a key is 48 pixels square at 100 %, large enough for a finger.
 constexpr int keySize = 720;
 constexpr int gap = 90;
-constexpr int columns = 3;
 
-// The exercise's illustration, the tallest of its pictures: nothing a child
-// reads or presses lies on it.
-QRect illustration(const Screen *screen)
+bool isDigit(const QString &key)
 {
-    QRect tallest;
-    for (const Picture *picture : screen->findChildren<Picture *>(Qt::FindDirectChildrenOnly)) {
-        const QRect designed = screen->designedRect(picture);
-        if (designed.height() > tallest.height())
-            tallest = designed;
-    }
-    return tallest;
+    return key.size() == 1 && key.at(0).isDigit();
 }
 
 } // namespace
 
-PadKeys::PadKeys(Screen *screen, const QStringList &keys) : QWidget(screen)
+PadKeys::PadKeys(Screen *screen, const QStringList &keys)
+    : QWidget(screen), m_screen(screen), m_keys(keys)
 {
-    // Rows of three, the keys in the order given; "Cancella" fills the rest
-    // of its row, two keys wide at least, and "?", which asks for help,
-    // stands before it or on a row of its own.
-    QStringList typing = keys;
+    setObjectName(QStringLiteral("tastierino"));
+    setAutoFillBackground(true);
+    const QSize size = keysSize(m_columns);
+    screen->addControl(this, {0, 0, size.width(), size.height()});
+    for (const Key &key : grid(m_columns)) {
+        auto *button = new QPushButton(key.text, this);
+        button->setObjectName(key.text);
+        button->setFocusPolicy(Qt::NoFocus);
+        // Held down, Cancella goes on deleting, as the key does.
+        button->setAutoRepeat(key.text == cancel);
+        screen->addControl(button, {}, key.text == cancel ? Font::comic(12) : Font::sans(18));
+        connect(button, &QPushButton::clicked, this, [this, button] { press(button->text()); });
+    }
+    arrange(m_columns, {QPoint(), size});
+}
+
+std::vector<PadKeys::Key> PadKeys::grid(int columns) const
+{
+    // Rows of keys in the order given; "Cancella" fills the rest of its
+    // row, two keys wide at least, and "?", which asks for help, stands
+    // before it or on a row of its own; "×", for the times table, ends the
+    // last row.
+    QStringList typing = m_keys;
     const bool help = typing.removeAll(QStringLiteral("?")) > 0;
     const bool table = typing.removeAll(QStringLiteral("×")) > 0;
-    struct Key
-    {
-        QString text;
-        int slot;
-        int span;
-    };
-    std::vector<Key> grid;
+    // In a wide pad the digits run as on a keyboard's top row.
+    if (columns > 3 && std::all_of(typing.begin(), typing.end(), isDigit)) {
+        std::sort(typing.begin(), typing.end(), [](const QString &a, const QString &b) {
+            return (a == QLatin1String("0") ? 10 : a.toInt())
+                < (b == QLatin1String("0") ? 10 : b.toInt());
+        });
+    }
+    std::vector<Key> keys;
     int slot = 0;
-    const auto put = [&grid, &slot](const QString &text, int span) {
-        grid.push_back({text, slot, span});
+    const auto put = [&keys, &slot](const QString &text, int span) {
+        keys.push_back({text, slot, span});
         slot += span;
     };
     for (const QString &key : typing)
         put(key, 1);
     const int free = columns - slot % columns;
+    if (free >= 2 + int(help) + int(table)) {
+        if (help)
+            put(QStringLiteral("?"), 1);
+        put(cancel, free - int(help) - int(table));
+        if (table)
+            put(QStringLiteral("×"), 1);
+        return keys;
+    }
     if (help && free >= 3)
         put(QStringLiteral("?"), 1);
     put(cancel, columns - slot % columns);
     if (help && free < 3)
         put(QStringLiteral("?"), table ? columns - 1 : columns);
-    // "×", for the times table, ends the last row.
     if (table)
         put(QStringLiteral("×"), columns - slot % columns);
-    const int rows = (slot + columns - 1) / columns;
+    return keys;
+}
 
-    // The pad hides the whole illustration, so that no odd piece of it
-    // shows around the keys.
-    const QRect picture = illustration(screen);
-    QRect keypad(0, 0, columns * keySize + (columns + 1) * gap, rows * keySize + (rows + 1) * gap);
-    keypad.moveCenter(picture.center());
-    const QRect designed = keypad.united(picture);
-    const QPoint origin = keypad.topLeft() - designed.topLeft();
-    setObjectName(QStringLiteral("tastierino"));
-    setAutoFillBackground(true);
-    screen->addControl(this, designed);
+QSize PadKeys::keysSize(int columns) const
+{
+    const std::vector<Key> keys = grid(columns);
+    const int used = keys.back().slot + keys.back().span;
+    const int rows = (used + columns - 1) / columns;
+    return {columns * keySize + (columns + 1) * gap, rows * keySize + (rows + 1) * gap};
+}
 
-    for (const auto &[text, at, span] : grid) {
-        auto *key = new QPushButton(text, this);
-        key->setObjectName(text);
-        key->setFocusPolicy(Qt::NoFocus);
-        // Held down, Cancella goes on deleting, as the key does.
-        key->setAutoRepeat(text == cancel);
-        const QRect place(origin.x() + gap + at % columns * (keySize + gap),
-                          origin.y() + gap + at / columns * (keySize + gap),
-                          span * keySize + (span - 1) * gap, keySize);
-        screen->addControl(key, place, text == cancel ? Font::comic(12) : Font::sans(18));
-        connect(key, &QPushButton::clicked, this, [this, key] { press(key->text()); });
+void PadKeys::arrange(int columns, const QRect &place)
+{
+    m_columns = columns;
+    m_screen->moveControl(this, place);
+    const QList<QPushButton *> buttons = findChildren<QPushButton *>(Qt::FindDirectChildrenOnly);
+    for (const Key &key : grid(columns)) {
+        const auto button = std::find_if(buttons.begin(), buttons.end(),
+                                         [&key](const auto *b) { return b->text() == key.text; });
+        m_screen->moveControl(*button,
+                              {gap + key.slot % columns * (keySize + gap),
+                               gap + key.slot / columns * (keySize + gap),
+                               key.span * keySize + (key.span - 1) * gap, keySize});
     }
 }
 
@@ -139,8 +155,6 @@ void NumberPad::setShown(bool shown)
 
 void NumberPad::attach(Screen *screen)
 {
-    auto *shortcut = new QShortcut(QKeySequence(Qt::CTRL | Qt::Key_T), screen);
-    connect(shortcut, &QShortcut::activated, this, &NumberPad::toggle);
     if (screen->padKeys().isEmpty())
         return;
     for (QLineEdit *box : screen->findChildren<QLineEdit *>())

@@ -3,6 +3,7 @@
 #pragma once
 
 #include <QObject>
+#include <QRect>
 #include <QStringList>
 #include <QWidget>
 
@@ -13,9 +14,9 @@ class Screen;
 
 // The keys of one exercise at the whiteboard, where nobody has a keyboard:
 // push buttons that type into the answer box with the focus as the keys
-// would, and one, "Cancella", that deletes the last character. They lie
-// over the exercise's illustration, which keeps them clear of every box,
-// number and button at every zoom, and they never take the focus.
+// would, and one, "Cancella", that deletes the last character. The screen
+// arranges them within the room it keeps for its aids, clear of every box,
+// number and button at every zoom; they never take the focus.
 class PadKeys : public QWidget
 {
     Q_OBJECT
@@ -25,6 +26,26 @@ public:
 
     // Types one key into the focused answer box, as the keyboard does.
     void press(const QString &key);
+
+    // The keys' block, in twips, in rows of that many keys: three, as on a
+    // telephone, or five, lower and wider, the digits as on a keyboard.
+    QSize keysSize(int columns) const;
+    // Lays the keys out in rows of columns at place, in twips on the screen.
+    void arrange(int columns, const QRect &place);
+    int columns() const { return m_columns; }
+
+private:
+    struct Key
+    {
+        QString text;
+        int slot;
+        int span;
+    };
+    std::vector<Key> grid(int columns) const;
+
+    Screen *m_screen;
+    QStringList m_keys;
+    int m_columns = 3;
 };
 
 // Whether the screens that take a number pad show it: shown by itself when
@@ -45,8 +66,8 @@ public:
     void setShown(bool shown);
     void toggle() { setShown(!m_shown); }
 
-    // Gives a screen that has just loaded Ctrl+T and, when it takes a pad
-    // and has answer boxes, its pad.
+    // Gives a screen that has just loaded, when it takes a pad and has
+    // answer boxes, its pad.
     void attach(Screen *screen);
 
 protected:

@@ -5,6 +5,7 @@
 #include "drawing.h"
 #include "notice.h"
 #include "numberpad.h"
+#include "programkeys.h"
 #include "readback.h"
 #include "screen.h"
 #include "settingsfile.h"
@@ -29,19 +30,9 @@ Registry::Registry()
         for (Screen *screen : screens())
             screen->applyZoom(factor);
     });
-    m_voice->setReading([this](const QWidget *window) -> std::optional<QString> {
-        for (const auto &[name, screen] : m_screens) {
-            if (screen.get() == window)
-                return screen->reading();
-        }
-        return std::nullopt;
-    });
-    connect(m_voice, &Voice::readingAsked, this, [this](QWidget *window, const QString &reading) {
-        for (Screen *screen : screens()) {
-            if (screen == window)
-                screen->speakToScreenReader(reading);
-        }
-    });
+    new KeyDispatch([this](KeyAction action, QWidget *window,
+                           bool run) { return programKey(action, window, run); },
+                    this);
     // The class learns why the child hears nothing, on the menu if it is open.
     connect(m_voice, &Voice::unavailable, this, [this] {
         const std::vector<Screen *> open = screens();
@@ -51,7 +42,8 @@ Registry::Registry()
                                        [](const Screen *screen) { return screen->noticePlace(); });
         showNotice(menu != open.end() ? **menu : *open.front(), *m_voice,
                    QStringLiteral("La voce non è disponibile: il perché è nel README, "
-                                  "«Per chi legge con fatica (DSA)»"));
+                                  "«Per chi legge con fatica (DSA)», in\n"
+                                  "/usr/share/doc/quotelle/README.md"));
     });
     if (QCoreApplication *application = QCoreApplication::instance())
         application->installEventFilter(this);
@@ -121,6 +113,44 @@ void Registry::show(const QString &name)
     m_placement.setLastWindow(screen);
     screen->raise();
     screen->activateWindow();
+}
+
+bool Registry::programKey(KeyAction action, QWidget *window, bool run)
+{
+    const auto loaded =
+        std::find_if(m_screens.begin(), m_screens.end(),
+                     [window](const auto &entry) { return entry.second.get() == window; });
+    if (loaded == m_screens.end())
+        return false;
+    Screen *screen = loaded->second.get();
+    // The framework's own keys work on every screen; the rest are the
+    // screen's to answer.
+    switch (action) {
+    case KeyAction::ZoomIn:
+    case KeyAction::ZoomOut:
+    case KeyAction::ZoomReset:
+    case KeyAction::Read:
+    case KeyAction::Pad:
+        break;
+    default:
+        return screen->programKey(action, run);
+    }
+    if (!run)
+        return true;
+    if (action == KeyAction::ZoomIn)
+        m_zoom->in();
+    else if (action == KeyAction::ZoomOut)
+        m_zoom->out();
+    else if (action == KeyAction::ZoomReset)
+        m_zoom->reset();
+    else if (action == KeyAction::Read) {
+        // Under a screen reader the voice is silent and the reader says it,
+        // as it says a verdict.
+        m_voice->read(screen->reading(), screen);
+        screen->speakToScreenReader(screen->reading());
+    } else
+        m_pad->toggle();
+    return true;
 }
 
 void Registry::wire(Screen *screen)

@@ -3,6 +3,7 @@
 #pragma once
 
 #include "placement.h"
+#include "programkeys.h"
 #include "random.h"
 #include "settings.h"
 
@@ -91,6 +92,8 @@ signals:
 
 private:
     void wire(Screen *screen);
+    // The one place the program's own keys are answered (programkeys.h).
+    bool programKey(KeyAction action, QWidget *window, bool run);
     void releaseLeaving();
     // Tells the class why a screen did not open, on the menu.
     void refuse(const QString &text);

@@ -5,6 +5,7 @@
 #include "controltable.h"
 #include "font.h"
 #include "placement.h"
+#include "programkeys.h"
 
 #include <QColor>
 #include <QPointer>
@@ -53,6 +54,10 @@ public:
     // The keys of the number pad this screen takes; none takes no pad.
     virtual QStringList padKeys() const { return {}; }
 
+    // Whether this screen takes one of the program's keys that is its own
+    // to answer (programkeys.h), and when run is set, what it does.
+    virtual bool programKey(KeyAction /*action*/, bool /*run*/) { return false; }
+
     // Every screen begins its Load by centring itself on the display.
     virtual void Form_Load();
     float Left() const { return m_origin.left; }
@@ -65,7 +70,8 @@ public:
     // The client area as designed, in twips.
     QSize designedSize() const { return m_designed; }
     // Lays every control out again at a zoom, keeping what the screen shows.
-    void setZoom(qreal factor);
+    virtual void setZoom(qreal factor);
+    qreal zoom() const { return m_controls.zoom(); }
     // The same, then centres the window again on its display.
     void applyZoom(qreal factor);
     // Where a control built from the table lies, in twips.

@@ -42,6 +42,27 @@ struct ServiceState
     std::atomic<bool> failed = false;
 };
 
+// Why the voice is silent, in Italian: the speech plugin explains in English.
+QString reasonFor(QTextToSpeech::ErrorReason reason, const QString &system)
+{
+    switch (reason) {
+    case QTextToSpeech::ErrorReason::Initialization:
+        return QStringLiteral("il servizio della voce (speech-dispatcher) non risponde");
+    case QTextToSpeech::ErrorReason::Configuration:
+        return QStringLiteral("il servizio della voce (speech-dispatcher) non ha una voce "
+                              "che si possa usare");
+    case QTextToSpeech::ErrorReason::Playback:
+        return QStringLiteral("il servizio della voce (speech-dispatcher) non riesce a "
+                              "parlare");
+    case QTextToSpeech::ErrorReason::Input:
+        // What speech-dispatcher's plugin says when a text cannot be sent.
+        return QStringLiteral("il servizio della voce (speech-dispatcher) non risponde più");
+    case QTextToSpeech::ErrorReason::NoError:
+        break;
+    }
+    return system.isEmpty() ? QStringLiteral("il servizio della voce non risponde") : system;
+}
+
 // Lives on the speech thread: Qt TextToSpeech is made and used there only.
 class SpeechWorker : public QObject
 {
@@ -55,10 +76,20 @@ public:
         // A service that lists no voice is not there at all.
         const QList<QLocale> locales = m_speech->availableLocales();
         if (locales.isEmpty()) {
-            m_state->fail(
-                QStringLiteral("la voce non è disponibile (%1)").arg(m_speech->errorString()));
+            m_state->fail(QStringLiteral("la voce non è disponibile: %1")
+                              .arg(reasonFor(m_speech->errorReason(), m_speech->errorString())));
             return;
         }
+        // A service that ends while the program runs leaves it silent; the
+        // class is told once, and nothing more is sent its way.
+        connect(m_speech, &QTextToSpeech::errorOccurred, this,
+                [this](QTextToSpeech::ErrorReason reason, const QString &system) {
+                    if (!m_usable)
+                        return;
+                    m_usable = false;
+                    m_state->fail(
+                        QStringLiteral("la voce si è fermata: %1").arg(reasonFor(reason, system)));
+                });
         // The service starts in the desktop's language, and reports an error
         // when it has no voice for it, which Italian then mends.
         const auto italian =

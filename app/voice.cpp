@@ -9,7 +9,6 @@
 #include <QDBusMessage>
 #include <QDBusReply>
 #include <QDBusVariant>
-#include <QKeyEvent>
 #include <QWidget>
 
 namespace {
@@ -39,11 +38,7 @@ double rateFor(Pace pace)
 
 } // namespace
 
-Voice::Voice(QObject *parent) : QObject(parent), m_rate(childRate), m_factory(speechService)
-{
-    if (QCoreApplication *application = QCoreApplication::instance())
-        application->installEventFilter(this);
-}
+Voice::Voice(QObject *parent) : QObject(parent), m_rate(childRate), m_factory(speechService) { }
 
 Voice::~Voice() = default;
 
@@ -134,29 +129,4 @@ void Voice::accessibilityStatusChanged(const QString &interface, const QVariantM
 {
     if (interface == a11yStatus && changed.contains(screenReaderEnabled))
         setScreenReaderRunning(changed.value(screenReaderEnabled).toBool());
-}
-
-bool Voice::eventFilter(QObject *watched, QEvent *event)
-{
-    if (event->type() != QEvent::KeyPress && event->type() != QEvent::ShortcutOverride)
-        return false;
-    const auto *key = static_cast<const QKeyEvent *>(event);
-    const auto *control = qobject_cast<const QWidget *>(watched);
-    if (!control || key->key() != Qt::Key_L || key->modifiers() != Qt::ControlModifier
-        || !m_reading)
-        return false;
-    const std::optional<QString> reading = m_reading(control->window());
-    if (!reading)
-        return false;
-    // Taken as a key press, not as a shortcut of some control, and typed
-    // nowhere.
-    if (event->type() == QEvent::ShortcutOverride) {
-        event->accept();
-        return true;
-    }
-    if (!key->isAutoRepeat()) {
-        read(*reading, control->window());
-        emit readingAsked(control->window(), *reading);
-    }
-    return true;
 }

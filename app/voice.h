@@ -29,9 +29,6 @@ class Voice : public QObject
 public:
     // A speaker that finds it cannot speak calls failed, from any thread.
     using SpeakerFactory = std::function<std::unique_ptr<Speaker>(std::function<void()> failed)>;
-    // What Ctrl+L reads on a window; nothing for a window that is none of
-    // the program's screens.
-    using Reading = std::function<std::optional<QString>(const QWidget *window)>;
 
     explicit Voice(QObject *parent = nullptr);
     ~Voice() override;
@@ -52,7 +49,6 @@ public:
 
     // Where the voice comes from; the desktop's speech service unless set.
     void setSpeakerFactory(SpeakerFactory factory);
-    void setReading(Reading reading) { m_reading = std::move(reading); }
 
 public slots:
     void setScreenReaderRunning(bool running);
@@ -61,13 +57,6 @@ signals:
     // The speech service is missing or does not answer: on the GUI thread,
     // whichever thread found it out.
     void unavailable();
-    // Ctrl+L on a window: a screen reader, which the voice leaves the
-    // speaking to, is to hear the reading too.
-    void readingAsked(QWidget *window, const QString &reading);
-
-protected:
-    // Ctrl+L, wherever the focus is on one of the screens.
-    bool eventFilter(QObject *watched, QEvent *event) override;
 
 private slots:
     void accessibilityStatusChanged(const QString &interface, const QVariantMap &changed);
@@ -76,7 +65,6 @@ private:
     Speaker &speaker();
     void watchScreenReader();
 
-    Reading m_reading;
     bool m_on = false;
     bool m_screenReader = false;
     bool m_watching = false;

@@ -7,7 +7,6 @@
 #include "twips.h"
 
 #include <QApplication>
-#include <QKeyEvent>
 #include <QScreen>
 #include <QStyle>
 #include <QToolTip>
@@ -20,31 +19,6 @@ namespace {
 
 constexpr int steps[] = {100, 125, 150, 175, 200, 250, 300};
 
-enum class Key { None, In, Out, Reset };
-
-// The keys every browser zooms with, told apart by what they type, so that
-// + works as its own key (Italian keyboards), as Shift and = (American ones)
-// and on the keypad alike.
-Key zoomKey(const QKeyEvent &event)
-{
-    const Qt::KeyboardModifiers modifiers =
-        event.modifiers() & ~(Qt::ShiftModifier | Qt::KeypadModifier);
-    if (modifiers != Qt::ControlModifier)
-        return Key::None;
-    switch (event.key()) {
-    case Qt::Key_Plus:
-    case Qt::Key_Equal:
-        return Key::In;
-    case Qt::Key_Minus:
-    case Qt::Key_Underscore:
-        return Key::Out;
-    case Qt::Key_0:
-        return Key::Reset;
-    default:
-        return Key::None;
-    }
-}
-
 // A window of that client size, grown by the zoom and framed, fits the room.
 bool fitsIn(const QSize &designed, const QMargins &frame, const QSize &room, qreal factor)
 {
@@ -56,11 +30,7 @@ bool fitsIn(const QSize &designed, const QMargins &frame, const QSize &room, qre
 
 Zoom::Zoom(Placement &placement, Screens screens, QObject *parent)
     : QObject(parent), m_placement(placement), m_screens(std::move(screens))
-{
-    // Seen before any control, so that a text box never types the key.
-    if (QCoreApplication *application = QCoreApplication::instance())
-        application->installEventFilter(this);
-}
+{ }
 
 void Zoom::in()
 {
@@ -137,31 +107,4 @@ void Zoom::scaleToolTips()
     else
         font.setPixelSize(qRound(font.pixelSize() * factor()));
     QToolTip::setFont(font);
-}
-
-bool Zoom::eventFilter(QObject *watched, QEvent *event)
-{
-    if (event->type() != QEvent::KeyPress && event->type() != QEvent::ShortcutOverride)
-        return false;
-    // Each key reaches the window's handle first, then the focused control:
-    // it is taken at the control.
-    const auto *control = qobject_cast<const QWidget *>(watched);
-    const Key key = zoomKey(*static_cast<const QKeyEvent *>(event));
-    if (!control || key == Key::None)
-        return false;
-    const std::vector<Screen *> screens = m_screens();
-    if (std::find(screens.begin(), screens.end(), control->window()) == screens.end())
-        return false;
-    // Taken as a key press, not as a shortcut of some control.
-    if (event->type() == QEvent::ShortcutOverride) {
-        event->accept();
-        return true;
-    }
-    if (key == Key::In)
-        in();
-    else if (key == Key::Out)
-        out();
-    else
-        reset();
-    return true;
 }

@@ -46,10 +46,6 @@ signals:
     // A new step was taken; every loaded screen is to be drawn at it.
     void changed(qreal factor);
 
-protected:
-    // The zoom keys, wherever the focus is on one of the screens.
-    bool eventFilter(QObject *watched, QEvent *event) override;
-
 private:
     bool fits(qreal factor) const;
     void set(int percent);

@@ -138,6 +138,12 @@ QString spokenNumber(int number)
 
 QString spokenTyped(const QString &typed)
 {
+    if (typed == QLatin1String("<"))
+        return QStringLiteral("minore di");
+    if (typed == QLatin1String(">"))
+        return QStringLiteral("maggiore di");
+    if (typed == QLatin1String("="))
+        return QStringLiteral("uguale a");
     if (typed.isEmpty()
         || !std::all_of(typed.begin(), typed.end(), [](QChar c) { return c >= u'0' && c <= u'9'; }))
         return {};

@@ -25,7 +25,8 @@ QString spokenNumber(int number);
 
 // What a child typed into an answer box, read back: a number in words, the
 // zeros it starts with one by one ("zero sette"), a number above 9999
-// digit by digit. Nothing for an empty box or for text that is not digits.
+// digit by digit, a sign between two fractions as a teacher reads it
+// ("minore di"). Nothing for an empty box or for other text.
 QString spokenTyped(const QString &typed);
 
 // The few words that change with the number they count, so that no help

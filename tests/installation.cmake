@@ -18,7 +18,17 @@ set(expected
     share/man/man1/quotelle.1.gz
     share/doc/quotelle/copyright
     share/doc/quotelle/changelog.gz
-    share/doc/quotelle/examples/quotelle.conf)
+    share/doc/quotelle/examples/quotelle.conf
+    share/doc/quotelle/README.md)
+# Every picture the installed README shows is found from where it lies.
+file(STRINGS ${PREFIX}/share/doc/quotelle/README.md links ENCODING UTF-8 REGEX "!\\[[^]]*\\]\\(")
+foreach(line ${links})
+    string(REGEX MATCHALL "!\\[[^]]*\\]\\([^)]+\\)" pictures "${line}")
+    foreach(picture ${pictures})
+        string(REGEX REPLACE ".*\\((.+)\\)$" "share/doc/quotelle/\\1" picture "${picture}")
+        list(APPEND expected ${picture})
+    endforeach()
+endforeach()
 foreach(file ${expected})
     if(NOT EXISTS ${PREFIX}/${file})
         message(FATAL_ERROR "not installed: ${file}")

@@ -99,7 +99,9 @@ private slots:
             << "frmcalcolo99" << Draws {{2, 99}, {1, 9}, {2, 9}} << "un mezzo di 4";
         QTest::newRow("frmcomplementare")
             << "frmcomplementare" << Draws {{3, 99}, {7, 99}} << "3 settimi";
-        QTest::newRow("frmsimbolo") << "frmsimbolo" << symbols << "3 settimi e 3 dodicesimi";
+        QTest::newRow("frmsimbolo") << "frmsimbolo" << symbols
+                                    << QStringList(6, QStringLiteral("3 settimi e 3 dodicesimi"))
+                                           .join(QStringLiteral("; "));
         QTest::newRow("frmmax") << "frmmax"
                                 << Draws {{1, 2}, {5, 99}, {12, 99}, {7, 99}, {30, 99}, {9, 99}}
                                 << "5 dodicesimi, 5 settimi, 5 trentesimi, 5 noni";

@@ -6,12 +6,15 @@
 #include "exercise.h"
 #include "line.h"
 #include "picture.h"
+#include "programkeys.h"
 #include "testing.h"
 #include "twips.h"
 
 #include <QDir>
 #include <QElapsedTimer>
+#include <QFile>
 #include <QGuiApplication>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -53,7 +56,7 @@ public:
     }
     QString spokenTask() const override { return QStringLiteral("un mezzo di 10"); }
     Help helpAt(int, const Judgement &) const override { return {}; }
-    QRect helpPlace(bool, bool) const override { return {}; }
+    QRect aidArea() const override { return {}; }
 
     using Exercise::cmdfine;
     using Exercise::lblmess;
@@ -283,6 +286,50 @@ private slots:
         const auto *prepared = new Picture(&window, file);
         prepareDrawings(&window);
         QCOMPARE(prepared->naturalSize(), Picture(nullptr, file).naturalSize());
+    }
+
+    // The program's own keys are one table: each name is the key that is
+    // dispatched, and the teachers' list in the README and the manual
+    // page's TASTI name exactly those keys.
+    void keysTableMatchesTheDocuments()
+    {
+        QStringList rows;
+        QSet<QString> names;
+        for (const ProgramKey &key : programKeys()) {
+            const QString name = QString::fromUtf8(key.name);
+            const QKeyCombination typed =
+                QKeySequence(QString(name).replace(QStringLiteral("−"), QStringLiteral("-")))[0];
+            const QKeyEvent event(QEvent::KeyPress, typed.key(), typed.keyboardModifiers());
+            QCOMPARE(programKey(event), std::optional(key.action));
+            rows << QStringLiteral("| **%1** | %2 | %3 | %4 |")
+                        .arg(name, QString::fromUtf8(key.does), QString::fromUtf8(key.where),
+                             QString::fromUtf8(key.switchOff));
+            names << name;
+        }
+        QFile readme(QStringLiteral(SOURCE_DIR "/README.md"));
+        QFile manual(QStringLiteral(SOURCE_DIR "/packaging/quotelle.1"));
+        QVERIFY(readme.open(QIODevice::ReadOnly) && manual.open(QIODevice::ReadOnly));
+        const QString text = QString::fromUtf8(readme.readAll());
+        QStringList lines =
+            text.mid(text.indexOf(QStringLiteral("| Tasto | Che cosa fa |"))).split(u'\n');
+        lines = lines.mid(2, lines.indexOf(QString()) - 2);
+        QCOMPARE(lines, rows);
+        const QString page = QString::fromUtf8(manual.readAll());
+        const qsizetype keys = page.indexOf(QStringLiteral(".SH TASTI"));
+        const QStringList section =
+            page.mid(keys, page.indexOf(QStringLiteral(".SH"), keys + 1) - keys).split(u'\n');
+        QSet<QString> headed;
+        for (qsizetype at = 1; at < section.size(); ++at) {
+            if (section.at(at - 1) != QLatin1String(".TP"))
+                continue;
+            for (QString word : section.at(at).split(u' ')) {
+                word.remove(u'"').remove(u',').replace(QStringLiteral("\\-"), QStringLiteral("−"));
+                if (word.startsWith(QLatin1String("Ctrl+"))
+                    || (word.size() == 2 && word.at(0) == u'F' && word.at(1).isDigit()))
+                    headed << word;
+            }
+        }
+        QCOMPARE(headed, names);
     }
 };
 

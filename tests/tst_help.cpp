@@ -361,20 +361,26 @@ private slots:
         QVERIFY(!screen->padKeys().contains(QStringLiteral("?")));
     }
 
-    // At every zoom step, with and without the pad, the help lies clear of
-    // every box, number, sign, verdict, button, fraction and the pad.
+    // At every zoom step, with and without the pad and the times table, the
+    // help, the table and the pad's keys lie clear of each other and of
+    // every box, number, sign, verdict, button and fraction; where the help
+    // and the table take turns, one of them shows.
     void helpCoversNothing_data()
     {
         QTest::addColumn<QString>("name");
         QTest::addColumn<Draws>("draws");
         QTest::addColumn<bool>("pad");
+        QTest::addColumn<bool>("table");
         for (const auto &[name, draws] :
              {std::pair {"frmcalcolo99", fractionOf99}, std::pair {"frmcalcolo", fractionOf999},
               std::pair {"frmcomplementare", complement}, std::pair {"frmsimbolo", symbols()},
               std::pair {"frmmax", largest}, std::pair {"frmordine", order}}) {
             for (bool pad : {false, true})
-                QTest::addRow("%s%s", name, pad ? " with the pad" : "")
-                    << QString::fromLatin1(name) << draws << pad;
+                for (bool table : {false, true})
+                    if (!table || QByteArray(name).startsWith("frmcalcolo"))
+                        QTest::addRow("%s%s%s", name, pad ? " with the pad" : "",
+                                      table ? " with the table" : "")
+                            << QString::fromLatin1(name) << draws << pad << table;
         }
     }
     void helpCoversNothing()
@@ -382,32 +388,57 @@ private slots:
         QFETCH(QString, name);
         QFETCH(Draws, draws);
         QFETCH(bool, pad);
+        QFETCH(bool, table);
         for (int percent : {100, 125, 150, 175, 200, 250, 300}) {
             ScriptedRandom &random = freshScript();
             for (const auto &[k, n] : draws)
                 random.then(k, n);
             zoomTo(*registry, percent);
+            registry->setTimesTableAllowed(table);
             registry->pad().setShown(pad);
             auto *screen = show<Exercise>(name);
+            if (table)
+                QTest::keyClick(screen, Qt::Key_F2);
             QTest::keyClick(screen, Qt::Key_F1);
             auto *help = control<HelpPanel>(screen, "aiuto");
             QVERIFY(help->isVisibleTo(screen));
-            QVERIFY(screen->rect().contains(help->geometry()));
-            // The pad's keys count, not the blank the pad lays over the
-            // illustration.
-            for (QWidget *other : screen->findChildren<QWidget *>()) {
-                const QRect place(other->mapTo(screen, QPoint()), other->size());
-                const bool clear = !other->isVisibleTo(screen) || other == help
-                    || help->isAncestorOf(other) || qobject_cast<Picture *>(other)
-                    || qobject_cast<PadKeys *>(other)
-                    || !(qobject_cast<QLabel *>(other) || qobject_cast<QLineEdit *>(other)
-                         || qobject_cast<QAbstractButton *>(other) || qobject_cast<Line *>(other)
-                         || qobject_cast<ClickArea *>(other) || qobject_cast<Shape *>(other))
-                    || !help->geometry().intersects(place);
-                QVERIFY2(
-                    clear,
-                    qPrintable(
-                        QStringLiteral("%1 % covers %2").arg(percent).arg(other->objectName())));
+            QWidget *tavola = screen->findChild<QWidget *>(QStringLiteral("tavola"));
+            QCOMPARE(tavola != nullptr, table);
+            // Taking turns, F2 brings the table in front and F1 the help again.
+            if (table && tavola->isHidden()) {
+                QTest::keyClick(screen, Qt::Key_F2);
+                QVERIFY(tavola->isVisibleTo(screen) && help->isHidden());
+                QTest::keyClick(screen, Qt::Key_F1);
+                QVERIFY(help->isVisibleTo(screen) && tavola->isHidden());
+            }
+            std::vector<QWidget *> aids {help};
+            if (tavola)
+                aids.push_back(tavola);
+            if (auto *keys = screen->findChild<PadKeys *>())
+                for (QWidget *key : keys->findChildren<QPushButton *>())
+                    aids.push_back(key);
+            QCOMPARE(!screen->findChildren<QPushButton *>(QStringLiteral("Cancella")).isEmpty(),
+                     pad && name != QLatin1String("frmmax") && name != QLatin1String("frmordine"));
+            for (const QWidget *aid : aids) {
+                if (!aid->isVisibleTo(screen))
+                    continue;
+                const QRect covered(aid->mapTo(screen, QPoint()), aid->size());
+                QVERIFY(screen->rect().contains(covered));
+                for (QWidget *other : screen->findChildren<QWidget *>()) {
+                    const QRect place(other->mapTo(screen, QPoint()), other->size());
+                    const bool clear = !other->isVisibleTo(screen) || other == aid
+                        || aid->isAncestorOf(other) || qobject_cast<Picture *>(other)
+                        || qobject_cast<PadKeys *>(other)
+                        || !(qobject_cast<QLabel *>(other) || qobject_cast<QLineEdit *>(other)
+                             || qobject_cast<QAbstractButton *>(other)
+                             || qobject_cast<Line *>(other) || qobject_cast<ClickArea *>(other)
+                             || qobject_cast<Shape *>(other) || other == help || other == tavola)
+                        || !covered.intersects(place);
+                    QVERIFY2(clear,
+                             qPrintable(QStringLiteral("%1 % %2 covers %3")
+                                            .arg(percent)
+                                            .arg(aid->objectName(), other->objectName())));
+                }
             }
         }
     }

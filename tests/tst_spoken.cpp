@@ -120,7 +120,10 @@ private slots:
                                  {"12345", "uno due tre quattro cinque"},
                                  {"", ""},
                                  {"7a", ""},
-                                 {"<", ""}};
+                                 {"<", "minore di"},
+                                 {">", "maggiore di"},
+                                 {"=", "uguale a"},
+                                 {"<=", ""}};
         for (const auto &[typed, spoken] : rows)
             QTest::newRow(typed) << QString::fromUtf8(typed) << QString::fromUtf8(spoken);
     }

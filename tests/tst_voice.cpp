@@ -3,7 +3,9 @@
 // The program's own voice, heard through a stand-in speaker.
 #include "accessibility.h"
 #include "frmcomplementare.h"
+#include "frmsimbolo.h"
 #include "readback.h"
+#include "settingsfile.h"
 #include "testing.h"
 #include "voice.h"
 
@@ -136,6 +138,37 @@ private slots:
         QCOMPARE(heard, expected);
     }
 
+    // In «Inserisci il simbolo giusto» the six pairs are heard at the start
+    // and on Ctrl+L, a sign is read back as a teacher reads it; for a test
+    // in class, with no help, the verdict is heard exactly as written.
+    void theSixPairsAndTheSignsAreHeard()
+    {
+        heard.clear();
+        ScriptedRandom &random = freshScript();
+        for (int p = 0; p < 6; ++p)
+            random.then(1, 2).then(3, 9).then(7, 99).then(p + 1, 9).then(12, 99);
+        registry->voice().setSpeakerFactory([this](auto) { return std::make_unique<Ear>(heard); });
+        registry->voice().setOn(true);
+        registry->settingsFile().setOption(QStringLiteral("aiuti/aiuto"), QStringLiteral("no"));
+        auto *screen = show<frmsimbolo>(QStringLiteral("frmsimbolo"));
+        QVERIFY(QTest::qWaitForWindowActive(screen));
+        const QString pairs = QStringLiteral(
+            "3 settimi e 3 dodicesimi; 3 settimi e 3 dodicesimi; 3 settimi e 3 dodicesimi; "
+            "3 settimi e 3 dodicesimi; 3 settimi e 3 dodicesimi; 3 settimi e 3 dodicesimi");
+        for (const char *sign : {"<", ">", "="}) {
+            QTest::keyClicks(screen->txtsim[0], QString::fromLatin1(sign));
+            QTest::keyClick(screen->txtsim[0], Qt::Key_Tab);
+            QTest::mouseClick(screen->txtsim[0], Qt::LeftButton);
+            screen->txtsim[0]->clear();
+        }
+        QTest::keyClick(screen->txtsim[0], Qt::Key_L, Qt::ControlModifier);
+        screen->cmdconferma->click();
+        QCoreApplication::processEvents();
+        QCOMPARE(heard,
+                 (QStringList {pairs, "minore di", "maggiore di", "uguale a", pairs,
+                               "Sbagliato, riprova!"}));
+    }
+
     // A speech service that fails on its own thread, asked for by --voce or
     // only by Ctrl+L: the menu says so for a while, over nothing else, and
     // a screen reader hears it. Once the notice has gone, nothing the child
@@ -163,8 +196,12 @@ private slots:
         QLabel *notice = control<QLabel>(menu, "avviso");
         QVERIFY(notice->text().startsWith(QStringLiteral("La voce non è disponibile")));
         QVERIFY(notice->text().contains(QStringLiteral("«Per chi legge con fatica (DSA)»")));
+        // The title's box reaches far right of its lettering: the notice
+        // lies in that empty end, clear of the lettering.
+        const QWidget *title = control<QWidget>(menu, "Picture1");
+        QVERIFY(notice->geometry().left() > title->geometry().left() + title->width() * 2 / 3);
         for (const QWidget *other : menu->findChildren<QWidget *>(Qt::FindDirectChildrenOnly))
-            QVERIFY2(other == notice || !other->isVisible()
+            QVERIFY2(other == notice || other == title || !other->isVisible()
                          || !other->geometry().intersects(notice->geometry()),
                      qPrintable(other->objectName()));
         QTRY_VERIFY(menu->findChildren<Announcer *>().size() > 0);

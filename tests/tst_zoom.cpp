@@ -3,10 +3,12 @@
 // The program's zoom: its keys from any focus, its steps, every screen grown
 // together with its state kept, and the display each window opens on. Runs
 // on two offscreen displays (displays.json): a laptop's and, to its right, a
-// projector's.
+// projector's; the aids at a small whiteboard on one of 1024 × 768
+// (displays-board.json).
 #include "application.h"
 #include "frmcalcolo.h"
 #include "line.h"
+#include "settingsfile.h"
 #include "testing.h"
 #include "twips.h"
 #include "zoom.h"
@@ -16,6 +18,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QScreen>
+#include <QTableWidget>
 #include <QTest>
 #include <QTimer>
 #include <QToolTip>
@@ -68,7 +71,8 @@ private slots:
     void initTestCase()
     {
         prepareApplication();
-        QVERIFY2(display("laptop") && display("projector"), "run with displays.json");
+        QVERIFY2((display("laptop") && display("projector")) || display("board"),
+                 "run with displays.json or displays-board.json");
     }
     void init() { registry = makeRegistry(); }
     void cleanup()
@@ -185,6 +189,36 @@ private slots:
         QTest::keyClick(choice, Qt::Key_0, Qt::ControlModifier);
         QCOMPARE(menu->size(), QSize(708, 479));
         QVERIFY(centredOn(menu, display("projector")));
+    }
+
+    // At a 1024 × 768 whiteboard with the pad and the times table, each aid
+    // is large enough to read from the class: the table's cells 22 pixels
+    // high at least, the help 240 pixels wide; where the two take turns,
+    // F1 and F2 bring each in front.
+    void aidsAreReadableAtASmallWhiteboard()
+    {
+        if (!display("board"))
+            QSKIP("run with displays-board.json");
+        QVERIFY(open(QStringLiteral("frminizio")));
+        registry->settingsFile().setOption(QStringLiteral("aiuti/lim"), QStringLiteral("si"));
+        registry->settingsFile().setOption(QStringLiteral("aiuti/tavola_pitagorica"),
+                                           QStringLiteral("si"));
+        for (const QString &name : {QStringLiteral("frmcalcolo99"), QStringLiteral("frmcalcolo")}) {
+            auto *screen = qobject_cast<Exercise *>(open(name));
+            QVERIFY(screen);
+            QCOMPARE(registry->zoom().percent(), 125);
+            QTest::keyClick(screen, Qt::Key_F2);
+            auto *table = screen->findChild<QTableWidget *>();
+            QVERIFY(table && table->isVisible());
+            QVERIFY2(table->rowHeight(0) >= 22, qPrintable(QString::number(table->rowHeight(0))));
+            QTest::keyClick(screen, Qt::Key_F1);
+            QWidget *help = screen->findChild<QWidget *>(QStringLiteral("aiuto"));
+            QVERIFY(help->isVisible());
+            QVERIFY2(help->width() >= 240, qPrintable(QString::number(help->width())));
+            if (table->isVisible())
+                QVERIFY(table->rowHeight(0) >= 22);
+            registry->unload(name);
+        }
     }
 };
 

@@ -2,8 +2,10 @@
 
 #include "exercise.h"
 
+#include "aidarea.h"
 #include "helppanel.h"
 #include "numberpad.h"
+#include "picture.h"
 #include "registry.h"
 #include "timestable.h"
 
@@ -65,8 +67,9 @@ void Exercise::cmdconferma_Click()
         speak(spokenTask());
         return;
     }
-    // Heard, not seen: which boxes were emptied.
-    const QString check = checkPhrase(verdict.judgement.step);
+    // Heard, not seen: which boxes were emptied; in a test in class, with
+    // no help, the verdict alone, as written.
+    const QString check = settings().help() ? checkPhrase(verdict.judgement.step) : QString();
     speak(check.isEmpty() ? verdict.text : verdict.text + QLatin1Char(' ') + check);
     // A screen reader reads a box the program moved to by its first digit
     // only: the box and what is left in it are said here instead.
@@ -96,15 +99,15 @@ void Exercise::taskChanged()
     m_wrong = 0;
     m_helpLevel = 0;
     m_last = {};
-    if (m_help)
-        m_help->hide();
     if (m_table)
         m_table->setRow(timesTableRow());
+    m_tableInFront = m_tableWanted;
+    arrangeAids();
 }
 
 void Exercise::helpChanged()
 {
-    if (shownHelp().level > 0)
+    if (m_helpLevel > 0)
         showHelp(m_helpLevel);
 }
 
@@ -113,23 +116,26 @@ void Exercise::showHelp(int level)
     if (!settings().help())
         return;
     const Help help = helpAt(level, m_last);
-    const bool isNew = shownHelp().lines != help.lines;
+    const bool isNew = m_helpLevel == 0 || !m_help || m_help->help().lines != help.lines;
+    const bool wasBehind = m_turns && m_tableInFront;
     m_helpLevel = level;
     if (!m_help) {
         // Made only when first needed: until a child errs or asks, the
         // screen is as it always was.
         m_help = new HelpPanel(this);
-        addControl(m_help, helpPlace(false, false), Font::comic(13.5).boldFace());
+        addControl(m_help, aidArea(), Font::comic(13.5).boldFace());
+        m_help->hide();
         connect(m_help, &HelpPanel::tapped, this,
                 [this] { showHelp(std::min(m_helpLevel + 1, 2)); });
         connect(m_help, &HelpPanel::aboutChanged, this, [this](int pair) { markHelped(pair); });
     }
     m_help->setHelp(help);
-    placeAids();
-    m_help->show();
-    m_help->raise();
+    m_tableInFront = false;
+    arrangeAids();
     if (isNew)
         speak(help.spoken);
+    else if (wasBehind)
+        speak(QStringLiteral("Si vede l’aiuto: F2 per la tavola pitagorica."));
 }
 
 QStringList Exercise::padKeys() const
@@ -159,43 +165,90 @@ void Exercise::toggleTimesTable()
         m_table = new TimesTable(this);
         // No font of the table's: the table fits its own to its cells, at
         // every zoom.
-        addControl(m_table, timesTablePlace(false));
+        addControl(m_table, aidArea());
+        m_table->hide();
     }
     m_table->setRow(timesTableRow());
-    m_table->setVisible(m_table->isHidden());
-    placeAids();
+    // Behind the help, F2 brings the table in front; else it shows or hides it.
+    const bool wasTurns = m_turns;
+    if (m_tableWanted && m_turns && !m_tableInFront) {
+        m_tableInFront = true;
+    } else {
+        m_tableWanted = !m_tableWanted;
+        m_tableInFront = m_tableWanted;
+    }
+    arrangeAids();
+    // Where the two take turns, the child hears which one shows now.
+    if (m_turns && m_tableInFront)
+        speak(QStringLiteral("Si vede la tavola pitagorica: F1 per l’aiuto."));
+    else if (wasTurns)
+        speak(QStringLiteral("Si vede l’aiuto."));
 }
 
-void Exercise::placeAids()
+void Exercise::setZoom(qreal factor)
 {
+    Page::setZoom(factor);
+    // The smallest help and table are in pixels: what fits changes with the zoom.
+    arrangeAids();
+}
+
+void Exercise::arrangeAids()
+{
+    Aids aids;
     const bool withPad = m_pad && m_pad->isVisibleTo(this);
-    if (m_table) {
-        moveControl(m_table, timesTablePlace(withPad));
-        m_table->raise();
+    if (withPad) {
+        aids.padKeys = m_pad->keysSize(3);
+        aids.widePadKeys = m_pad->keysSize(5);
     }
-    // Over the pad's blank around its keys, where the two meet.
-    if (m_help) {
-        moveControl(m_help, helpPlace(withPad, timesTableShown()));
-        m_help->raise();
+    aids.help = m_help && m_helpLevel > 0;
+    aids.table = m_table && m_tableWanted;
+    aids.tableInFront = m_tableInFront;
+    Picture *drawing = illustration(*this);
+    const QRect drawn = drawing ? designedRect(drawing) : QRect();
+    const AidPlaces places = placeAids(aidArea(), drawn, aids, zoom());
+    m_turns = places.turns;
+    if (withPad)
+        m_pad->arrange(places.padColumns, places.padKeys);
+    if (drawing)
+        drawing->setVisible(
+            !drawn.intersects(places.padKeys.united(places.help).united(places.table)));
+    // An aid waiting for its turn is hidden, from a screen reader too.
+    for (QWidget *aid : {static_cast<QWidget *>(m_table), static_cast<QWidget *>(m_help)}) {
+        if (!aid)
+            continue;
+        const QRect place = aid == m_help ? places.help : places.table;
+        if (!place.isEmpty())
+            moveControl(aid, place);
+        aid->setVisible(!place.isEmpty());
+        aid->raise();
     }
 }
 
-void Exercise::keyPressEvent(QKeyEvent *event)
+bool Exercise::programKey(KeyAction action, bool run)
 {
-    if (event->key() == Qt::Key_F1 && event->modifiers() == Qt::NoModifier) {
+    switch (action) {
+    case KeyAction::Help:
         // Asking again at the last level is answered too, not met with silence.
-        if (m_helpLevel >= 2 && shownHelp().level > 0) {
+        if (run && m_helpLevel >= 2 && shownHelp().level > 0)
             speak(QStringLiteral("Questo è tutto l’aiuto."));
-            return;
-        }
-        showHelp(std::min(m_helpLevel + 1, 2));
-        return;
+        else if (run)
+            showHelp(std::min(m_helpLevel + 1, 2));
+        return true;
+    case KeyAction::TimesTable:
+        if (!timesTableAllowed())
+            return false;
+        if (run)
+            toggleTimesTable();
+        return true;
+    case KeyAction::TeacherTask:
+        if (!m_teacherTask)
+            return false;
+        if (run)
+            m_teacherTask();
+        return true;
+    default:
+        return false;
     }
-    if (event->key() == Qt::Key_F2 && event->modifiers() == Qt::NoModifier && timesTableAllowed()) {
-        toggleTimesTable();
-        return;
-    }
-    Page::keyPressEvent(event);
 }
 
 void Exercise::childEvent(QChildEvent *event)
@@ -203,7 +256,7 @@ void Exercise::childEvent(QChildEvent *event)
     // The pad is made when first shown; the help keeps clear of it.
     if (event->type() == QEvent::ChildPolished && qobject_cast<PadKeys *>(event->child())
         && !m_pad) {
-        m_pad = static_cast<QWidget *>(event->child());
+        m_pad = static_cast<PadKeys *>(event->child());
         m_pad->installEventFilter(this);
     }
     Page::childEvent(event);
@@ -212,7 +265,7 @@ void Exercise::childEvent(QChildEvent *event)
 bool Exercise::eventFilter(QObject *watched, QEvent *event)
 {
     if (watched == m_pad && (event->type() == QEvent::Show || event->type() == QEvent::Hide))
-        placeAids();
+        arrangeAids();
     return Page::eventFilter(watched, event);
 }
 

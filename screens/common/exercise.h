@@ -10,7 +10,10 @@
 #include <QPointer>
 #include <QStringList>
 
+#include <functional>
+
 class HelpPanel;
+class PadKeys;
 class QLabel;
 class QLineEdit;
 class TimesTable;
@@ -49,6 +52,20 @@ public:
 
     // The times table, shown and hidden with F2, where the screen has one.
     bool timesTableShown() const;
+
+    // The rectangle, in twips, where the screen's aids may go: the number
+    // pad, the help, the times table. Usually the illustration's place, more
+    // where the screen has room; nothing the child reads or presses lies in
+    // it. The aids are placed within it by placeAids (aidarea.h).
+    virtual QRect aidArea() const = 0;
+
+    void setZoom(qreal factor) override;
+
+    // F1, and the pad's "?", show the next level of help; F2 and "×" the
+    // times table, where the teacher allowed it; F3 the teacher's form.
+    bool programKey(KeyAction action, bool run) override;
+    // What F3 opens: the teacher's form, where the screen has one.
+    void setTeacherTask(std::function<void()> open) { m_teacherTask = std::move(open); }
 
     // What the number pad types into the answer boxes, besides "Cancella".
     // "?" asks for help, as F1 does; "×" shows the times table, as F2 does.
@@ -90,18 +107,10 @@ protected:
     // Marks the pair the help is about while it shows; -1 takes the mark
     // away. A screen whose help names no pair has nothing to mark.
     virtual void markHelped(int /*pair*/) { }
-    // Where the help lies, in twips: over the illustration, or clear of the
-    // number pad and the times table when those show too. Neither covers a
-    // box, a number, a sign, the verdict or a button.
-    virtual QRect helpPlace(bool withPad, bool withTable) const = 0;
-    // The row of the times table that answers the task, and where the table
-    // lies, clear of the help's place; a screen without a table gives row 0.
+    // The row of the times table that answers the task; a screen without a
+    // table gives row 0.
     virtual int timesTableRow() const { return 0; }
-    virtual QRect timesTablePlace(bool /*withPad*/) const { return {}; }
 
-    // F1, and the pad's "?", show the next level of help; F2 and "×" the
-    // times table, where the teacher allowed it.
-    void keyPressEvent(QKeyEvent *event) override;
     void childEvent(QChildEvent *event) override;
     bool eventFilter(QObject *watched, QEvent *event) override;
 
@@ -130,8 +139,9 @@ private:
     void showHelp(int level);
     void toggleTimesTable();
     bool timesTableAllowed() const;
-    // The help and the table, clear of each other and of the pad.
-    void placeAids();
+    // The pad, the help and the table within the aid area, clear of each
+    // other, or taking turns where they do not all fit.
+    void arrangeAids();
 
     // When Conferma last brought a new task: a second press within the
     // double-click interval belongs to the same double click, so it must
@@ -145,7 +155,13 @@ private:
     Judgement m_last;
     QPointer<HelpPanel> m_help;
     QPointer<TimesTable> m_table;
-    QPointer<QWidget> m_pad;
+    QPointer<PadKeys> m_pad;
+    // Whether F2 asked for the table, and whether it was asked for after
+    // the help, so that it shows when the two take turns.
+    bool m_tableWanted = false;
+    bool m_tableInFront = false;
+    bool m_turns = false;
+    std::function<void()> m_teacherTask;
     // The digits, as a telephone's keypad has them.
     QStringList m_padKeys {QStringLiteral("7"), QStringLiteral("8"), QStringLiteral("9"),
                            QStringLiteral("4"), QStringLiteral("5"), QStringLiteral("6"),

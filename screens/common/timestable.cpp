@@ -37,7 +37,7 @@ public:
 
 } // namespace
 
-TimesTable::TimesTable(QWidget *parent) : QTableWidget(factors, factors, parent)
+TimesTable::TimesTable(QWidget *parent) : QTableWidget(parent)
 {
     setObjectName(QStringLiteral("tavola"));
     setAccessibleName(QStringLiteral("Tavola pitagorica"));
@@ -55,6 +55,12 @@ TimesTable::TimesTable(QWidget *parent) : QTableWidget(factors, factors, parent)
     setSelectionMode(QAbstractItemView::NoSelection);
     // Tab leaves the table for the next box, as from any other control.
     setTabKeyNavigation(false);
+}
+
+void TimesTable::fill()
+{
+    setRowCount(factors);
+    setColumnCount(factors);
     for (int r = 1; r <= factors; ++r) {
         for (int c = 1; c <= factors; ++c) {
             auto *cell = new QTableWidgetItem(QString::number(r * c));
@@ -64,11 +70,27 @@ TimesTable::TimesTable(QWidget *parent) : QTableWidget(factors, factors, parent)
             setItem(r - 1, c - 1, cell);
         }
     }
+    if (m_row > 0)
+        setRow(m_row);
+}
+
+void TimesTable::showEvent(QShowEvent *event)
+{
+    if (rowCount() == 0)
+        fill();
+    QTableWidget::showEvent(event);
+}
+
+void TimesTable::hideEvent(QHideEvent *event)
+{
+    QTableWidget::hideEvent(event);
+    setRowCount(0);
+    setColumnCount(0);
 }
 
 void TimesTable::setRow(int row)
 {
-    for (int c = 0; c < factors; ++c) {
+    for (int c = 0; c < columnCount(); ++c) {
         if (m_row > 0)
             item(m_row - 1, c)->setData(Qt::BackgroundRole, QVariant());
         item(row - 1, c)->setBackground(highlight);

@@ -22,7 +22,13 @@ public:
 protected:
     // The numbers as large as the cells allow, at any zoom and in any place.
     void resizeEvent(QResizeEvent *event) override;
+    // Hidden, the table has no cells: a screen reader would find a cell of a
+    // hidden table still "showing", as it lies within the table's bounds.
+    void showEvent(QShowEvent *event) override;
+    void hideEvent(QHideEvent *event) override;
 
 private:
+    void fill();
+
     int m_row = 0;
 };

@@ -104,20 +104,3 @@ Help frmcalcolo::helpAt(int level, const Judgement &last) const
 {
     return help(task, last.step, level);
 }
-
-// Beside the boxes, over the illustration; beside the pad, which covers the
-// illustration, when that shows too. Above the times table when it shows.
-QRect frmcalcolo::helpPlace(bool withPad, bool withTable) const
-{
-    return {5520, 1440, withPad ? padLeft() - 5520 - 90 : 4215,
-            withTable ? timesTablePlace(withPad).top() - 90 - 1440 : 5400};
-}
-
-// Under the help's place, over the illustration as far as the banner
-// reaches; beside the pad, below the boxes, when the pad shows.
-QRect frmcalcolo::timesTablePlace(bool withPad) const
-{
-    if (withPad)
-        return QRect(QPoint(4905, 4785), QPoint(padLeft() - 90, 6900));
-    return QRect(QPoint(5520, 4080), QPoint(10335, 6900));
-}

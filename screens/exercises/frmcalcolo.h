@@ -58,15 +58,14 @@ public:
     QLabel *Label2;
     QLineEdit *txtris2;
 
+    // Beside the boxes, from the banner down to the window's foot.
+    QRect aidArea() const override { return QRect(QPoint(5520, 1440), QPoint(10335, 6900)); }
+
 private:
     Verdict judge() override;
     QString spokenTask() const override;
     Help helpAt(int level, const Judgement &last) const override;
-    QRect helpPlace(bool withPad, bool withTable) const override;
     int timesTableRow() const override { return task.den; }
-    QRect timesTablePlace(bool withPad) const override;
-    // Where the pad starts, in twips, centred on the illustration.
-    int padLeft() const { return m_range.illustrationPlace.center().x() - 1260; }
 
     const Range &m_range;
     FractionOfTask task;

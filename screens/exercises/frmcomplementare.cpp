@@ -74,9 +74,3 @@ Help frmcomplementare::helpAt(int level, const Judgement &last) const
 {
     return help(task, last.step, level);
 }
-
-// Over the illustration; over the title when the pad covers the illustration.
-QRect frmcomplementare::helpPlace(bool withPad, bool) const
-{
-    return withPad ? QRect(1320, 240, 7815, 1935) : QRect(240, 2280, 3720, 4200);
-}

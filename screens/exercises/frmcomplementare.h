@@ -38,11 +38,13 @@ public:
     QLabel *Label1;
     QLabel *Label2;
 
+    // The illustration's column, up over the banner's start.
+    QRect aidArea() const override { return QRect(QPoint(240, 240), QPoint(3960, 6480)); }
+
 private:
     Verdict judge() override;
     QString spokenTask() const override;
     Help helpAt(int level, const Judgement &last) const override;
-    QRect helpPlace(bool withPad, bool withTable) const override;
 
     ComplementTask task;
 };

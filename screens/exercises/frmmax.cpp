@@ -97,9 +97,3 @@ Help frmmax::helpAt(int level, const Judgement &) const
 {
     return help(task, level);
 }
-
-// Over the illustration; this exercise has no pad.
-QRect frmmax::helpPlace(bool, bool) const
-{
-    return {6240, 1440, 4260, 4320};
-}

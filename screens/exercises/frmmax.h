@@ -36,11 +36,13 @@ public:
     std::array<Shape *, 4> cer;
     std::array<ClickArea *, 4> sel;
 
+    // The illustration's place, right of Conferma, above the verdict.
+    QRect aidArea() const override { return {6240, 1440, 4260, 4320}; }
+
 private:
     Verdict judge() override;
     QString spokenTask() const override;
     Help helpAt(int level, const Judgement &last) const override;
-    QRect helpPlace(bool withPad, bool withTable) const override;
     // Shows ring k alone (none for -1) and makes sel[k] the chosen fraction.
     void select(int k);
 

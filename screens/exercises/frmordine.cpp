@@ -187,12 +187,6 @@ Help frmordine::helpAt(int level, const Judgement &) const
     return help(m_task, level);
 }
 
-// Over the illustration; this exercise has no pad.
-QRect frmordine::helpPlace(bool, bool) const
-{
-    return {6480, 1440, 4020, 3720};
-}
-
 void frmordine::cmdannulla_Click()
 {
     azzera();

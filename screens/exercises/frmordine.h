@@ -66,10 +66,12 @@ public:
     // The five fractions and the order asked for.
     const OrderTask &task() const { return m_task; }
 
+    // The illustration's place, above the frame of the order.
+    QRect aidArea() const override { return {6480, 1440, 4020, 3720}; }
+
 private:
     QString spokenTask() const override;
     Help helpAt(int level, const Judgement &last) const override;
-    QRect helpPlace(bool withPad, bool withTable) const override;
     // A click on top fraction k (img[k]).
     void img_Click(int k);
     void optcre_Click();

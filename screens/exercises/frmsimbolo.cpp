@@ -9,6 +9,7 @@
 
 #include <QLabel>
 #include <QLineEdit>
+#include <QStringList>
 
 namespace {
 
@@ -58,10 +59,13 @@ frmsimbolo::frmsimbolo(Registry &registry)
     setPadKeys({QStringLiteral("<"), QStringLiteral("="), QStringLiteral(">")});
 }
 
-// The first pair: each box says its own pair when it takes the focus.
+// All six pairs, in the order Tab reaches their boxes.
 QString frmsimbolo::spokenTask() const
 {
-    return spoken(coppie[0].first) + QStringLiteral(" e ") + spoken(coppie[0].second);
+    QStringList pairs;
+    for (const auto &[first, second] : coppie)
+        pairs << spoken(first) + QStringLiteral(" e ") + spoken(second);
+    return pairs.join(QStringLiteral("; "));
 }
 
 void frmsimbolo::estrai()
@@ -100,13 +104,6 @@ frmsimbolo::Verdict frmsimbolo::judge()
 Help frmsimbolo::helpAt(int level, const Judgement &last) const
 {
     return help(coppie, last, level);
-}
-
-// Over the illustration; below the pad, which lies across its middle, when
-// that shows too.
-QRect frmsimbolo::helpPlace(bool withPad, bool) const
-{
-    return withPad ? QRect(240, 4230, 3840, 1470) : QRect(240, 1080, 3840, 4440);
 }
 
 // A frame around both fractions and the box between them, in the help's

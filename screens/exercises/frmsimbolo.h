@@ -37,11 +37,13 @@ public:
     // The ring around the pair the help is about, made when first needed.
     Shape *helpedPair = nullptr;
 
+    // The illustration's column, left of the pairs, above Conferma.
+    QRect aidArea() const override { return {240, 1080, 3840, 4440}; }
+
 private:
     Verdict judge() override;
     QString spokenTask() const override;
     Help helpAt(int level, const Judgement &last) const override;
-    QRect helpPlace(bool withPad, bool withTable) const override;
     void markHelped(int pair) override;
 
     // The six pairs on the screen.

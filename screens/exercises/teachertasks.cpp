@@ -2,54 +2,35 @@
 
 #include "teachertasks.h"
 
+#include "aidarea.h"
 #include "frmcomplementare.h"
 #include "frmmax.h"
 #include "frmordine.h"
 #include "frmsimbolo.h"
-#include "picture.h"
 #include "taskform.h"
 #include "teachertask.h"
 
 #include <QPointer>
 #include <QRadioButton>
-#include <QShortcut>
 
 #include <array>
 #include <memory>
 
 namespace {
 
-// The form lies over the task, beside the illustration, where the number
-// pad goes, so that the pad stays usable with it.
-QRect formPlace(const Screen &screen)
-{
-    QRect illustration;
-    for (const Picture *picture : screen.findChildren<Picture *>(Qt::FindDirectChildrenOnly)) {
-        const QRect designed = screen.designedRect(picture);
-        if (designed.height() > illustration.height())
-            illustration = designed;
-    }
-    if (illustration.left() > screen.designedSize().width() / 2)
-        return {240, 1320, illustration.left() - 360, 5640};
-    return {illustration.right() + 120, 1320,
-            screen.designedSize().width() - illustration.right() - 360, 5640};
-}
-
 // F3 builds the form the first time, then opens it.
-void onF3(Screen &screen, Voice &voice, std::function<void(TaskForm &)> build,
+void onF3(Exercise &screen, Voice &voice, std::function<void(TaskForm &)> build,
           std::function<void(TaskForm &)> before = {})
 {
-    auto *shortcut = new QShortcut(QKeySequence(Qt::Key_F3), &screen);
-    QObject::connect(shortcut, &QShortcut::activated, &screen,
-                     [&screen, &voice, build, before, form = QPointer<TaskForm>()]() mutable {
-                         if (!form) {
-                             form = new TaskForm(&screen, formPlace(screen), voice);
-                             build(*form);
-                         }
-                         if (before)
-                             before(*form);
-                         form->open();
-                     });
+    screen.setTeacherTask([&screen, &voice, build, before, form = QPointer<TaskForm>()]() mutable {
+        if (!form) {
+            form = new TaskForm(&screen, formPlace(screen.aidArea(), screen.designedSize()), voice);
+            build(*form);
+        }
+        if (before)
+            before(*form);
+        form->open();
+    });
 }
 
 // Shows a checked task on its screen, or gives its problem.

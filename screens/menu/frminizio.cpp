@@ -6,7 +6,6 @@
 #include "picturename.h"
 
 #include <QPushButton>
-#include <QShortcut>
 
 frminizio::frminizio()
     : Screen(QStringLiteral("frminizio"), QStringLiteral("Le quotelle"), 10620, 7185,
@@ -34,9 +33,16 @@ frminizio::frminizio()
     connect(cmdtrovo, &QPushButton::clicked, this, &frminizio::cmdtrovo_Click);
     connect(cmdripassa, &QPushButton::clicked, this, &frminizio::cmdripassa_Click);
     connect(cmdesci, &QPushButton::clicked, this, &frminizio::cmdesci_Click);
-    // The teacher's window: three keys at once, which no child presses by chance.
-    connect(new QShortcut(QKeySequence(QStringLiteral("Ctrl+Alt+I")), this), &QShortcut::activated,
-            this, [this] { emit showWanted(QStringLiteral("frmimpostazioni")); });
+}
+
+// The teacher's window: three keys at once, which no child presses by chance.
+bool frminizio::programKey(KeyAction action, bool run)
+{
+    if (action != KeyAction::Settings)
+        return false;
+    if (run)
+        emit showWanted(QStringLiteral("frmimpostazioni"));
+    return true;
 }
 
 void frminizio::showNames()

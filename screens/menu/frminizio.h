@@ -20,8 +20,10 @@ public:
     // row's pictures and under the bottom row's, in the free bands between
     // the title, the pictures and the credits.
     void showNames();
-    // The band under the bottom row's names, between "&Esci" and the credit.
-    std::optional<QRect> noticePlace() const override { return QRect(1200, 6850, 7950, 320); }
+    // Right of the title's lettering, clear of the names shown at the whiteboard.
+    std::optional<QRect> noticePlace() const override { return QRect(7100, 150, 3350, 1200); }
+    // Ctrl+Alt+I opens the teacher's window.
+    bool programKey(KeyAction action, bool run) override;
 
     PictureButton *cmdripassa;
     QPushButton *cmdesci;
