@@ -167,6 +167,14 @@ void Exercise::toggleTimesTable()
         // every zoom.
         addControl(m_table, aidArea());
         m_table->hide();
+        // Reached with Tab right after the answer boxes, not after Fine.
+        QWidget *lastBox = nullptr;
+        for (QWidget *next = nextInFocusChain(); next != this; next = next->nextInFocusChain()) {
+            if (qobject_cast<QLineEdit *>(next) && next->parentWidget() == this)
+                lastBox = next;
+        }
+        if (lastBox)
+            setTabOrder(lastBox, m_table);
     }
     m_table->setRow(timesTableRow());
     // Behind the help, F2 brings the table in front; else it shows or hides it.
@@ -183,6 +191,8 @@ void Exercise::toggleTimesTable()
         speak(QStringLiteral("Si vede la tavola pitagorica: F1 per l’aiuto."));
     else if (wasTurns)
         speak(QStringLiteral("Si vede l’aiuto."));
+    if (timesTableShown())
+        speak(QStringLiteral("Tavola pitagorica: riga del %1 evidenziata.").arg(m_table->row()));
 }
 
 void Exercise::setZoom(qreal factor)

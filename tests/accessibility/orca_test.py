@@ -28,10 +28,14 @@ FRACTION = r"(un [a-z]+o|\d+ [a-z]+i)"
 STEPS = [
     (["ctrl+l"], TASK.pattern),
     (["KP_Home"], FRACTION + r" di \d+ = risultato"),
+    (["F3"], r"notification Scrivi i numeri dell’esercizio: numeratore\."),
+    (["Escape"], r"divisione, dividendo text\."),
     (["F1"], r"notification Dividi .*"),
     (["F1"], r"notification \d+ diviso .*"),
     (["F1"], r"notification Questo è tutto l’aiuto\."),
     (["Tab", "alt+c"], r"notification Sbagliato! .* Ora in divisione, dividendo: vuota\."),
+    (["F2"], r"notification .*Tavola pitagorica: riga del \d+ evidenziata\."),
+    (["Tab"] * 7, r"Tavola pitagorica\."),
     (["Escape"], r"Le quotelle frame\."),
     (["Tab", "Tab", "Return"], r"SCEGLI !"),
     (["alt+m"], r"notification .*; in ordine crescente\."),
@@ -104,7 +108,12 @@ def main():
     app = None
     try:
         orca.wait_for(lambda p: p == "Screen reader on.", "that it is on")
-        app = subprocess.Popen([program])
+        # The times table, which the teacher switches on.
+        os.makedirs(os.path.join(orca.home, "config", "quotelle"))
+        with open(os.path.join(orca.home, "config", "quotelle", "quotelle.conf"), "w") as conf:
+            conf.write("[aiuti]\ntavola_pitagorica = si\n")
+        app = subprocess.Popen([program], env=dict(os.environ,
+                                                  XDG_CONFIG_HOME=os.path.join(orca.home, "config")))
         orca.wait_for(lambda p: p == "Calcolo le quotelle push button.", "the menu's first button")
         # Enter on the focused picture button, then on "100".
         key("Return")
