@@ -9,6 +9,7 @@
 #include <QAccessible>
 #include <QAccessibleWidget>
 #include <QEvent>
+#include <QGroupBox>
 #include <QLabel>
 #include <QTimer>
 
@@ -25,6 +26,47 @@ public:
     {
         if (t == QAccessible::Name)
             return static_cast<Announcer *>(widget())->text();
+        return QAccessibleWidget::text(t);
+    }
+};
+
+const char *const partOfFraction = "partOfFraction";
+
+// A label is read by the text it shows, unless it is a number of a fraction
+// that has an object of its own: that one reads the whole fraction.
+class LabelAccessible : public QAccessibleWidget
+{
+public:
+    explicit LabelAccessible(QLabel *label) : QAccessibleWidget(label, QAccessible::StaticText) { }
+
+    QString text(QAccessible::Text t) const override
+    {
+        if (t == QAccessible::Name && widget()->accessibleName().isEmpty())
+            return static_cast<const QLabel *>(widget())->text();
+        return QAccessibleWidget::text(t);
+    }
+
+    QAccessible::State state() const override
+    {
+        QAccessible::State state = QAccessibleWidget::state();
+        if (widget()->property(partOfFraction).toBool())
+            state.invisible = true;
+        return state;
+    }
+};
+
+// A group with a title is no panel of its own: its options are already
+// labelled by its title, and a screen reader would say it twice.
+class GroupAccessible : public QAccessibleWidget
+{
+public:
+    explicit GroupAccessible(QGroupBox *group) : QAccessibleWidget(group, QAccessible::Client) { }
+
+    QString text(QAccessible::Text t) const override
+    {
+        if (t == QAccessible::Name && widget()->accessibleName().isEmpty())
+            return QString(static_cast<const QGroupBox *>(widget())->title())
+                .remove(QLatin1Char('&'));
         return QAccessibleWidget::text(t);
     }
 };
@@ -71,6 +113,10 @@ QAccessibleInterface *accessibleFor(const QString &, QObject *object)
         return new ClickAreaAccessible(area);
     if (auto *announcer = qobject_cast<Announcer *>(object))
         return new AnnouncerAccessible(announcer);
+    if (auto *label = qobject_cast<QLabel *>(object); label && label->pixmap().isNull())
+        return new LabelAccessible(label);
+    if (auto *group = qobject_cast<QGroupBox *>(object); group && !group->title().isEmpty())
+        return new GroupAccessible(group);
     // A top-level window is one of the screens; tooltips and menus are not.
     if (auto *window = qobject_cast<QWidget *>(object);
         window && window->windowType() == Qt::Window)
@@ -80,7 +126,7 @@ QAccessibleInterface *accessibleFor(const QString &, QObject *object)
 
 } // namespace
 
-void describeFraction(QLabel *numerator, QLabel *denominator)
+void describeFraction(QLabel *numerator, QLabel *denominator, QWidget *bar)
 {
     bool numeratorRead = false;
     bool denominatorRead = false;
@@ -89,6 +135,16 @@ void describeFraction(QLabel *numerator, QLabel *denominator)
     const QString fraction = numeratorRead && denominatorRead ? spokenFraction(n, d) : QString();
     numerator->setAccessibleDescription(fraction);
     denominator->setAccessibleDescription(fraction);
+    if (bar) {
+        bar->setAccessibleName(fraction);
+        keepInFraction(numerator);
+        keepInFraction(denominator);
+    }
+}
+
+void keepInFraction(QLabel *number)
+{
+    number->setProperty(partOfFraction, true);
 }
 
 Announcer::Announcer(QWidget *window, Voice &voice) : QWidget(window), m_voice(voice)
@@ -110,6 +166,12 @@ void Announcer::say(const QString &text)
             m_toVoice.clear();
         });
     }
+    sayWhenActive();
+}
+
+void Announcer::sayToScreenReader(const QString &text)
+{
+    m_toSay << text;
     sayWhenActive();
 }
 

@@ -11,8 +11,12 @@ class Voice;
 
 // Only the layout says that a number stands over a bar over another number.
 // Both labels keep their number as their name and get the whole fraction as
-// their description; an empty label clears it.
-void describeFraction(QLabel *numerator, QLabel *denominator);
+// their description; an empty label clears it. The bar, when given, is the
+// one object a screen reader reads the fraction by.
+void describeFraction(QLabel *numerator, QLabel *denominator, QWidget *bar = nullptr);
+// A number of a fraction that has an object of its own is no line of its
+// own to a screen reader: it keeps its name, but is not shown to it.
+void keepInFraction(QLabel *number);
 
 // What is said without being asked, as a task appears or a verdict is
 // given: to a screen reader, and through the program's own voice when it
@@ -30,6 +34,9 @@ public:
     // active, so that it comes after the screen reader has named the
     // window.
     void say(const QString &text);
+    // The same for a screen reader alone: what the child asked for
+    // (Ctrl+L), which the program's own voice reads its own way.
+    void sayToScreenReader(const QString &text);
 
     // The last announcement made.
     QString text() const { return m_text; }

@@ -3,21 +3,25 @@
 #pragma once
 
 #include "accessibility.h"
+#include "clickarea.h"
 #include "fraction.h"
 #include "spoken.h"
 
 #include <QLabel>
 
-// Shows a fraction in its numerator and denominator labels and says what it
-// is to a screen reader: the click area that stands for it when it has one,
-// the two labels otherwise.
+// Shows a fraction in its numerator and denominator labels and makes whole,
+// the click area that stands for it or the bar between its numbers, the one
+// object a screen reader reads it by, in the flat review too. The labels
+// keep their numbers as their names; over a bar they are described as the
+// whole fraction as well.
 inline void showFraction(const Fraction &fraction, QLabel *numerator, QLabel *denominator,
-                         QWidget *area = nullptr)
+                         QWidget *whole)
 {
     numerator->setText(QString::number(fraction.numerator));
     denominator->setText(QString::number(fraction.denominator));
-    if (area)
-        area->setAccessibleName(spoken(fraction));
-    else
+    whole->setAccessibleName(spoken(fraction));
+    keepInFraction(numerator);
+    keepInFraction(denominator);
+    if (!qobject_cast<ClickArea *>(whole))
         describeFraction(numerator, denominator);
 }

@@ -143,9 +143,12 @@ bool Registry::programKey(KeyAction action, QWidget *window, bool run)
         m_zoom->out();
     else if (action == KeyAction::ZoomReset)
         m_zoom->reset();
-    else if (action == KeyAction::Read)
+    else if (action == KeyAction::Read) {
+        // Under a screen reader the voice is silent and the reader says it,
+        // as it says a verdict.
         m_voice->read(screen->reading(), screen);
-    else
+        screen->speakToScreenReader(screen->reading());
+    } else
         m_pad->toggle();
     return true;
 }

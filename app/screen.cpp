@@ -269,6 +269,13 @@ void Screen::speak(const QString &text)
     m_announcer->say(text);
 }
 
+void Screen::speakToScreenReader(const QString &text)
+{
+    if (!m_announcer)
+        m_announcer = new Announcer(this, *m_voice);
+    m_announcer->sayToScreenReader(text);
+}
+
 QString Screen::reading() const
 {
     std::vector<std::pair<int, QPointer<QWidget>>> order = m_tabOrder;

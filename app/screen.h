@@ -91,6 +91,9 @@ public:
     // reads it. A screen without one gives its caption, its labels and its
     // buttons' names (a drawing's is its tooltip), in Tab order.
     virtual QString reading() const;
+    // Has a screen reader alone say this: what the child asked for (Ctrl+L),
+    // which the program's own voice reads its own way.
+    void speakToScreenReader(const QString &text);
 
     // A place, in twips, where a line of text for the class covers nothing.
     virtual std::optional<QRect> noticePlace() const { return std::nullopt; }

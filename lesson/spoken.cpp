@@ -107,6 +107,15 @@ QString ordinalFeminine(int position)
     return QString::fromLatin1(ordinals[position]);
 }
 
+QString ordinalMasculine(int position)
+{
+    static const std::array<const char *, 7> ordinals {"",       "primo",  "secondo", "terzo",
+                                                       "quarto", "quinto", "sesto"};
+    if (position < 1 || position >= int(ordinals.size()))
+        return QString::number(position) + QStringLiteral("º");
+    return QString::fromLatin1(ordinals[position]);
+}
+
 QString spokenNumber(int number)
 {
     if (number == 0)
@@ -213,6 +222,18 @@ QString spokenSigns(const QString &text)
             words.last() += QLatin1Char(',');
     }
     return words.join(QLatin1Char(' '));
+}
+
+QString spokenFractions(const QString &text)
+{
+    static const QRegularExpression fraction(QStringLiteral("\\b(\\d+)/(\\d+)\\b"));
+    QString result = text;
+    QRegularExpressionMatch found;
+    while ((found = fraction.match(result)).hasMatch()) {
+        result.replace(found.capturedStart(), found.capturedLength(),
+                       spokenFraction(found.captured(1).toInt(), found.captured(2).toInt()));
+    }
+    return result;
 }
 
 QString withoutCapitals(const QString &text)

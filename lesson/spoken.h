@@ -47,6 +47,12 @@ QString counted(int count, Counted word);
 
 // The ordinal of a pair or a row, from 1: "prima", "terza".
 QString ordinalFeminine(int position);
+// The ordinal of a place, from 1: "primo", "quinto".
+QString ordinalMasculine(int position);
+
+// A sentence with its fractions in words: "3/4 c’è due volte" is heard "3
+// quarti c’è due volte".
+QString spokenFractions(const QString &text);
 
 // A decimal fraction in words, as its number is read: "trentasette
 // centesimi", "un decimo", "milleduecento millesimi"; any other as

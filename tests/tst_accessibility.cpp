@@ -4,6 +4,7 @@
 #include "application.h"
 #include "clickarea.h"
 #include "testing.h"
+#include "voice.h"
 
 #include <QAccessible>
 #include <QAccessibleActionInterface>
@@ -126,6 +127,27 @@ private slots:
         QTRY_COMPARE(heard, QStringList {spoken});
     }
 
+    // Under a screen reader: the order being built, Ctrl+L, the end of the help.
+    void eachStepIsHeard()
+    {
+        QWidget *screen =
+            open("frmordine", {{1, 2}, {3, 99}, {7, 99}, {12, 99}, {5, 99}, {40, 99}, {9, 99}});
+        QVERIFY(QTest::qWaitForWindowActive(screen));
+        registry->voice().setScreenReaderRunning(true);
+        for (const auto &[step, last] :
+             {std::pair {"img1", "3 settimi al primo posto"},
+              {"img4", "3 quarantesimi al secondo posto"},
+              {"Ctrl+L", "crescente. In ordine finora: 3 settimi, 3 quarantesimi."},
+              {"cmdannulla", "I posti sono di nuovo vuoti."},
+              {"F1, F1, F1", "Questo è tutto l’aiuto."}}) {
+            if (auto *clicked = screen->findChild<QWidget *>(QLatin1String(step)))
+                QTest::mouseClick(clicked, Qt::LeftButton);
+            else
+                QTest::keySequence(screen, QKeySequence(QLatin1String(step)));
+            QTRY_VERIFY2(heard.last().endsWith(QString::fromUtf8(last)), qPrintable(heard.last()));
+        }
+    }
+
     void theRulesAreReadWhenAPageOpens()
     {
         const struct
@@ -163,7 +185,9 @@ private slots:
         auto *cmdconferma = control<QPushButton>(screen, "cmdconferma");
         QTest::mouseClick(cmdconferma, Qt::LeftButton);
         QTRY_COMPARE(heard.size(), 2);
-        QCOMPARE(heard.last(), QStringLiteral("Sbagliato! Controlla la divisione."));
+        QCOMPARE(heard.last(),
+                 QStringLiteral("Sbagliato! Controlla la divisione. "
+                                "Ora in divisione, dividendo: vuota."));
         // The boxes as Tab reaches them, from the first, each answered as
         // its name says: 20 : 4 = 5, 5 x 3 = 15, 15.
         for (const auto &[name, answer] :
@@ -368,6 +392,9 @@ private slots:
         QCOMPARE(accessible(lbln)->text(QAccessible::Description), QStringLiteral("5 dodicesimi"));
         QCOMPARE(accessible(control<QLabel>(screen, "lbld"))->text(QAccessible::Description),
                  QStringLiteral("5 dodicesimi"));
+        QCOMPARE(accessible(control<QWidget>(screen, "Line1"))->text(QAccessible::Name),
+                 QStringLiteral("5 dodicesimi"));
+        QVERIFY(accessible(lbln)->state().invisible);
     }
 
     void aSymbolBoxNamesItsPair()

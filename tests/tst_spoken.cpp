@@ -92,6 +92,8 @@ private slots:
         QFETCH(QString, spoken);
         QCOMPARE(spokenSigns(text), spoken);
         QCOMPARE(spokenFractionOf(3, 4, 80), QStringLiteral("3 quarti di 80"));
+        QCOMPARE(spokenFractions(QStringLiteral("3/4 c’è due volte, 1/68 no")),
+                 QStringLiteral("3 quarti c’è due volte, un sessantottesimo no"));
     }
 
     // What a child typed, read back: the stressed final "tré", "cento"

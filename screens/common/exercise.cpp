@@ -55,6 +55,7 @@ void Exercise::cmdconferma_Click()
     if (m_newTaskByConferma.isValid()
         && m_newTaskByConferma.elapsed() < QApplication::doubleClickInterval())
         return;
+    const QWidget *focused = focusWidget();
     const Verdict verdict = judge();
     lblmess->setText(verdict.text);
     tmrtempo->start();
@@ -70,6 +71,12 @@ void Exercise::cmdconferma_Click()
     // no help, the verdict alone, as written.
     const QString check = settings().help() ? checkPhrase(verdict.judgement.step) : QString();
     speak(check.isEmpty() ? verdict.text : verdict.text + QLatin1Char(' ') + check);
+    // A screen reader reads a box the program moved to by its first digit
+    // only: the box and what is left in it are said here instead.
+    if (const auto *box = qobject_cast<const QLineEdit *>(focusWidget()); box && box != focused)
+        speak(QStringLiteral("Ora in %1: %2.")
+                  .arg(box->accessibleName(),
+                       box->text().isEmpty() ? QStringLiteral("vuota") : box->text()));
     m_last = verdict.judgement;
     const int level = std::max(m_helpLevel, helpLevel(++m_wrong));
     if (level > 0)
@@ -160,6 +167,14 @@ void Exercise::toggleTimesTable()
         // every zoom.
         addControl(m_table, aidArea());
         m_table->hide();
+        // Reached with Tab right after the answer boxes, not after Fine.
+        QWidget *lastBox = nullptr;
+        for (QWidget *next = nextInFocusChain(); next != this; next = next->nextInFocusChain()) {
+            if (qobject_cast<QLineEdit *>(next) && next->parentWidget() == this)
+                lastBox = next;
+        }
+        if (lastBox)
+            setTabOrder(lastBox, m_table);
     }
     m_table->setRow(timesTableRow());
     // Behind the help, F2 brings the table in front; else it shows or hides it.
@@ -176,6 +191,8 @@ void Exercise::toggleTimesTable()
         speak(QStringLiteral("Si vede la tavola pitagorica: F1 per l’aiuto."));
     else if (wasTurns)
         speak(QStringLiteral("Si vede l’aiuto."));
+    if (timesTableShown())
+        speak(QStringLiteral("Tavola pitagorica: riga del %1 evidenziata.").arg(m_table->row()));
 }
 
 void Exercise::setZoom(qreal factor)
@@ -221,7 +238,10 @@ bool Exercise::programKey(KeyAction action, bool run)
 {
     switch (action) {
     case KeyAction::Help:
-        if (run)
+        // Asking again at the last level is answered too, not met with silence.
+        if (run && m_helpLevel >= 2 && shownHelp().level > 0)
+            speak(QStringLiteral("Questo è tutto l’aiuto."));
+        else if (run)
             showHelp(std::min(m_helpLevel + 1, 2));
         return true;
     case KeyAction::TimesTable:

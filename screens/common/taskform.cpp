@@ -7,6 +7,7 @@
 #include "exercise.h"
 #include "numberpad.h"
 #include "screen.h"
+#include "spoken.h"
 
 #include <QFrame>
 #include <QKeyEvent>
@@ -14,6 +15,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QTimer>
 
 TaskForm::TaskForm(Screen *screen, const QRect &place, Voice &voice)
     : QWidget(screen), m_screen(screen), m_announcer(new Announcer(screen, voice))
@@ -94,13 +96,6 @@ void TaskForm::open()
     if (isVisible())
         return;
     m_focus = m_screen->focusWidget();
-    m_disabled.clear();
-    for (QWidget *control : m_screen->findChildren<QWidget *>(Qt::FindDirectChildrenOnly)) {
-        if (control != this && !qobject_cast<PadKeys *>(control) && control->isEnabled()) {
-            control->setEnabled(false);
-            m_disabled.emplace_back(control);
-        }
-    }
     for (QLineEdit *box : m_boxes)
         box->clear();
     m_problem->clear();
@@ -108,8 +103,26 @@ void TaskForm::open()
     raise();
     if (auto *pad = m_screen->findChild<PadKeys *>())
         pad->raise();
-    m_boxes.front()->setFocus(Qt::OtherFocusReason);
-    m_announcer->say(accessibleName());
+    // The focus goes straight to the first field once a screen reader has
+    // met the form: a control disabled while it has the focus would hand it
+    // on to the next, and a screen reader would follow it across the screen.
+    m_disabled.clear();
+    QTimer::singleShot(0, this, [this] {
+        if (isHidden())
+            return;
+        m_boxes.front()->setFocus(Qt::OtherFocusReason);
+        for (QWidget *control : m_screen->findChildren<QWidget *>(Qt::FindDirectChildrenOnly)) {
+            if (control != this && !qobject_cast<PadKeys *>(control) && control->isEnabled()
+                && control != m_announcer) {
+                control->setEnabled(false);
+                m_disabled.emplace_back(control);
+            }
+        }
+        // Orca does not hear the focus enter a form it meets for the first
+        // time: the field is named here too.
+        m_announcer->say(accessibleName() + QStringLiteral(": ") + m_boxes.front()->accessibleName()
+                         + QLatin1Char('.'));
+    });
 }
 
 void TaskForm::accept()
@@ -120,7 +133,7 @@ void TaskForm::accept()
     const QString problem = m_check(typed);
     m_problem->setText(problem);
     if (!problem.isEmpty()) {
-        m_announcer->say(problem);
+        m_announcer->say(spokenFractions(problem));
         return;
     }
     m_focus.clear();

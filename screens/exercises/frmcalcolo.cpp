@@ -84,7 +84,7 @@ void frmcalcolo::showTask(const FractionOfTask &given)
         box->setText(QString());
     task = given;
     lbliniz->setText(QString::number(task.whole()));
-    showFraction({task.num, task.den}, lblnum, lblden);
+    showFraction({task.num, task.den}, lblnum, lblden, Line1);
 }
 
 frmcalcolo::Verdict frmcalcolo::judge()

@@ -57,7 +57,7 @@ void frmcomplementare::showTask(const ComplementTask &given)
     for (QLineEdit *box : {txtn1, txtd1, txtn2, txtd2})
         box->setText(QString());
     txtn1->setFocus();
-    showFraction({task.num, task.den}, lbln, lbld);
+    showFraction({task.num, task.den}, lbln, lbld, Line1);
 }
 
 frmcomplementare::Verdict frmcomplementare::judge()

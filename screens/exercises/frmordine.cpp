@@ -142,12 +142,26 @@ void frmordine::img_Click(int k)
         return;
     const std::size_t s = placed.size();
     placed.push_back(k);
-    showFraction(m_task.fraction(k), lblrn[s], lblrd[s]);
+    showFraction(m_task.fraction(k), lblrn[s], lblrd[s], placeLine[s]);
     lbln[k]->hide();
     lbld[k]->hide();
     img[k]->hide();
     placeLine[s]->show();
     topLine[k]->hide();
+    // Only the layout shows where it went.
+    speak(spoken(m_task.fraction(k)) + QStringLiteral(" al ") + ordinalMasculine(int(s) + 1)
+          + QStringLiteral(" posto"));
+}
+
+QString frmordine::reading() const
+{
+    if (placed.empty())
+        return Exercise::reading();
+    QStringList order;
+    for (int k : placed)
+        order << spoken(m_task.fraction(k));
+    return spokenTask() + QStringLiteral(". In ordine finora: ") + order.join(QStringLiteral(", "))
+        + QLatin1Char('.') + Exercise::reading().mid(spokenTask().size());
 }
 
 void frmordine::optcre_Click()
@@ -176,6 +190,7 @@ Help frmordine::helpAt(int level, const Judgement &) const
 void frmordine::cmdannulla_Click()
 {
     azzera();
+    speak(QStringLiteral("I posti sono di nuovo vuoti."));
 }
 
 void frmordine::azzera()
@@ -185,8 +200,10 @@ void frmordine::azzera()
         numerator->setText(QString());
     for (QLabel *denominator : lblrd)
         denominator->setText(QString());
-    for (int s = 0; s < 5; ++s)
+    for (int s = 0; s < 5; ++s) {
         describeFraction(lblrn[s], lblrd[s]);
+        placeLine[s]->setAccessibleName(QString());
+    }
     for (Line *bar : placeLine)
         bar->hide();
     for (QLabel *numerator : lbln)

@@ -60,6 +60,9 @@ public:
     QRadioButton *optcre;
     QRadioButton *optdecre;
 
+    // The task, the order placed so far, then the help when it shows.
+    QString reading() const override;
+
     // The five fractions and the order asked for.
     const OrderTask &task() const { return m_task; }
 

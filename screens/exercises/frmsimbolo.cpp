@@ -78,8 +78,8 @@ void frmsimbolo::showTask(const SymbolTask &given)
     coppie = given;
     for (int p = 0; p < 6; ++p) {
         const auto [first, second] = coppie[p];
-        showFraction(first, lbln[p][0], lbld[p][0]);
-        showFraction(second, lbln[p][1], lbld[p][1]);
+        showFraction(first, lbln[p][0], lbld[p][0], bars[2 * p]);
+        showFraction(second, lbln[p][1], lbld[p][1], bars[2 * p + 1]);
         txtsim[p]->setAccessibleName(
             QStringLiteral("simbolo tra %1 e %2").arg(spoken(first), spoken(second)));
     }

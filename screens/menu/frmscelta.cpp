@@ -17,6 +17,9 @@ frmscelta::frmscelta()
     cmd100->setToolTip(QStringLiteral("Entro il 100"));
     Label1 = label("Label1", QStringLiteral("Entro il 100 o il 1000?"), 120, 240, 3135, 495,
                    Font::comic(14.25), Qt::AlignHCenter, QColor(255, 0, 0));
+    // The question is the window's: a screen reader says it with the
+    // window's name as it opens.
+    setAccessibleDescription(Label1->text());
 
     connect(cmd100, &QPushButton::clicked, this, &frmscelta::cmd100_Click);
     connect(cmd1000, &QPushButton::clicked, this, &frmscelta::cmd1000_Click);

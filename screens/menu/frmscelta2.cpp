@@ -19,6 +19,9 @@ frmscelta2::frmscelta2()
                        Font::comic(12), 1);
     Label1 = label("Label1", QStringLiteral("SCEGLI !"), 360, 240, 4575, 615,
                    Font::comic(24).boldFace(), Qt::AlignHCenter, QColor(255, 0, 0));
+    // The question is the window's: a screen reader says it with the
+    // window's name as it opens.
+    setAccessibleDescription(Label1->text());
 
     connect(cmdsimbolo, &QPushButton::clicked, this, &frmscelta2::cmdsimbolo_Click);
     connect(cmdmax, &QPushButton::clicked, this, &frmscelta2::cmdmax_Click);

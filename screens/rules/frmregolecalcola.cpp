@@ -49,8 +49,8 @@ frmregolecalcola::frmregolecalcola(const QStringList &pages)
                    4560, 1320, 4455, 735, body, Qt::AlignLeft, Definition);
     title(7575);
 
-    describeFraction(Label6, Label7);
-    describeFraction(Label9, Label10);
+    describeFraction(Label6, Label7, Line1);
+    describeFraction(Label9, Label10, Line2);
     readingOrder({drawing(Picture1,
                           QStringLiteral("Disegno: la frazione 2 terzi, con le frecce "
                                          "verso le parole numeratore, linea di "

@@ -50,10 +50,10 @@ frmregolecomplementare::frmregolecomplementare(const QStringList &pages)
                    body, Qt::AlignLeft, Blue);
     title(7935);
 
-    describeFraction(Label6, Label7);
-    describeFraction(Label2, Label3);
-    describeFraction(Label4, Label13);
-    describeFraction(Label14, Label15);
+    describeFraction(Label6, Label7, Line1);
+    describeFraction(Label2, Label3, Line3);
+    describeFraction(Label4, Label13, Line4);
+    describeFraction(Label14, Label15, Line5);
     readingOrder({drawing(Picture1,
                           QStringLiteral("Disegno: un quadrato diviso in 4 parti "
                                          "uguali, ognuna un quarto; una parte è "

@@ -50,11 +50,11 @@ frmregoleconfronto::frmregoleconfronto(const QStringList &pages)
     Label6 = label("Label6", QStringLiteral("1"), 2400, 3360, 255, 375, body, Qt::AlignLeft, Blue);
     title(6015);
 
-    describeFraction(Label6, Label7);
-    describeFraction(Label9, Label10);
-    describeFraction(Label3, Label4);
-    describeFraction(Label11, Label12);
-    describeFraction(Label13, Label14);
+    describeFraction(Label6, Label7, Line1);
+    describeFraction(Label9, Label10, Line2);
+    describeFraction(Label3, Label4, Line3);
+    describeFraction(Label11, Label12, Line4);
+    describeFraction(Label13, Label14, Line5);
     readingOrder({drawing(Picture1,
                           QStringLiteral("Disegno: tre pentagoni, ognuno diviso in 5 "
                                          "parti uguali; sono colorati un quinto, 3 "

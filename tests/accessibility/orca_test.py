@@ -23,6 +23,26 @@ import time
 TIMEOUT = 60  # seconds: Orca and the program start slowly on a loaded machine
 SPEECH = re.compile(r" - SPEECH OUTPUT: '(.*?)'")
 TASK = re.compile(r"^notification (un [a-z]+o|\d [a-z]+i) di \d+\.?$")
+FRACTION = r"(un [a-z]+o|\d+ [a-z]+i)"
+# What Orca says after each step, in order, from the verdict on frmcalcolo99 on.
+STEPS = [
+    (["ctrl+l"], TASK.pattern),
+    (["KP_Home"], FRACTION + r" di \d+ = risultato"),
+    (["F3"], r"notification Scrivi i numeri dell’esercizio: numeratore\."),
+    (["Escape"], r"divisione, dividendo text\."),
+    (["F1"], r"notification Dividi .*"),
+    (["F1"], r"notification \d+ diviso .*"),
+    (["F1"], r"notification Questo è tutto l’aiuto\."),
+    (["Tab", "alt+c"], r"notification Sbagliato! .* Ora in divisione, dividendo: vuota\."),
+    (["F2"], r"notification .*Tavola pitagorica: riga del \d+ evidenziata\."),
+    (["Tab"] * 7, r"Tavola pitagorica\."),
+    (["Escape"], r"Le quotelle frame\."),
+    (["Tab", "Tab", "Return"], r"SCEGLI !"),
+    (["alt+m"], r"notification .*; in ordine crescente\."),
+    (["shift+Tab", "shift+Tab", "space"], r"notification " + FRACTION + r" al primo posto\."),
+    (["ctrl+l"], r"notification .* In ordine finora: " + FRACTION + r"\."),
+    (["alt+a"], r"notification I posti sono di nuovo vuoti\."),
+]
 
 
 class Orca:
@@ -88,7 +108,12 @@ def main():
     app = None
     try:
         orca.wait_for(lambda p: p == "Screen reader on.", "that it is on")
-        app = subprocess.Popen([program])
+        # The times table, which the teacher switches on.
+        os.makedirs(os.path.join(orca.home, "config", "quotelle"))
+        with open(os.path.join(orca.home, "config", "quotelle", "quotelle.conf"), "w") as conf:
+            conf.write("[aiuti]\ntavola_pitagorica = si\n")
+        app = subprocess.Popen([program], env=dict(os.environ,
+                                                  XDG_CONFIG_HOME=os.path.join(orca.home, "config")))
         orca.wait_for(lambda p: p == "Calcolo le quotelle push button.", "the menu's first button")
         # Enter on the focused picture button, then on "100".
         key("Return")
@@ -109,6 +134,15 @@ def main():
         verdicts = [p for p in orca.said()[mark:] if p.startswith("notification")]
         assert verdicts == ["notification Sbagliato! Controlla la divisione."], verdicts
         assert "notification." not in orca.said(), "an empty notification was spoken"
+
+        for keys, phrase in STEPS:
+            mark = len(orca.said())
+            for name in keys:
+                key(name)
+            orca.wait_for(lambda p: re.fullmatch(phrase, p), repr(phrase), mark)
+        assert "Entro il 100 o il 1000?" in orca.said(), "the choice's question unheard"
+        # The group of options is named once, not as a panel and again.
+        assert "Ordine panel." not in orca.said() and "Ordine." in orca.said()
 
         key("Escape")
         orca.wait_for(lambda p: p == "Le quotelle frame.", "the menu again", mark)
