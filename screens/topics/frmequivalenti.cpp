@@ -53,7 +53,7 @@ void frmequivalenti::showTask(const EquivalentTask &given)
     const bool lowest = m_task.kind == EquivalentKind::LowestTerms;
     Label1->setText(lowest ? QStringLiteral("Riduci ai minimi termini")
                            : QStringLiteral("Scrivi il numeratore che manca"));
-    showFraction(m_task.given, lbln, lbld);
+    showFraction(m_task.given, lbln, lbld, Line1);
     txtd->setVisible(lowest);
     lbld2->setVisible(!lowest);
     lbld2->setText(lowest ? QString() : QString::number(m_task.target));

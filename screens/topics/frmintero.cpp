@@ -90,7 +90,7 @@ void frmintero::showTask(const FractionToWholeTask &given)
     Label4->setText(taskArticle(m_task.num));
     Label5->setText(taskVerb(m_task.num));
     lblnoto->setText(QString::number(m_task.known()));
-    showFraction({m_task.num, m_task.den}, lblnum, lblden);
+    showFraction({m_task.num, m_task.den}, lblnum, lblden, Line1);
 }
 
 frmintero::Verdict frmintero::judge()

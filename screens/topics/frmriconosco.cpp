@@ -71,7 +71,7 @@ void frmriconosco::showTask(const RecogniseTask &given)
         txtn->setFocus();
         return;
     }
-    showFraction(m_task.fraction, lbln, lbld);
+    showFraction(m_task.fraction, lbln, lbld, Line1);
     // The parts, in order, then Conferma: the whole shape is one stop of
     // the Tab chain, entered at the part last visited.
     const std::vector<QPushButton *> &parts = disegno->toggles();

@@ -58,7 +58,7 @@ void frmtipi::estrai()
 void frmtipi::showTask(const TypeTask &given)
 {
     m_task = given;
-    showFraction(m_task.fraction, lbln, lbld);
+    showFraction(m_task.fraction, lbln, lbld, Line1);
     disegno->setShape(PartsDrawing::Outline::Strips, m_task.fraction.denominator, m_task.wholes());
     disegno->setColoured(m_task.fraction.numerator);
     cmdtipo[0]->setFocus();
