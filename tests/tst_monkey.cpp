@@ -77,14 +77,19 @@ constexpr std::uint32_t defaultSeed = 20261208;
 constexpr int answerEvery = 250;
 
 // The twelve screens, then the topics, every one switched on.
-const QStringList allScreens = screenNames() + QStringList {topicsChoice(), topicsRules()}
-    + topicScreenNames() + topicsRulesPages();
+// Made on first use: the topics' tables are other files' statics.
+const QStringList &allScreens()
+{
+    static const QStringList names = screenNames()
+        + QStringList {topicsChoice(), topicsRules()} + topicScreenNames() + topicsRulesPages();
+    return names;
+}
 
 using Loaded = std::uint32_t; // one bit a screen, in the order above
 
 int indexOf(const QString &name)
 {
-    return static_cast<int>(allScreens.indexOf(name));
+    return static_cast<int>(allScreens().indexOf(name));
 }
 
 Loaded bit(const char *name)
@@ -95,9 +100,9 @@ Loaded bit(const char *name)
 QString describe(Loaded loaded)
 {
     QStringList names;
-    for (qsizetype k = 0; k < allScreens.size(); ++k) {
+    for (qsizetype k = 0; k < allScreens().size(); ++k) {
         if (loaded & (Loaded(1) << k))
-            names << allScreens[k];
+            names << allScreens()[k];
     }
     return QLatin1Char('{') + names.join(QLatin1String(", ")) + QLatin1Char('}');
 }
@@ -175,7 +180,7 @@ std::set<Loaded> oneStepFrom(Loaded loaded)
 {
     static const std::vector<Move> moves = navigation();
     std::set<Loaded> next {loaded};
-    for (qsizetype k = 0; k < allScreens.size(); ++k) {
+    for (qsizetype k = 0; k < allScreens().size(); ++k) {
         if (loaded & (Loaded(1) << k))
             next.insert(loaded & ~(Loaded(1) << k));
     }
@@ -1093,13 +1098,13 @@ private slots:
             const Loaded shown = loadedNow() & ~before;
             if (shown && !(shown & (shown - 1)))
                 QApplication::setActiveWindow(
-                    registry->screen(allScreens[std::countr_zero(shown)]));
+                    registry->screen(allScreens()[std::countr_zero(shown)]));
             checkScreens(before, errors);
             if (!errors.isEmpty())
                 QFAIL(qPrintable(report(errors)));
         }
         QStringList visits;
-        for (const QString &name : allScreens)
+        for (const QString &name : allScreens())
             visits << QStringLiteral("%1 %2").arg(name).arg(eventsOn[name]);
         qInfo("seed %u, %d events, %d restarts; events by screen: %s", seed, eventCount, restarts,
               qPrintable(visits.join(QLatin1String(", "))));
@@ -1109,7 +1114,7 @@ private slots:
             return;
         // The topics' screens lie one screen further from the menu, and share
         // the choice screen among ten: a smaller share each.
-        for (const QString &name : allScreens)
+        for (const QString &name : allScreens())
             QVERIFY2(eventsOn[name] >= eventCount / (screenNames().contains(name) ? 200 : 2000),
                      qPrintable(name));
         for (const char *name : {"frmcalcolo99", "frmcalcolo", "frmcomplementare", "frmsimbolo",
