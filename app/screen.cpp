@@ -229,13 +229,7 @@ QRadioButton *Screen::option(QGroupBox *frame, const char *name, const QString &
 {
     auto *control = place(new QRadioButton(caption, frame), name, {left, top, width, height},
                           Layer::Windows, font);
-    // An option shows its frame through it: a filled button would paint the
-    // button colour, and even the frame's colour differs from the frame's
-    // slightly shaded inside.
-    paintBackground(control, m_background);
-    control->setBackgroundRole(QPalette::Window);
-    control->setAutoFillBackground(false);
-    m_tabOrder.emplace_back(tabIndex, control);
+    inFrame(control, tabIndex);
     return control;
 }
 
@@ -244,12 +238,19 @@ QCheckBox *Screen::checkBox(QGroupBox *frame, const char *name, const QString &c
 {
     auto *control = place(new QCheckBox(caption, frame), name, {left, top, width, height},
                           Layer::Windows, font);
-    // Like an option, it shows its frame through it.
+    inFrame(control, tabIndex);
+    return control;
+}
+
+void Screen::inFrame(QWidget *control, int tabIndex)
+{
+    // An option or a check box shows its frame through it: a filled button
+    // would paint the button colour, and even the frame's colour differs
+    // from the frame's slightly shaded inside.
     paintBackground(control, m_background);
     control->setBackgroundRole(QPalette::Window);
     control->setAutoFillBackground(false);
     m_tabOrder.emplace_back(tabIndex, control);
-    return control;
 }
 
 QTimer *Screen::timer(const char *name, int intervalMs)

@@ -163,6 +163,9 @@ private:
     Control *place(Control *control, const char *name, const QRect &designed, Layer layer,
                    std::optional<Font> font = {});
     void paintBackground(QWidget *control, const QColor &colour);
+    // A choice inside a frame: the frame shows through it, and it takes its
+    // place in the Tab order.
+    void inFrame(QWidget *control, int tabIndex);
     void centreOn(const QScreen *display);
 
     Placement *m_placement = nullptr;

@@ -34,6 +34,8 @@ std::variant<int, QString> number(const QString &text, const QString &what, int 
 }
 
 // Reads the typed fields in order, stopping at the first problem.
+QString notProper(const Fraction &fraction);
+
 class Reader
 {
 public:
@@ -51,6 +53,17 @@ public:
             return 0;
         }
         return std::get<int>(read);
+    }
+
+    // A proper fraction from 1/2 to 98/99, its numerator typed first; one
+    // that is not proper is the problem.
+    Fraction properFraction()
+    {
+        const int num = next(QStringLiteral("il numeratore"), 1, 98);
+        const int den = next(QStringLiteral("il denominatore"), 2, 99);
+        if (problem.isEmpty() && num >= den)
+            problem = notProper({num, den});
+        return {num, den};
     }
 
     QString problem;
@@ -146,13 +159,10 @@ TeacherTask<FractionOfTask> checkFractionOf(const QStringList &typed, const Frac
 TeacherTask<ComplementTask> checkComplement(const QStringList &typed)
 {
     Reader reader(typed);
-    const int num = reader.next(QStringLiteral("il numeratore"), 1, 98);
-    const int den = reader.next(QStringLiteral("il denominatore"), 2, 99);
+    const Fraction given = reader.properFraction();
     if (!reader.problem.isEmpty())
         return {{}, reader.problem};
-    if (num >= den)
-        return {{}, notProper({num, den})};
-    return {ComplementTask {num, den}, {}};
+    return {ComplementTask {given.numerator, given.denominator}, {}};
 }
 
 TeacherTask<SymbolTask> checkSymbol(const QStringList &typed)
@@ -201,13 +211,10 @@ TeacherTask<OrderTask> checkOrder(const QStringList &typed, Direction direction)
 TeacherTask<EquivalentTask> checkEquivalent(const QStringList &typed)
 {
     Reader reader(typed);
-    const int num = reader.next(QStringLiteral("il numeratore"), 1, 98);
-    const int den = reader.next(QStringLiteral("il denominatore"), 2, 99);
+    const Fraction given = reader.properFraction();
     if (!reader.problem.isEmpty())
         return {{}, reader.problem};
-    if (num >= den)
-        return {{}, notProper({num, den})};
-    const Fraction given {num, den};
+    const auto [num, den] = given;
     if (typed.value(2).isEmpty()) {
         if (std::gcd(num, den) == 1)
             return {{},
