@@ -2,11 +2,16 @@
 
 #include "timestable.h"
 
+#include <QAccessible>
+#include <QAccessibleWidget>
 #include <QFontMetricsF>
+#include <QHash>
 #include <QHeaderView>
 #include <QPainter>
+#include <QPointer>
 #include <QResizeEvent>
 #include <QStyledItemDelegate>
+#include <QTimer>
 
 namespace {
 
@@ -35,10 +40,140 @@ public:
     }
 };
 
+// To a screen reader the table is a list of its hundred cells. As a table
+// a screen reader reads the whole row each time the row changes, so that
+// Down would read ten products; as a list each arrow reads one cell,
+// "4 per 7, 28". The arrows still move as in the table the child sees.
+class CellAccessible : public QAccessibleInterface
+{
+public:
+    CellAccessible(TimesTable *table, int index) : m_table(table), m_index(index) { }
+
+    bool isValid() const override
+    {
+        return m_table && m_index < m_table->rowCount() * m_table->columnCount();
+    }
+    QObject *object() const override { return nullptr; }
+    QWindow *window() const override { return parent() ? parent()->window() : nullptr; }
+    QAccessibleInterface *parent() const override
+    {
+        return QAccessible::queryAccessibleInterface(m_table.data());
+    }
+    QAccessibleInterface *child(int) const override { return nullptr; }
+    int childCount() const override { return 0; }
+    int indexOfChild(const QAccessibleInterface *) const override { return -1; }
+    QAccessibleInterface *childAt(int, int) const override { return nullptr; }
+    QAccessible::Role role() const override { return QAccessible::ListItem; }
+    void setText(QAccessible::Text, const QString &) override { }
+
+    QString text(QAccessible::Text t) const override
+    {
+        const QTableWidgetItem *cell = item();
+        return t == QAccessible::Name && cell ? cell->data(Qt::AccessibleTextRole).toString()
+                                              : QString();
+    }
+
+    QRect rect() const override
+    {
+        const QTableWidgetItem *cell = item();
+        if (!cell)
+            return {};
+        const QRect place = m_table->visualItemRect(cell);
+        return {m_table->viewport()->mapToGlobal(place.topLeft()), place.size()};
+    }
+
+    QAccessible::State state() const override
+    {
+        QAccessible::State state;
+        if (!item() || !m_table->isVisible()) {
+            state.invisible = true;
+            return state;
+        }
+        state.focusable = true;
+        state.focused = m_table->hasFocus() && m_table->currentItem() == item();
+        return state;
+    }
+
+    int index() const { return m_index; }
+    const TimesTable *table() const { return m_table.data(); }
+
+private:
+    QTableWidgetItem *item() const
+    {
+        return isValid() ? m_table->item(m_index / m_table->columnCount(),
+                                         m_index % m_table->columnCount())
+                         : nullptr;
+    }
+
+    QPointer<TimesTable> m_table;
+    int m_index;
+};
+
+class TableAccessible : public QAccessibleWidget
+{
+public:
+    explicit TableAccessible(TimesTable *table) : QAccessibleWidget(table, QAccessible::List) { }
+
+    ~TableAccessible() override
+    {
+        for (const QAccessible::Id id : std::as_const(m_cells))
+            QAccessible::deleteAccessibleInterface(id);
+    }
+
+    int childCount() const override { return table()->rowCount() * table()->columnCount(); }
+
+    // Cells are numbered row by row, as currentChanged tells them.
+    QAccessibleInterface *child(int index) const override
+    {
+        if (index < 0 || index >= childCount())
+            return nullptr;
+        QAccessible::Id &id = m_cells[index];
+        if (!id)
+            id = QAccessible::registerAccessibleInterface(
+                new CellAccessible(const_cast<TimesTable *>(table()), index));
+        return QAccessible::accessibleInterface(id);
+    }
+
+    int indexOfChild(const QAccessibleInterface *child) const override
+    {
+        const auto *cell = dynamic_cast<const CellAccessible *>(child);
+        return cell && cell->table() == table() && cell->isValid() ? cell->index() : -1;
+    }
+
+    QAccessibleInterface *childAt(int x, int y) const override
+    {
+        const QModelIndex index = table()->indexAt(table()->viewport()->mapFromGlobal(QPoint(x, y)));
+        return index.isValid() ? child(index.row() * table()->columnCount() + index.column())
+                               : nullptr;
+    }
+
+    QAccessibleInterface *focusChild() const override
+    {
+        const QModelIndex current = table()->currentIndex();
+        return table()->hasFocus() && current.isValid()
+            ? child(current.row() * table()->columnCount() + current.column())
+            : nullptr;
+    }
+
+private:
+    const TimesTable *table() const { return static_cast<const TimesTable *>(widget()); }
+
+    mutable QHash<int, QAccessible::Id> m_cells;
+};
+
+QAccessibleInterface *accessibleTable(const QString &, QObject *object)
+{
+    if (auto *table = qobject_cast<TimesTable *>(object))
+        return new TableAccessible(table);
+    return nullptr;
+}
+
 } // namespace
 
 TimesTable::TimesTable(QWidget *parent) : QTableWidget(parent)
 {
+    static const bool accessible = (QAccessible::installFactory(accessibleTable), true);
+    Q_UNUSED(accessible);
     setObjectName(QStringLiteral("tavola"));
     setAccessibleName(QStringLiteral("Tavola pitagorica"));
     horizontalHeader()->hide();
@@ -96,6 +231,33 @@ void TimesTable::setRow(int row)
         item(row - 1, c)->setBackground(highlight);
     }
     m_row = row;
+    if (rowCount() > 0)
+        setCurrentCell(row - 1, 0);
+}
+
+void TimesTable::currentChanged(const QModelIndex &current, const QModelIndex &previous)
+{
+    // The table view's own notice numbers the cells as a table with its
+    // headers, which this list has not.
+    QAbstractItemView::currentChanged(current, previous);
+    tellCurrent();
+}
+
+void TimesTable::focusInEvent(QFocusEvent *event)
+{
+    QTableWidget::focusInEvent(event);
+    // After the table itself has been named.
+    QTimer::singleShot(0, this, &TimesTable::tellCurrent);
+}
+
+void TimesTable::tellCurrent()
+{
+    const QModelIndex current = currentIndex();
+    if (QAccessible::isActive() && current.isValid() && hasFocus()) {
+        QAccessibleEvent event(this, QAccessible::Focus);
+        event.setChild(current.row() * columnCount() + current.column());
+        QAccessible::updateAccessibility(&event);
+    }
 }
 
 void TimesTable::resizeEvent(QResizeEvent *event)

@@ -15,7 +15,7 @@ class TimesTable : public QTableWidget
 public:
     explicit TimesTable(QWidget *parent);
 
-    // Highlights that row, 1 to 10.
+    // Highlights that row, 1 to 10, and puts the arrows' cell at its start.
     void setRow(int row);
     int row() const { return m_row; }
 
@@ -26,9 +26,14 @@ protected:
     // hidden table still "showing", as it lies within the table's bounds.
     void showEvent(QShowEvent *event) override;
     void hideEvent(QHideEvent *event) override;
+    // Tells a screen reader the cell the arrows reached, numbered row by row,
+    // and on entering the table, the cell it starts from.
+    void currentChanged(const QModelIndex &current, const QModelIndex &previous) override;
+    void focusInEvent(QFocusEvent *event) override;
 
 private:
     void fill();
+    void tellCurrent();
 
     int m_row = 0;
 };

@@ -35,7 +35,11 @@ STEPS = [
     (["F1"], r"notification Questo è tutto l’aiuto\."),
     (["Tab", "alt+c"], r"notification Sbagliato! .* Ora in divisione, dividendo: vuota\."),
     (["F2"], r"notification .*Tavola pitagorica: riga del \d+ evidenziata\."),
-    (["Tab"] * 7, r"Tavola pitagorica\."),
+    # Entering the table names it and its cell at the highlighted row; each
+    # arrow then reads one cell, never the whole row.
+    (["Tab"] * 7, r"\d+ per 1, \d+\."),
+    (["Up"], r"\d+ per 1, \d+\."),
+    (["Right"], r"\d+ per 2, \d+\."),
     (["Escape"], r"Le quotelle frame\."),
     (["Tab", "Tab", "Return"], r"SCEGLI !"),
     (["alt+m"], r"notification .*; in ordine crescente\."),
@@ -141,6 +145,11 @@ def main():
                 key(name)
             orca.wait_for(lambda p: re.fullmatch(phrase, p), repr(phrase), mark)
         assert "Entro il 100 o il 1000?" in orca.said(), "the choice's question unheard"
+        row = int(re.search(r"riga del (\d+)", " ".join(orca.said())).group(1))
+        cells = [p for p in orca.said() if re.fullmatch(r"\d+ per \d+, \d+\.", p)]
+        assert cells == [f"{row} per 1, {row}.", f"{row - 1} per 1, {row - 1}.",
+                         f"{row - 1} per 2, {2 * row - 2}."], cells
+        assert "Tavola pitagorica." in orca.said()
         # The group of options is named once, not as a panel and again.
         assert "Ordine panel." not in orca.said() and "Ordine." in orca.said()
 
