@@ -131,6 +131,10 @@ QPushButton *Screen::button(const char *name, const QString &caption, int left, 
 {
     auto *control =
         place(new Button(caption, this), name, {left, top, width, height}, Layer::Windows, font);
+    // A caption broken over two lines is one name to a screen reader.
+    if (caption.contains(QLatin1Char('\n')))
+        control->setAccessibleName(
+            QString(caption).remove(QLatin1Char('&')).replace(QLatin1Char('\n'), QLatin1Char(' ')));
     m_tabOrder.emplace_back(tabIndex, control);
     return control;
 }
@@ -294,7 +298,8 @@ QString Screen::reading() const
                                                   : button->toolTip());
         }
     }
-    return names.join(QStringLiteral(", "));
+    // Read as one sentence: a caption's line break is a space.
+    return names.join(QStringLiteral(", ")).replace(QLatin1Char('\n'), QLatin1Char(' '));
 }
 
 void Screen::keyPressEvent(QKeyEvent *event)

@@ -2,6 +2,7 @@
 
 // The topics a teacher switches on: reached from the menu in two clicks, and
 // each driven as a child would, by the keys and the mouse.
+#include "accessibility.h"
 #include "frmaltre.h"
 #include "frmequivalenti.h"
 #include "frminizio.h"
@@ -72,14 +73,26 @@ private slots:
         registry->show(QStringLiteral("frminizio"));
         QVERIFY(!loadedAs<frminizio>(*registry, QStringLiteral("frminizio"))->cmdaltre);
         freshScript();
-        registry->settingsFile().setOption(QStringLiteral("argomenti/equivalenti"),
-                                           QStringLiteral("si"));
+        for (const char *topic : {"argomenti/equivalenti", "argomenti/decimali"})
+            registry->settingsFile().setOption(QLatin1String(topic), QStringLiteral("si"));
         auto *menu = show<frminizio>(QStringLiteral("frminizio"));
         QVERIFY(menu->cmdaltre && menu->cmdaltre->isVisible());
         QTest::mouseClick(menu->cmdaltre, Qt::LeftButton);
         auto *choice = loadedAs<frmaltre>(*registry, QStringLiteral("frmaltre"));
         QVERIFY(choice);
-        QCOMPARE(int(choice->choices.size()), 1);
+        QCOMPARE(int(choice->choices.size()), 3);
+        // To a screen reader, as the other choice screens: the question on
+        // opening, and all of it again on Ctrl+L, a caption on two lines
+        // read as one.
+        QCOMPARE(choice->accessibleDescription(), QStringLiteral("SCEGLI !"));
+        QCOMPARE(choice->choices[1]->accessibleName(),
+                 QStringLiteral("Frazioni e numeri decimali"));
+        QTest::keyClick(choice, Qt::Key_L, Qt::ControlModifier);
+        QTRY_COMPARE(choice->findChild<Announcer *>() ? choice->findChild<Announcer *>()->text()
+                                                      : QString(),
+                     QStringLiteral("Altre quotelle, SCEGLI !, Frazioni equivalenti, Frazioni e "
+                                    "numeri decimali, Regole: decimali, intero, percentuale, "
+                                    "Le regole, Fine"));
         press(choice, Qt::Key_Escape);
         QVERIFY(!registry->screen(QStringLiteral("frmaltre")));
         QVERIFY(registry->screen(QStringLiteral("frminizio")));
@@ -100,8 +113,8 @@ private slots:
         // menu, the entry is gone.
         registry->show(QStringLiteral("frminizio"));
         registry->show(teacherScreen());
-        registry->settingsFile().setOption(QStringLiteral("argomenti/equivalenti"),
-                                           QStringLiteral("no"));
+        for (const char *topic : {"argomenti/equivalenti", "argomenti/decimali"})
+            registry->settingsFile().setOption(QLatin1String(topic), QStringLiteral("no"));
         registry->show(QStringLiteral("frminizio"));
         QVERIFY(!loadedAs<frminizio>(*registry, QStringLiteral("frminizio"))->cmdaltre);
     }

@@ -54,6 +54,8 @@ frmaltre::frmaltre(const std::vector<Choice> &topics, const QString &rules)
     moveControl(cmdfine, QRect(240, designedSize().height() - 615, 855, 375));
     Label1 = label("Label1", QStringLiteral("SCEGLI !"), margin, 240, width - 2 * margin, 615,
                    Font::comic(24).boldFace(), Qt::AlignHCenter, QColor(255, 0, 0));
+    // The question is the window's, as on the other choice screens.
+    setAccessibleDescription(Label1->text());
 }
 
 void frmaltre::choose(const QString &screen)

@@ -133,7 +133,7 @@ void addTopicScreens(Registry &registry)
             if (owner.settings().topic(QLatin1String(key))) {
                 choices.push_back(
                     {topicsRulesPages().front(),
-                     QStringLiteral("Regole: &numeri decimali,\nintero, percentuale")});
+                     QStringLiteral("Regole:\nde&cimali, intero,\npercentuale")});
                 break;
             }
         }

@@ -115,7 +115,7 @@ def main():
         # The times table, which the teacher switches on.
         os.makedirs(os.path.join(orca.home, "config", "quotelle"))
         with open(os.path.join(orca.home, "config", "quotelle", "quotelle.conf"), "w") as conf:
-            conf.write("[aiuti]\ntavola_pitagorica = si\n")
+            conf.write("[aiuti]\ntavola_pitagorica = si\n[argomenti]\ndecimali = si\n")
         app = subprocess.Popen([program], env=dict(os.environ,
                                                   XDG_CONFIG_HOME=os.path.join(orca.home, "config")))
         orca.wait_for(lambda p: p == "Calcolo le quotelle push button.", "the menu's first button")
@@ -153,6 +153,22 @@ def main():
         # The group of options is named once, not as a panel and again.
         assert "Ordine panel." not in orca.said() and "Ordine." in orca.said()
 
+        key("Escape")
+        orca.wait_for(lambda p: p == "Le quotelle frame.", "the menu again", mark)
+        # The topics' choice screen: its question as it opens, then Ctrl+L,
+        # a caption on two lines read as one.
+        for _ in range(10):
+            mark = len(orca.said())
+            key("Tab")
+            if orca.wait_for(lambda p: p.endswith("push button."), "a button", mark) \
+                    == "Altre quotelle push button.":
+                break
+        key("Return")
+        orca.wait_for(lambda p: p == "SCEGLI !", "the topics' question", mark)
+        key("ctrl+l")
+        orca.wait_for(lambda p: p.startswith("notification Altre quotelle, SCEGLI !, Frazioni e "
+                                             "numeri decimali, Regole: decimali, intero"),
+                      "the topics' choice again", mark)
         key("Escape")
         orca.wait_for(lambda p: p == "Le quotelle frame.", "the menu again", mark)
         key("Escape")
