@@ -62,9 +62,10 @@ Help help(const TypeTask &task, int level)
     if (level < 2)
         return makeHelp(
             1, bars,
-            {QStringLiteral("Ogni intero è diviso in %1 parti; le parti colorate sono %2.")
+            {QStringLiteral("Ogni intero è diviso in %1 parti; %2.")
                  .arg(d)
-                 .arg(n),
+                 .arg(n == 1 ? QStringLiteral("la parte colorata è 1")
+                             : QStringLiteral("le parti colorate sono %1").arg(n)),
              QStringLiteral("%1 è minore, uguale o maggiore di %2?").arg(n).arg(d)});
     const QString fraction = text(task.fraction);
     switch (task.type()) {

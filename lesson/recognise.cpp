@@ -84,7 +84,9 @@ Help help(const RecogniseTask &task, Step step, int level, int coloured)
                      QStringLiteral("Conta le parti colorate: sono il numeratore.")};
         else
             lines = {QStringLiteral("Le parti uguali sono %1: il denominatore è %1.").arg(d),
-                     QStringLiteral("Le parti colorate sono %1: il numeratore è %1.").arg(n),
+                     (n == 1 ? QStringLiteral("La parte colorata è 1: il numeratore è 1.")
+                             : QStringLiteral("Le parti colorate sono %1: il numeratore è %1.")
+                                   .arg(n)),
                      QStringLiteral("%1/%2").arg(n).arg(d)};
     } else if (level < 2) {
         lines = {QStringLiteral("Il denominatore %1 dice in quante parti uguali è diviso "

@@ -95,11 +95,11 @@ const std::array<QString, 4> &placeWords()
 QString describe(const Diagram &diagram)
 {
     if (const auto *bar = std::get_if<PartsBar>(&diagram))
-        return QStringLiteral("una barra divisa in %1 parti uguali, %2 colorate che insieme "
-                              "valgono %3; l’intero vale %4")
+        return QStringLiteral("una barra divisa in %1 parti uguali, %2 %3; l’intero vale %4")
             .arg(bar->parts)
-            .arg(bar->coloured)
-            .arg(bar->colouredLabel,
+            .arg(counted(bar->coloured, "1 colorata che vale",
+                         "%1 colorate che insieme valgono"),
+                 bar->colouredLabel,
                  bar->wholeLabel == QLatin1String("?") ? QStringLiteral("quanto?")
                                                        : bar->wholeLabel);
     if (const auto *table = std::get_if<PlaceValueTable>(&diagram)) {
@@ -178,9 +178,9 @@ Help help(const FractionToWholeTask &task, Step step, int level)
                   QStringLiteral("?")};
     if (level < 2)
         return make(1, bar,
-                    {QStringLiteral("Le %1 parti colorate insieme valgono %2: quanto vale una "
-                                    "parte?")
-                         .arg(task.num)
+                    {QStringLiteral("%1 %2: quanto vale una parte?")
+                         .arg(counted(task.num, "La parte colorata vale",
+                                      "Le %1 parti colorate insieme valgono"))
                          .arg(task.known()),
                      QStringLiteral("L’intero ha %1 parti: quanto vale?").arg(task.den)},
                     step);
@@ -201,7 +201,8 @@ Help help(const FractionToWholeTask &task, Step step, int level)
         bar.wholeLabel = QString::number(task.whole());
         return make(2, bar,
                     {QStringLiteral("Il numero è il prodotto: %1").arg(product),
-                     QStringLiteral("Prova: i %1 di %2 sono %3.")
+                     (task.num == 1 ? QStringLiteral("Prova: %1 di %2 è %3.")
+                                    : QStringLiteral("Prova: i %1 di %2 sono %3."))
                          .arg(fraction(task.num, task.den))
                          .arg(task.whole())
                          .arg(task.known())},
@@ -256,7 +257,9 @@ Help help(const DecimalTask &task, Step step, int level)
 Help help(const PercentTask &task, Step step, int level)
 {
     const HundredSquare square {task.percent};
-    const QString meaning = QStringLiteral("%1% vuol dire %1 parti su 100.").arg(task.percent);
+    const QString meaning = QStringLiteral("%1% vuol dire %2 su 100.")
+                                .arg(task.percent)
+                                .arg(counted(task.percent, "1 parte", "%1 parti"));
     if (task.kind == PercentKind::OfNumber) {
         if (level < 2)
             return make(1, square,

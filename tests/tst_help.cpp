@@ -6,14 +6,18 @@
 #include "clickarea.h"
 #include "exercise.h"
 #include "font.h"
+#include "fractiontype.h"
 #include "helppanel.h"
 #include "line.h"
 #include "numberpad.h"
+#include "percent.h"
 #include "picture.h"
+#include "recognise.h"
 #include "settingsfile.h"
 #include "shape.h"
 #include "testing.h"
 #include "voice.h"
+#include "topicwords.h"
 #include "zoom.h"
 
 #include <QLabel>
@@ -76,6 +80,13 @@ std::vector<Help> everyHelpAt(int d)
             for (Step step : {Step::Division, Step::Multiplication, Step::Result})
                 helps.push_back(help(FractionOfTask {num, d, 99}, step, level));
             helps.push_back(help(ComplementTask {num, d}, Step::Numerator, level));
+            // The topics' helps too.
+            for (Step step : {Step::Division, Step::Multiplication, Step::Result})
+                helps.push_back(help(FractionToWholeTask {num, d, 7}, step, level));
+            helps.push_back(help(TypeTask {{num, d}}, level));
+            helps.push_back(help(RecogniseTask {RecogniseKind::Read, PartsShape::Strips, {num, d}},
+                                 Step::Numerator, level, 0));
+            helps.push_back(help(PercentTask {PercentKind::OfNumber, num, 100}, Step::Result, level));
         }
         for (const auto &[a, b] : {std::pair {Fraction {1, d}, Fraction {1, next}},
                                    std::pair {Fraction {1, d}, Fraction {below, d}},
@@ -200,7 +211,8 @@ private slots:
     void oneIsSingular()
     {
         static const QRegularExpression plural(
-            QStringLiteral("\\b1 (parti|colorate|valgono|fanno)\\b|\\bparti da \\d+ fa\\b"));
+            QStringLiteral("\\b1 (parti|colorate|valgono|fanno)\\b|\\bparti da \\d+ fa\\b"
+                           "|\\b(sono|i) 1\\b"));
         for (int d : {2, 3, 10, 66, 99}) {
             for (const Help &shown : everyHelpAt(d)) {
                 QStringList said {shown.lines.join(' '), shown.spoken};
