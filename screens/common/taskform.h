@@ -3,16 +3,18 @@
 #pragma once
 
 #include <QPointer>
+#include <QRadioButton>
 #include <QWidget>
 
+#include <array>
 #include <functional>
+#include <memory>
 #include <vector>
 
 class Announcer;
 class Exercise;
 class QLabel;
 class QLineEdit;
-class QRadioButton;
 class Screen;
 class Voice;
 
@@ -66,3 +68,40 @@ private:
 // it at every opening.
 void addTaskForm(Exercise &screen, Voice &voice, std::function<void(TaskForm &)> build,
                  std::function<void(TaskForm &)> before = {});
+
+// Shows a task the teacher typed on its screen when it is one the screen
+// could have drawn, and gives nothing; otherwise gives what is wrong.
+template<typename Screen, typename Checked>
+QString shownOnScreen(Screen &screen, const Checked &checked)
+{
+    if (checked.task) {
+        screen.showTask(*checked.task);
+        screen.taskChanged();
+    }
+    return checked.problem;
+}
+
+// Two options for the two kinds of task a screen asks in turn: set to the
+// kind on the screen each time the form opens, read by the check. Copies
+// share the options, so that the form's build, its check and its opening
+// can each hold one.
+class KindOptions
+{
+public:
+    void add(TaskForm &form, const QString &first, const QString &second, int secondLeft,
+             int width) const
+    {
+        (*m_options)[0] = form.option(first, 360, 2400, width);
+        (*m_options)[1] = form.option(second, secondLeft, 2400, width);
+    }
+    bool secondChosen() const { return (*m_options)[1] && (*m_options)[1]->isChecked(); }
+    void choose(bool second) const
+    {
+        if (QRadioButton *option = (*m_options)[second])
+            option->setChecked(true);
+    }
+
+private:
+    std::shared_ptr<std::array<QPointer<QRadioButton>, 2>> m_options =
+        std::make_shared<std::array<QPointer<QRadioButton>, 2>>();
+};

@@ -3,12 +3,9 @@
 #pragma once
 
 #include "frmcalcolo.h"
-#include "frmintero.h"
 
 class Voice;
 class frmcomplementare;
-class frmdecimali;
-class frmpercentuale;
 class frmmax;
 class frmordine;
 class frmsimbolo;
@@ -22,6 +19,3 @@ void addTeacherTask(frmcomplementare &screen, Voice &voice);
 void addTeacherTask(frmsimbolo &screen, Voice &voice);
 void addTeacherTask(frmmax &screen, Voice &voice);
 void addTeacherTask(frmordine &screen, Voice &voice);
-void addTeacherTask(frmintero &screen, const frmintero::Range &range, Voice &voice);
-void addTeacherTask(frmdecimali &screen, Voice &voice);
-void addTeacherTask(frmpercentuale &screen, Voice &voice);

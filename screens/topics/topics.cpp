@@ -11,7 +11,6 @@
 #include "frmriconosco.h"
 #include "frmtipi.h"
 #include "settings.h"
-#include "teachertasks.h"
 #include "topicrules.h"
 #include "topictasks.h"
 

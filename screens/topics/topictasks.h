@@ -2,8 +2,12 @@
 
 #pragma once
 
+#include "frmintero.h"
+
 class Voice;
+class frmdecimali;
 class frmequivalenti;
+class frmpercentuale;
 class frmriconosco;
 class frmtipi;
 
@@ -12,3 +16,6 @@ class frmtipi;
 void addTeacherTask(frmequivalenti &screen, Voice &voice);
 void addTeacherTask(frmtipi &screen, Voice &voice);
 void addTeacherTask(frmriconosco &screen, Voice &voice);
+void addTeacherTask(frmintero &screen, const frmintero::Range &range, Voice &voice);
+void addTeacherTask(frmdecimali &screen, Voice &voice);
+void addTeacherTask(frmpercentuale &screen, Voice &voice);
