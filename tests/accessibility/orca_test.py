@@ -169,6 +169,16 @@ def main():
         orca.wait_for(lambda p: p.startswith("notification Altre quotelle, SCEGLI !, Frazioni e "
                                              "numeri decimali, Regole: decimali, intero"),
                       "the topics' choice again", mark)
+        # A topic is heard as an exercise is: its task once, then a verdict.
+        mark = len(orca.said())
+        key("Return")
+        orca.wait_for(lambda p: p == "Frazioni decimali e numeri decimali frame.", "a topic", mark)
+        orca.wait_for(lambda p: p.startswith("notification "), "the topic's task", mark)
+        mark = len(orca.said())
+        key("0")  # never a right answer: no decimal task is worth 0
+        key("alt+c")
+        orca.wait_for(lambda p: p.startswith("notification Sbagliato, riprova! Controlla"),
+                      "the topic's verdict", mark)
         key("Escape")
         orca.wait_for(lambda p: p == "Le quotelle frame.", "the menu again", mark)
         key("Escape")
