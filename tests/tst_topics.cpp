@@ -4,6 +4,7 @@
 // each driven as a child would, by the keys and the mouse.
 #include "accessibility.h"
 #include "frmaltre.h"
+#include "timestable.h"
 #include "frmequivalenti.h"
 #include "frminizio.h"
 #include "frmriconosco.h"
@@ -124,6 +125,7 @@ private slots:
     void equivalentFractionsJudgeAndHelp()
     {
         ScriptedRandom &random = freshScript();
+        registry->setTimesTableAllowed(true);
         queue(random, {EquivalentKind::Amplify, {2, 3}, 12});
         queue(random, {EquivalentKind::Simplify, {8, 12}, 3});
         queue(random, {EquivalentKind::LowestTerms, {18, 24}, 0});
@@ -144,10 +146,18 @@ private slots:
         QCOMPARE(message(screen)->text(), QStringLiteral("Esatto, complimenti!"));
         QVERIFY(!help->isVisible());
 
+        // The times table highlights the row that answers, and none where
+        // no row does.
         QCOMPARE(screen->task().kind, EquivalentKind::Simplify);
+        press(screen, Qt::Key_F2);
+        auto *table = screen->findChild<TimesTable *>();
+        QVERIFY(table && table->isVisible() && table->row() == 3);
         QTest::keyClicks(screen->txtn, QStringLiteral("2"));
         QTest::keyClick(screen->cmdconferma, Qt::Key_Space);
         QCOMPARE(screen->task().kind, EquivalentKind::LowestTerms);
+        QVERIFY(table->isVisible());
+        for (int row = 0; row < 10; ++row)
+            QVERIFY(!table->item(row, 0)->data(Qt::BackgroundRole).isValid());
         QVERIFY(screen->txtd->isVisibleTo(screen) && !screen->lbld2->isVisibleTo(screen));
         QTest::keyClicks(screen->txtn, QStringLiteral("6"));
         QTest::keyClicks(screen->txtd, QStringLiteral("8"));

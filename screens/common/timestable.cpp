@@ -225,14 +225,16 @@ void TimesTable::hideEvent(QHideEvent *event)
 
 void TimesTable::setRow(int row)
 {
+    const auto lit = [this](int r) { return r >= 1 && r <= rowCount(); };
     for (int c = 0; c < columnCount(); ++c) {
-        if (m_row > 0)
+        if (lit(m_row))
             item(m_row - 1, c)->setData(Qt::BackgroundRole, QVariant());
-        item(row - 1, c)->setBackground(highlight);
+        if (lit(row))
+            item(row - 1, c)->setBackground(highlight);
     }
-    m_row = row;
-    if (rowCount() > 0)
-        setCurrentCell(row - 1, 0);
+    m_row = row >= 1 && row <= factors ? row : 0;
+    if (lit(m_row))
+        setCurrentCell(m_row - 1, 0);
 }
 
 void TimesTable::currentChanged(const QModelIndex &current, const QModelIndex &previous)

@@ -15,7 +15,8 @@ class TimesTable : public QTableWidget
 public:
     explicit TimesTable(QWidget *parent);
 
-    // Highlights that row, 1 to 10, and puts the arrows' cell at its start.
+    // Highlights that row, 1 to 10, and puts the arrows' cell at its start;
+    // any other highlights none, for a task no row answers.
     void setRow(int row);
     int row() const { return m_row; }
 
