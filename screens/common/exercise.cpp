@@ -191,10 +191,11 @@ void Exercise::toggleTimesTable()
         speak(QStringLiteral("Si vede la tavola pitagorica: F1 per l’aiuto."));
     else if (wasTurns)
         speak(QStringLiteral("Si vede l’aiuto."));
-    if (timesTableShown() && m_table->row() > 0)
-        speak(QStringLiteral("Tavola pitagorica: riga del %1 evidenziata.").arg(m_table->row()));
-    else if (timesTableShown())
-        speak(QStringLiteral("Tavola pitagorica."));
+    if (timesTableShown())
+        speak(
+            m_table->row() > 0
+                ? QStringLiteral("Tavola pitagorica: riga del %1 evidenziata.").arg(m_table->row())
+                : QStringLiteral("Tavola pitagorica."));
 }
 
 void Exercise::setZoom(qreal factor)

@@ -40,6 +40,12 @@ public:
     }
 };
 
+// A cell's number to a screen reader: row by row.
+int cellNumber(const QModelIndex &index)
+{
+    return index.row() * index.model()->columnCount() + index.column();
+}
+
 // To a screen reader the table is a list of its hundred cells. As a table
 // a screen reader reads the whole row each time the row changes, so that
 // Down would read ten products; as a list each arrow reads one cell,
@@ -100,9 +106,9 @@ public:
 private:
     QTableWidgetItem *item() const
     {
-        return isValid() ? m_table->item(m_index / m_table->columnCount(),
-                                         m_index % m_table->columnCount())
-                         : nullptr;
+        return isValid()
+            ? m_table->item(m_index / m_table->columnCount(), m_index % m_table->columnCount())
+            : nullptr;
     }
 
     QPointer<TimesTable> m_table;
@@ -122,15 +128,14 @@ public:
 
     int childCount() const override { return table()->rowCount() * table()->columnCount(); }
 
-    // Cells are numbered row by row, as currentChanged tells them.
+    // Cells are numbered as currentChanged tells them.
     QAccessibleInterface *child(int index) const override
     {
         if (index < 0 || index >= childCount())
             return nullptr;
         QAccessible::Id &id = m_cells[index];
         if (!id)
-            id = QAccessible::registerAccessibleInterface(
-                new CellAccessible(const_cast<TimesTable *>(table()), index));
+            id = QAccessible::registerAccessibleInterface(new CellAccessible(table(), index));
         return QAccessible::accessibleInterface(id);
     }
 
@@ -142,21 +147,19 @@ public:
 
     QAccessibleInterface *childAt(int x, int y) const override
     {
-        const QModelIndex index = table()->indexAt(table()->viewport()->mapFromGlobal(QPoint(x, y)));
-        return index.isValid() ? child(index.row() * table()->columnCount() + index.column())
-                               : nullptr;
+        const QModelIndex index =
+            table()->indexAt(table()->viewport()->mapFromGlobal(QPoint(x, y)));
+        return index.isValid() ? child(cellNumber(index)) : nullptr;
     }
 
     QAccessibleInterface *focusChild() const override
     {
         const QModelIndex current = table()->currentIndex();
-        return table()->hasFocus() && current.isValid()
-            ? child(current.row() * table()->columnCount() + current.column())
-            : nullptr;
+        return table()->hasFocus() && current.isValid() ? child(cellNumber(current)) : nullptr;
     }
 
 private:
-    const TimesTable *table() const { return static_cast<const TimesTable *>(widget()); }
+    TimesTable *table() const { return static_cast<TimesTable *>(widget()); }
 
     mutable QHash<int, QAccessible::Id> m_cells;
 };
@@ -257,7 +260,7 @@ void TimesTable::tellCurrent()
     const QModelIndex current = currentIndex();
     if (QAccessible::isActive() && current.isValid() && hasFocus()) {
         QAccessibleEvent event(this, QAccessible::Focus);
-        event.setChild(current.row() * columnCount() + current.column());
+        event.setChild(cellNumber(current));
         QAccessible::updateAccessibility(&event);
     }
 }
