@@ -156,7 +156,8 @@ AidPlaces placeAids(const QRect &area, const QRect &illustration, const Aids &ai
                          - std::max(area.top(), illustration.top()) + 1);
     if (home.height() > 0) {
         const AidPlaces places = placeIn(home, illustration, aids, help, table);
-        if (complete(places, aids, help, table) && home.contains(places.padKeys.united(home)))
+        if (complete(places, aids, help, table)
+            && (places.padKeys.isNull() || home.contains(places.padKeys)))
             return places;
     }
     return placeIn(area, illustration, aids, help, table);
